@@ -1,0 +1,90 @@
+#include "Core/Operations/CellProcessOperation.h"
+
+#include "Core/Operations/CellVolumeChoice.h"
+#include "Core/Workspace/Workspace.h"
+#include "Model/Automaton/TotalVolume.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+
+namespace Core::Operations {
+
+CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name,
+                                           uint32_t operationId, std::string historyKey, uint32_t instance)
+    : ObjectOperation(workspace, std::move(name), operationId), historyKey(std::move(historyKey)),
+      instance(instance)
+{
+}
+
+void CellProcessOperation::execute()
+{
+    if (volume)
+        return;
+    volume = chooseCellVolume(*this, workspace);
+    if (!volume)
+        return;
+    notifyObservers();
+    finish();
+}
+
+void CellProcessOperation::cancel()
+{
+    if (applied)
+        return;
+    postNamedMessage("Operation canceled.");
+    workspace.finishWithoutUndo();
+}
+
+void CellProcessOperation::finish()
+{
+    if (applied)
+        return;
+    if (!volume) {
+        cancel();
+        return;
+    }
+    apply();
+    postNamedMessage("Operation finished.");
+    workspace.finishWithUndo();
+}
+
+void CellProcessOperation::apply()
+{
+    applied = true;
+    const Core::BusyScope busy(workspace);
+    auto &registry = workspace.getArchiveRegistry();
+    registry.getUndoHistory().write(historyKey, instance, *volume);
+    QElapsedTimer timer;
+    timer.start();
+    runEngine(*volume);
+    qDebug() << getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
+    registry.getRedoHistory().write(historyKey, instance, *volume);
+    volume->refreshDrawingData();
+    workspace.getVolumeRecords().recordProcess(volume->getObjectId(), getOperationId(), outdatesLattice());
+    workspace.requestRedraw();
+}
+
+int CellProcessOperation::undo()
+{
+    restoreFrom(true);
+    return 1;
+}
+
+void CellProcessOperation::redo()
+{
+    restoreFrom(false);
+}
+
+void CellProcessOperation::restoreFrom(bool undoFile)
+{
+    if (!volume)
+        return;
+    const Core::BusyScope busy(workspace);
+    auto &registry = workspace.getArchiveRegistry();
+    auto &history = undoFile ? registry.getUndoHistory() : registry.getRedoHistory();
+    history.restore(historyKey, instance, *volume);
+    volume->refreshDrawingData();
+    workspace.requestRedraw();
+}
+
+} // namespace Core::Operations

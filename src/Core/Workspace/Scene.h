@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Model/Layer.h"
+
+#include <QMutex>
+#include <QString>
+
+#include <list>
+#include <memory>
+#include <vector>
+
+namespace Model::Automaton {
+class TotalVolume;
+}
+
+namespace Core {
+
+// The document's objects, in layers, and its file name. Guarded, because engines and the batch
+// runner read it from worker threads.
+class Scene {
+public:
+    Scene();
+
+    void addObject(std::shared_ptr<Model::Object> object); // to the current layer
+    bool removeObject(const std::shared_ptr<Model::Object> &object);
+    std::vector<std::shared_ptr<Model::Object>> getObjects() const;
+    std::vector<std::shared_ptr<Model::Automaton::TotalVolume>> getCellVolumes() const;
+    std::shared_ptr<Model::Object> findObject(uint32_t objectId) const;
+    size_t objectCount() const;
+    // Empties the scene: one fresh current layer, file name "".
+    void clear();
+
+    QString getFileName() const;
+    void setFileName(const QString &name);
+
+private:
+    mutable QMutex objectsMutex;
+    std::list<std::shared_ptr<Model::Layer>> layers;
+    std::shared_ptr<Model::Layer> currentLayer;
+    mutable QMutex fileNameMutex;
+    QString fileName;
+};
+
+} // namespace Core

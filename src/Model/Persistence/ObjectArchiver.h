@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+namespace Model {
+class Object;
+}
+
+namespace Model::Persistence {
+
+// Material id remapping applied to every cell id read or written.
+using MaterialIdMap = std::map<uint32_t, uint32_t>;
+
+// Writes and reads the "Object" element of one object type in documents.
+class ObjectArchiver {
+public:
+    virtual ~ObjectArchiver() = default;
+    virtual void setWriter(QXmlStreamWriter *writer) = 0;
+    virtual void setReader(QXmlStreamReader *reader) = 0;
+    // Null for no remapping.
+    virtual void setMaterialIdMap(const MaterialIdMap *map) = 0;
+    virtual bool write(const std::shared_ptr<Model::Object> &object) = 0;
+    // Null when the element cannot be read.
+    virtual std::shared_ptr<Model::Object> read() = 0;
+};
+
+} // namespace Model::Persistence

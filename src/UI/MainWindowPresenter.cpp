@@ -1,0 +1,123 @@
+#include "UI/MainWindowPresenter.h"
+
+#include "UI/Console/CommandConsole.h"
+#include "UI/MainWindow.h"
+#include "UI/Observers/UndoRedoObserver.h"
+#include "UI/Observers/UpdateObserver.h"
+#include "UI/OperationFactory.h"
+
+#include <QApplication>
+#include <QDesktopWidget>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace Ui {
+
+MainWindowPresenter::MainWindowPresenter(MainWindow *mainWindow) : QObject(mainWindow), mainWindow(mainWindow)
+{
+    console = new Console::CommandConsole(mainWindow, Qt::Tool, workspace.getCommandInterpreter());
+    placeConsole();
+
+    auto undoObserver = std::make_shared<Observers::UndoRedoObserver>();
+    connect(undoObserver.get(), &Observers::UndoRedoObserver::stackChanged, this,
+            &MainWindowPresenter::undoStackChanged);
+    workspace.getUndoRedoStacks().addUndoObserver(undoObserver);
+    auto redoObserver = std::make_shared<Observers::UndoRedoObserver>();
+    connect(redoObserver.get(), &Observers::UndoRedoObserver::stackChanged, this,
+            &MainWindowPresenter::redoStackChanged);
+    workspace.getUndoRedoStacks().addRedoObserver(redoObserver);
+
+    workspace.setOperationFactory(std::make_shared<OperationFactory>(this));
+    workspace.setBusyHandler([](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
+}
+
+MainWindowPresenter::~MainWindowPresenter() = default;
+
+void MainWindowPresenter::placeConsole()
+{
+    QScreen *screen = mainWindow->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int x = int((available.width() - console->width()) * 0.9);
+    const int y = int((available.height() - console->height()) * 0.9);
+    console->move(x, y);
+    console->show();
+}
+
+void MainWindowPresenter::undo()
+{
+    workspace.undo();
+}
+
+void MainWindowPresenter::redo()
+{
+    workspace.redo();
+}
+
+void MainWindowPresenter::newDocument()
+{
+    const auto answer = QMessageBox::information(mainWindow, QStringLiteral("Create new document"),
+                                                 QStringLiteral("This will erase all data. Continue?"),
+                                                 QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        workspace.newDocument();
+}
+
+void MainWindowPresenter::showConsole(bool visible)
+{
+    console->setVisible(visible);
+}
+
+void MainWindowPresenter::setSelectionMode(bool on)
+{
+    if (workspace.getSelection().getMode() != on)
+        workspace.getSelection().setMode(on);
+}
+
+void MainWindowPresenter::manageMaterials() {}
+
+void MainWindowPresenter::manageCompatibleMaterials() {}
+
+void MainWindowPresenter::runProcessList(const QString &) {}
+
+void MainWindowPresenter::connectViewUpdates()
+{
+    auto observer = std::make_shared<Observers::UpdateObserver>();
+    connect(observer.get(), &Observers::UpdateObserver::updateGL, mainWindow, &MainWindow::repaintCentralWidget);
+    workspace.addViewUpdateObserver(observer);
+}
+
+void MainWindowPresenter::undoStackChanged()
+{
+    mainWindow->setUndoOperationName(QString::fromStdString(workspace.getUndoRedoStacks().undoName()));
+}
+
+void MainWindowPresenter::redoStackChanged()
+{
+    mainWindow->setRedoOperationName(QString::fromStdString(workspace.getUndoRedoStacks().redoName()));
+}
+
+void MainWindowPresenter::operationActivated(const QString &operationId)
+{
+    bool ok = false;
+    const uint32_t id = operationId.toUInt(&ok, 10);
+    workspace.activate(ok ? id : 0);
+}
+
+void MainWindowPresenter::enterPressed()
+{
+    console->enterPressed();
+}
+
+void MainWindowPresenter::cancelPressed()
+{
+    workspace.cancelCurrent();
+    workspace.getSelection().clear();
+    workspace.requestRedraw();
+}
+
+} // namespace Ui
