@@ -1,0 +1,43 @@
+#include "Util/ParallelSlabs.h"
+
+#include <QFuture>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace Util {
+
+uint32_t parallelThreadCount()
+{
+    return uint32_t(std::max(1, QThreadPool::globalInstance()->maxThreadCount()));
+}
+
+std::vector<SlabRange> equalSlabs(uint32_t begin, uint32_t end, uint32_t count)
+{
+    std::vector<SlabRange> slabs;
+    if (end <= begin || count == 0)
+        return slabs;
+    const uint32_t width = (end - begin) / count;
+    if (width == 0)
+        return slabs;
+    for (uint32_t i = 0; i < count; ++i)
+        slabs.push_back({begin + i * width, i + 1 == count ? end : begin + (i + 1) * width});
+    return slabs;
+}
+
+void runSlabs(const std::vector<SlabRange> &slabs, const std::function<void(const SlabRange &, size_t)> &work)
+{
+    if (slabs.size() == 1) {
+        work(slabs.front(), 0);
+        return;
+    }
+    std::vector<QFuture<void>> futures;
+    futures.reserve(slabs.size());
+    for (size_t i = 0; i < slabs.size(); ++i)
+        futures.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [&work, &slabs, i] { work(slabs[i], i); }));
+    for (auto &future : futures)
+        future.waitForFinished();
+}
+
+} // namespace Util
