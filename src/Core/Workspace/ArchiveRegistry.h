@@ -17,6 +17,8 @@ public:
     void registerArchiver(uint32_t objectType, std::shared_ptr<Model::Persistence::ObjectArchiver> archiver);
     // Null for a type without an archiver.
     std::shared_ptr<Model::Persistence::ObjectArchiver> getArchiver(uint32_t objectType) const;
+    // `getArchiver` as a function for the document reader and writer (valid while this lives).
+    Model::Persistence::ArchiverLookup lookup() const;
 
     HistoryFile &getUndoHistory() { return undoHistory; }
     HistoryFile &getRedoHistory() { return redoHistory; }

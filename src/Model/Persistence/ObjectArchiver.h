@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -28,5 +29,8 @@ public:
     // Null when the element cannot be read.
     virtual std::shared_ptr<Model::Object> read() = 0;
 };
+
+// The archiver for an object type, or null for a type without one.
+using ArchiverLookup = std::function<std::shared_ptr<ObjectArchiver>(uint32_t objectType)>;
 
 } // namespace Model::Persistence

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMutex>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace Model::Automaton {
+class TotalVolume;
+}
+
+namespace Core {
+class Scene;
+class VolumeRecords;
+} // namespace Core
+
+namespace Core::Batch {
+
+// What the steps of a batch run work on: the scene (Create Substrate adds its volume), the
+// per-volume records every step updates, the current cell volume, and how a Save Image step
+// reaches whoever can draw the scene. Steps run on a worker thread; the current volume is
+// guarded.
+class BatchContext {
+public:
+    // Saves the drawn scene to a file; an empty name only refreshes the drawing.
+    using ImageSaver = std::function<void(const QString &filename)>;
+
+    BatchContext(Core::Scene &scene, Core::VolumeRecords &records,
+                 std::shared_ptr<Model::Automaton::TotalVolume> volume = nullptr);
+
+    Core::Scene &getScene() { return scene; }
+    Core::VolumeRecords &getRecords() { return records; }
+
+    std::shared_ptr<Model::Automaton::TotalVolume> getCurrentVolume() const;
+    void setCurrentVolume(std::shared_ptr<Model::Automaton::TotalVolume> volume);
+
+    void setImageSaver(ImageSaver saver) { imageSaver = std::move(saver); }
+    void saveImage(const QString &filename) const;
+
+private:
+    Core::Scene &scene;
+    Core::VolumeRecords &records;
+    mutable QMutex volumeMutex;
+    std::shared_ptr<Model::Automaton::TotalVolume> currentVolume;
+    ImageSaver imageSaver;
+};
+
+} // namespace Core::Batch

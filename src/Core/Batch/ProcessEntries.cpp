@@ -1,0 +1,75 @@
+#include "Core/Batch/ProcessEntries.h"
+
+#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Model/Materials/MaterialFactory.h"
+#include "Model/Persistence/MaterialParameters.h"
+
+namespace Core::Batch {
+namespace {
+
+const QString kMaterial = QStringLiteral("Material");
+
+Model::Materials::Material catalogueMaterial(uint32_t id)
+{
+    Model::Materials::Material material = Model::Materials::MaterialFactory::instance()->getMaterialById(id);
+    material.setId(id);
+    return material;
+}
+
+Ui::ProcessData filmEntry(uint32_t type, const QString &amountName, uint32_t materialId, double amount)
+{
+    Ui::ProcessData entry(type);
+    entry.setProcessParameter(amountName, amount, true);
+    Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
+    return entry;
+}
+
+} // namespace
+
+Ui::ProcessData ProcessEntries::createSubstrate(const Core::Operations::SubstrateDescription &d)
+{
+    Ui::ProcessData entry(11);
+    Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(d.materialId));
+    entry.setProcessParameter(QStringLiteral("Lower Left Front Corner"), QVariant::fromValue(d.position),
+                              true);
+    entry.setProcessParameter(QStringLiteral("Volume Size X"), d.totalWidth, true);
+    entry.setProcessParameter(QStringLiteral("Volume Size Y"), d.totalLength, true);
+    entry.setProcessParameter(QStringLiteral("Volume Size Z"), d.totalHeight, true);
+    entry.setProcessParameter(QStringLiteral("SphericalSubstrate"), d.spherical, false);
+    const bool block = !d.spherical;
+    entry.setProcessParameter(QStringLiteral("Substrate Size X"), d.blockWidth, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Size Y"), d.blockLength, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Size Z"), d.blockHeight, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Delta X"), d.blockX, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Delta Y"), d.blockY, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Delta Z"), d.blockZ, block);
+    entry.setProcessParameter(QStringLiteral("Substrate Center X"), d.centerX, d.spherical);
+    entry.setProcessParameter(QStringLiteral("Substrate Center Y"), d.centerY, d.spherical);
+    entry.setProcessParameter(QStringLiteral("Substrate Center Z"), d.centerZ, d.spherical);
+    entry.setProcessParameter(QStringLiteral("Substrate Radius"), d.radius, d.spherical);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::saveImage(const QString &filename)
+{
+    Ui::ProcessData entry(10);
+    entry.setProcessParameter(QStringLiteral("Filename"), filename, true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::cvd(uint32_t materialId, double thickness)
+{
+    return filmEntry(4, QStringLiteral("Thickness"), materialId, thickness);
+}
+
+Ui::ProcessData ProcessEntries::isotropicEtching(uint32_t materialId, double depth)
+{
+    return filmEntry(5, QStringLiteral("Depth"), materialId, depth);
+}
+
+Ui::ProcessData ProcessEntries::isotropicDeposition(uint32_t materialId, double thickness)
+{
+    return filmEntry(16, QStringLiteral("Film Thickness"), materialId, thickness);
+}
+
+} // namespace Core::Batch

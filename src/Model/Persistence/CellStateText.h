@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Model/Persistence/ObjectArchiver.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QChar;
+
+namespace Model::Persistence {
+
+// Parses the text of a cell volume's "State" element: material ids separated by white space.
+// Text may arrive in pieces (the XML reader splits long text); a number cut between two pieces
+// is joined. The i-th number goes to entry i while i is below the cell count; later numbers are
+// ignored. A malformed number (not decimal digits, or beyond 32 bits) reads as 0. Ids found in
+// the remap table are replaced by their mapped value.
+class CellStateParser {
+public:
+    CellStateParser(std::vector<uint32_t> &ids, const MaterialIdMap *remap);
+
+    void feed(const QChar *begin, const QChar *end);
+    // Ends the last number; call once after the last piece.
+    void finish();
+    // Numbers read so far, including those beyond the cell count.
+    uint64_t numbersRead() const { return index; }
+
+private:
+    void endNumber();
+    uint32_t mapped(uint32_t id);
+
+    std::vector<uint32_t> &ids;
+    const MaterialIdMap *remap;
+    uint64_t index = 0;
+    uint64_t value = 0;
+    bool inNumber = false;
+    bool malformed = false;
+    // Cells come in long runs of one material: remember the last lookup.
+    uint32_t lastId = 0;
+    uint32_t lastMapped = 0;
+    bool lastValid = false;
+};
+
+// Builds the "State" text in pieces: each id in decimal followed by one blank.
+class CellStateText {
+public:
+    // Appends the text of ids [begin, end) to `text`, remapping ids found in `remap`.
+    static void append(QString &text, const uint32_t *begin, const uint32_t *end, const MaterialIdMap *remap);
+};
+
+} // namespace Model::Persistence

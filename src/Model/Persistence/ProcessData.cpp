@@ -1,0 +1,67 @@
+#include "Model/Persistence/ProcessData.h"
+
+#include "Util/Vector3D.h"
+
+#include <QDebug>
+
+#include <atomic>
+
+namespace Ui {
+namespace {
+
+std::atomic<uint32_t> entryCounter{0};
+
+// QVariant compares custom types by their registered comparator.
+void registerComparators()
+{
+    static const bool registered = QMetaType::registerEqualsComparator<Util::Vector3D>();
+    (void)registered;
+}
+
+} // namespace
+
+ProcessData::ProcessData(uint32_t processType) : entryId(entryCounter.fetch_add(1)), processType(processType)
+{
+    registerComparators();
+}
+
+void ProcessData::setProcessParameter(const QString &name, const QVariant &value, bool visible)
+{
+    parameters.insert(name, value);
+    visibility.insert(name, visible);
+}
+
+void ProcessData::setProcessParameter(const QString &name, const QVariant &value)
+{
+    parameters.insert(name, value);
+    if (!visibility.contains(name))
+        visibility.insert(name, false);
+}
+
+QVariant ProcessData::getProcessParameter(const QString &name) const
+{
+    const auto found = parameters.constFind(name);
+    if (found == parameters.constEnd()) {
+        qDebug() << "UI/BatchRun/processdata" << Q_FUNC_INFO << "no parameter named" << name;
+        return QVariant();
+    }
+    return found.value();
+}
+
+bool ProcessData::getParameterVisibility(const QString &name) const
+{
+    const auto found = visibility.constFind(name);
+    if (found == visibility.constEnd()) {
+        qDebug() << "UI/BatchRun/processdata" << Q_FUNC_INFO << "no parameter named" << name;
+        return false;
+    }
+    return found.value();
+}
+
+bool ProcessData::hasSameContents(const ProcessData &other) const
+{
+    return processType == other.processType && parameters == other.parameters
+           && visibility == other.visibility;
+}
+
+} // namespace Ui
