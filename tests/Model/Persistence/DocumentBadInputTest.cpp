@@ -1,0 +1,161 @@
+#include "Support/PersistenceTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace PersistenceTest;
+using Model::Persistence::DocumentFile;
+
+namespace {
+
+const QByteArray kHead = "<?xml version=\"1.0\"?><Document><Header version=\"1\"/>";
+const QByteArray kTail = "</Document>";
+
+QByteArray objectElement(const QByteArray &attributes, const QByteArray &state)
+{
+    return "<Object object-type=\"1\" " + attributes + "><State>" + state + "</State></Object>";
+}
+
+QByteArray documentWith(const QByteArray &body)
+{
+    return kHead + body + kTail;
+}
+
+class DocumentBadInput : public ::testing::Test {
+protected:
+    void SetUp() override { resetCatalogue(); }
+
+    // The load fails with a message and changes neither the catalogue nor the remap table.
+    void expectRefused(const QByteArray &bytes)
+    {
+        const auto before = catalogue();
+        Model::Persistence::MaterialIdMap remap = {{77, 1}};
+        const auto result = loadBytes(bytes, nullptr, &remap);
+        EXPECT_EQ(result.status, DocumentFile::Status::Failed) << bytes.left(200).toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_TRUE(result.objects.empty());
+        EXPECT_EQ(catalogue(), before);
+        EXPECT_EQ(remap, (Model::Persistence::MaterialIdMap{{77, 1}}));
+    }
+
+    std::vector<uint32_t> loadedIds(const QByteArray &state,
+                                    const char *sizes = "size-x=\"2\" size-y=\"2\" size-z=\"1\"")
+    {
+        const auto result = loadBytes(documentWith(objectElement(sizes, state)));
+        const auto volume = onlyVolume(result);
+        return volume ? volume->materialIds() : std::vector<uint32_t>{};
+    }
+};
+
+} // namespace
+
+TEST_F(DocumentBadInput, FilesThatAreNotDocumentsAreRefused)
+{
+    expectRefused("");
+    expectRefused("this is not XML at all");
+    expectRefused("<?xml version=\"1.0\"?><Materials><Material name=\"Si\" material-id=\"1\"/></Materials>");
+    expectRefused("<?xml version=\"1.0\"?><Document><Object object-type=\"1\"/></Document>");
+    expectRefused("<?xml version=\"1.0\"?><Document/>");
+    expectRefused(kHead
+                  + "<Object object-type=\"1\" size-x=\"1\" size-y=\"1\" size-z=\"1\"><State>1 </State>");
+    expectRefused(kHead + objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "1") + "</Documen>");
+}
+
+TEST_F(DocumentBadInput, TruncatedDocumentsAreRefusedWhereverTheyAreCut)
+{
+    const QByteArray whole = writeDocument({randomVolume(3, 3, 3, 11)});
+    // Cuts inside the declaration, the materials, the attributes, the State text and the end tag.
+    for (int length : {1, 30, whole.indexOf("<Material ") + 20, whole.indexOf("size-y") + 3,
+                       whole.indexOf("<State>") + 12, whole.size() - 5}) {
+        SCOPED_TRACE(length);
+        expectRefused(whole.left(length));
+    }
+}
+
+TEST_F(DocumentBadInput, SizesThatCannotBeAllocatedAreRefusedBeforeAllocating)
+{
+    expectRefused(documentWith(
+        objectElement("size-x=\"4294967295\" size-y=\"4294967295\" size-z=\"4294967295\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"100000\" size-y=\"100000\" size-z=\"100000\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"65536\" size-y=\"65536\" size-z=\"2\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"0\" size-y=\"5\" size-z=\"5\"", "")));
+    expectRefused(documentWith(objectElement("size-y=\"5\" size-z=\"5\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"-1\" size-y=\"5\" size-z=\"5\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"2.5\" size-y=\"5\" size-z=\"5\"", "1")));
+    expectRefused(documentWith(objectElement("size-x=\"99999999999\" size-y=\"1\" size-z=\"1\"", "1")));
+}
+
+TEST_F(DocumentBadInput, CellSizesAndPositionsMustBeFiniteNumbers)
+{
+    for (const char *cellSize : {"0", "-1", "nan", "inf", "abc", "1e300"}) {
+        SCOPED_TRACE(cellSize);
+        expectRefused(documentWith(objectElement(
+            QByteArray("size-x=\"1\" size-y=\"1\" size-z=\"1\" cellsize-y=\"") + cellSize + "\"", "1")));
+    }
+    expectRefused(
+        documentWith("<Object object-type=\"1\" size-x=\"1\" size-y=\"1\" size-z=\"1\"><State>1</State>"
+                     "<Position pos-x=\"nan\" pos-y=\"0\" pos-z=\"0\"/></Object>"));
+    // Absent cell sizes and position take their defaults.
+    const auto result = loadBytes(documentWith(objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "1")));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(onlyVolume(result)->getCellSizeZ(), 1.0f);
+    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D());
+}
+
+TEST_F(DocumentBadInput, StateTextWithTooFewOrTooManyNumbers)
+{
+    EXPECT_EQ(loadedIds("1 3 "), (std::vector<uint32_t>{1, 3, 0, 0}));
+    EXPECT_EQ(loadedIds(""), (std::vector<uint32_t>{0, 0, 0, 0}));
+    EXPECT_EQ(loadedIds("1 3 4 5 9 9 9"), (std::vector<uint32_t>{1, 3, 4, 5}));
+    // Any white space separates numbers; runs of blanks are skipped.
+    EXPECT_EQ(loadedIds("  1\n3\t\t4\r\n  5  "), (std::vector<uint32_t>{1, 3, 4, 5}));
+}
+
+TEST_F(DocumentBadInput, MalformedNumbersReadAsEmptyCells)
+{
+    EXPECT_EQ(loadedIds("1 x 3a 4"), (std::vector<uint32_t>{1, 0, 0, 4}));
+    EXPECT_EQ(loadedIds("4294967295 4294967296 99999999999999999999 -1"),
+              (std::vector<uint32_t>{4294967295u, 0, 0, 0}));
+}
+
+TEST_F(DocumentBadInput, MissingStateOrPositionLeavesDefaults)
+{
+    const auto result =
+        loadBytes(documentWith("<Object object-type=\"1\" size-x=\"2\" size-y=\"1\" size-z=\"1\">"
+                               "<Position pos-x=\"4\" pos-y=\"5\" pos-z=\"6\"/></Object>"));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(onlyVolume(result)->materialIds(), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(4, 5, 6));
+}
+
+TEST_F(DocumentBadInput, UnknownElementsAndObjectTypesArePassedOver)
+{
+    const auto result =
+        loadBytes(documentWith("<Comment>hello</Comment><Object object-type=\"2\"><State>1</State>"
+                               "</Object><Object><State>1</State></Object>"
+                               + objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "3")));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done) << result.error.toStdString();
+    ASSERT_NE(onlyVolume(result), nullptr);
+    EXPECT_EQ(onlyVolume(result)->materialIds(), std::vector<uint32_t>{3});
+}
+
+TEST_F(DocumentBadInput, UnreadableMaterialWarnsAndKeepsTheCellIds)
+{
+    QStringList warnings;
+    const auto result =
+        loadBytes(documentWith("<Material name=\"Ghost\" material-id=\"0\"/><Material material-id=\"40\"/>"
+                               + objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "40")),
+                  nullptr, nullptr, &warnings);
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    const QString warning =
+        QStringLiteral("WARNING: There was an error loading a material. This may alter the "
+                       "loaded cell volume.");
+    EXPECT_EQ(warnings, (QStringList{warning, warning}));
+    EXPECT_EQ(onlyVolume(result)->materialIds(), std::vector<uint32_t>{40});
+}
+
+TEST_F(DocumentBadInput, NewMaterialsOfARefusedDocumentStayOutOfTheCatalogue)
+{
+    expectRefused(documentWith("<Material version=\"1\" name=\"Unobtainium\" material-id=\"2500\"/>"
+                               + objectElement("size-x=\"0\" size-y=\"1\" size-z=\"1\"", "2500")));
+    EXPECT_EQ(Model::Materials::MaterialFactory::instance()->getMaterialById(2500).getId(), 0u);
+}

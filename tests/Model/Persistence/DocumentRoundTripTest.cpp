@@ -1,0 +1,161 @@
+#include "Support/PersistenceTestSupport.h"
+
+#include "Model/Persistence/TotalVolumeArchiver.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QXmlStreamWriter>
+
+#include <gtest/gtest.h>
+
+using namespace PersistenceTest;
+using Model::Persistence::DocumentFile;
+
+namespace {
+
+class DocumentRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override { resetCatalogue(); }
+    QTemporaryDir folder;
+};
+
+void expectSameVolume(const TotalVolume &a, const TotalVolume &b)
+{
+    EXPECT_EQ(a.getSizeX(), b.getSizeX());
+    EXPECT_EQ(a.getSizeY(), b.getSizeY());
+    EXPECT_EQ(a.getSizeZ(), b.getSizeZ());
+    EXPECT_EQ(a.getCellSizeX(), b.getCellSizeX());
+    EXPECT_EQ(a.getCellSizeY(), b.getCellSizeY());
+    EXPECT_EQ(a.getCellSizeZ(), b.getCellSizeZ());
+    EXPECT_EQ(a.getPosition(), b.getPosition());
+    EXPECT_EQ(a.materialIds(), b.materialIds());
+}
+
+// An object type that has no archiver.
+class UnarchivedObject : public Model::Object {
+public:
+    uint32_t getType() const override { return 2; }
+    void draw(bool, bool, const Util::Vector4D &) override {}
+    void refreshDrawingData() override {}
+    std::shared_ptr<Object> clone() const override { return std::make_shared<UnarchivedObject>(); }
+    void translate(const Util::Vector3D &) override {}
+};
+
+// An archiver that writes a broken element and reports failure, as a full disk would.
+class FailingArchiver : public Model::Persistence::TotalVolumeArchiver {
+public:
+    bool write(const std::shared_ptr<Model::Object> &) override { return false; }
+};
+
+} // namespace
+
+TEST_F(DocumentRoundTrip, TwoSiliconCellsWriteTheStateAsOneBlankAfterEachId)
+{
+    const QByteArray bytes = writeDocument({makeVolume(2, 1, 1, {1, 1})});
+    EXPECT_TRUE(
+        bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document><Header version=\"1\"/>"));
+    EXPECT_TRUE(
+        bytes.contains("<Object object-type=\"1\" size-x=\"2\" size-y=\"1\" size-z=\"1\" cellsize-x=\"1\" "
+                       "cellsize-y=\"1\" cellsize-z=\"1\"><State>1 1 </State>"
+                       "<Position pos-x=\"0\" pos-y=\"0\" pos-z=\"0\"/></Object></Document>"))
+        << bytes.toStdString();
+    // Every catalogue material precedes the objects, in ascending id order.
+    EXPECT_LT(bytes.indexOf("material-id=\"1\""), bytes.indexOf("material-id=\"3\""));
+    EXPECT_LT(bytes.indexOf("material-id=\"16\""), bytes.indexOf("<Object"));
+    EXPECT_EQ(bytes.count("<Material "), int(catalogue().size()));
+}
+
+TEST_F(DocumentRoundTrip, SavedDocumentOpensToIdenticalVolumes)
+{
+    const auto first = randomVolume(5, 4, 3, 7, Util::Vector3D(1.5, -2, 3.25));
+    const auto second =
+        makeVolume(3, 1, 2, {16, 0, 3, 3, 1, 9}, Util::Vector3D(-100, 0.125, 42), 0.5f, 2.0f, 1.25f);
+    const QString path = folder.filePath(QStringLiteral("scene.cfb"));
+    ASSERT_EQ(DocumentFile::save(path, {first, second}, DocumentFile::standardArchivers()),
+              DocumentFile::Status::Done);
+
+    const auto before = catalogue();
+    Model::Persistence::MaterialIdMap remap;
+    DocumentFile::LoadOptions options;
+    options.archivers = DocumentFile::standardArchivers();
+    options.remap = &remap;
+    const auto result = DocumentFile::load(path, options);
+    ASSERT_EQ(result.status, DocumentFile::Status::Done) << result.error.toStdString();
+    ASSERT_EQ(result.objects.size(), 2u);
+    expectSameVolume(*first, dynamic_cast<TotalVolume &>(*result.objects[0]));
+    expectSameVolume(*second, dynamic_cast<TotalVolume &>(*result.objects[1]));
+    EXPECT_EQ(catalogue(), before);
+    // Every catalogue material maps onto itself.
+    for (const auto &material : before)
+        EXPECT_EQ(remap.at(material.getId()), material.getId());
+}
+
+TEST_F(DocumentRoundTrip, LargeIdsAndLongRunsSurviveTheTextForm)
+{
+    std::vector<uint32_t> ids(4000, 4294967295u);
+    for (size_t i = 0; i < ids.size(); i += 3)
+        ids[i] = uint32_t(i * 2654435761u);
+    const auto volume = makeVolume(10, 20, 20, ids);
+    const auto result = loadBytes(writeDocument({volume}));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(onlyVolume(result)->materialIds(), ids);
+}
+
+TEST_F(DocumentRoundTrip, PositionsKeepSixSignificantDigits)
+{
+    const auto result =
+        loadBytes(writeDocument({makeVolume(1, 1, 1, {1}, Util::Vector3D(1.23456789, -98765.4321, 0))}));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(1.23457, -98765.4, 0));
+}
+
+TEST_F(DocumentRoundTrip, ArchiverRemapsIdsWhileWriting)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    Model::Persistence::TotalVolumeArchiver archiver;
+    const Model::Persistence::MaterialIdMap map = {{1, 7}};
+    archiver.setWriter(&writer);
+    archiver.setMaterialIdMap(&map);
+    ASSERT_TRUE(archiver.write(makeVolume(3, 1, 1, {1, 0, 3})));
+    EXPECT_TRUE(bytes.contains("<State>7 0 3 </State>"));
+}
+
+TEST_F(DocumentRoundTrip, ObjectsWithoutArchiverAreLeftOut)
+{
+    const QByteArray bytes = writeDocument({std::make_shared<UnarchivedObject>(), makeVolume(1, 1, 1, {1})});
+    EXPECT_EQ(bytes.count("<Object "), 1);
+    const auto result = loadBytes(bytes);
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(result.objects.size(), 1u);
+}
+
+TEST_F(DocumentRoundTrip, FailedSaveKeepsThePreviousDocument)
+{
+    const QString path = folder.filePath(QStringLiteral("keep.cfb"));
+    ASSERT_EQ(DocumentFile::save(path, {makeVolume(2, 2, 2, std::vector<uint32_t>(8, 1))},
+                                 DocumentFile::standardArchivers()),
+              DocumentFile::Status::Done);
+    const QByteArray previous = readFile(path);
+
+    QString error;
+    const auto failing = [](uint32_t) { return std::make_shared<FailingArchiver>(); };
+    EXPECT_EQ(DocumentFile::save(path, {makeVolume(1, 1, 1, {3})}, failing, &error),
+              DocumentFile::Status::Failed);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cfb")});
+}
+
+TEST_F(DocumentRoundTrip, UnopenableTargetWritesNothing)
+{
+    const QString path = folder.filePath(QStringLiteral("missing-folder/scene.cfb"));
+    EXPECT_EQ(DocumentFile::save(path, {makeVolume(1, 1, 1, {1})}, DocumentFile::standardArchivers()),
+              DocumentFile::Status::NotOpened);
+    EXPECT_FALSE(QFile::exists(path));
+    DocumentFile::LoadOptions options;
+    options.archivers = DocumentFile::standardArchivers();
+    EXPECT_EQ(DocumentFile::load(path, options).status, DocumentFile::Status::NotOpened);
+}

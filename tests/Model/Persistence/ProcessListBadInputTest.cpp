@@ -1,0 +1,123 @@
+#include "Support/PersistenceTestSupport.h"
+
+#include "Model/Persistence/ProcessListReader.h"
+
+#include <gtest/gtest.h>
+
+using namespace PersistenceTest;
+using Model::Persistence::ProcessListReader;
+
+namespace {
+
+class ProcessListBadInput : public ::testing::Test {
+protected:
+    void SetUp() override { resetCatalogue(); }
+
+    static ProcessListReader::Result read(const QByteArray &bytes)
+    {
+        QByteArray copy = bytes;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        return ProcessListReader().read(buffer);
+    }
+
+    void expectRefused(const QByteArray &bytes)
+    {
+        const auto before = catalogue();
+        const auto result = read(bytes);
+        EXPECT_EQ(result.status, ProcessListReader::Status::Failed) << bytes.left(200).toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_TRUE(result.entries.empty());
+        EXPECT_EQ(catalogue(), before);
+    }
+
+    static QByteArray parameter(const char *name, const char *type, const char *data)
+    {
+        return QByteArray("<Parameter parameter-name=\"") + name + "\" parameter-type=\"" + type
+               + "\" parameter-data=\"" + data + "\" parameter-visibility=\"true\"/>";
+    }
+};
+
+const QByteArray kValid =
+    "<?xml version=\"1.0\"?><Process-List version=\"1\"><Materials><Material version=\"1\" "
+    "name=\"New stuff\" material-id=\"2600\"/></Materials><Process-Data process-type=\"10\">"
+    "<Parameter parameter-name=\"Filename\" parameter-type=\"QString\" parameter-data=\"x.png\" "
+    "parameter-visibility=\"true\"/></Process-Data></Process-List>";
+
+} // namespace
+
+TEST_F(ProcessListBadInput, FilesThatAreNotProcessListsAreRefused)
+{
+    expectRefused("");
+    expectRefused("Process-List");
+    expectRefused("<?xml version=\"1.0\"?><Document><Header version=\"1\"/></Document>");
+    expectRefused("<?xml version=\"1.0\"?><process-list version=\"1\"/>");
+    expectRefused("<<<>>>");
+}
+
+TEST_F(ProcessListBadInput, TruncatedListsAreRefusedAndAddNoMaterial)
+{
+    ASSERT_EQ(read(kValid).status, ProcessListReader::Status::Done);
+    resetCatalogue();
+    for (int length = kValid.indexOf("<Process-List"); length < kValid.size(); length += 7) {
+        SCOPED_TRACE(length);
+        expectRefused(kValid.left(length));
+    }
+}
+
+TEST_F(ProcessListBadInput, ListFoundBelowAnotherRootIsRead)
+{
+    const auto result =
+        read("<?xml version=\"1.0\"?><Wrapper><Process-List><Process-Data process-type=\"10\"/>"
+             "</Process-List></Wrapper>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    EXPECT_EQ(result.entries.size(), 1u);
+}
+
+TEST_F(ProcessListBadInput, UnknownParameterTypesLeaveTheParameterWithoutValue)
+{
+    const auto result = read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"10\">"
+                             + parameter("Filename", "qlonglong", "12") + parameter("Other", "", "")
+                             + "</Process-Data></Process-List>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    ASSERT_EQ(result.entries.size(), 1u);
+    EXPECT_TRUE(result.entries[0].hasProcessParameter(QStringLiteral("Filename")));
+    EXPECT_FALSE(result.entries[0].getProcessParameter(QStringLiteral("Filename")).isValid());
+    EXPECT_EQ(result.notes.size(), 2);
+}
+
+TEST_F(ProcessListBadInput, MalformedNumbersAreKeptAsText)
+{
+    const auto result =
+        read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
+             + parameter("Film Thickness", "double", "abc") + parameter("Count", "uint", "-4")
+             + parameter("Corner", "Util::Vector3D", "1;2") + parameter("Type", "int", "9999999999")
+             + "</Process-Data><Process-Data process-type=\"x\"/></Process-List>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    const Ui::ProcessData &entry = result.entries[0];
+    EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Film Thickness")), QVariant(QStringLiteral("abc")));
+    EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Count")), QVariant(QStringLiteral("-4")));
+    EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Corner")), QVariant(QStringLiteral("1;2")));
+    EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Type")), QVariant(QStringLiteral("9999999999")));
+    EXPECT_EQ(result.entries[1].getProcessType(), Ui::ProcessData::kNotAProcess);
+}
+
+TEST_F(ProcessListBadInput, MaterialIdThatIsNotANumberIsLeftForTheStepToRefuse)
+{
+    const auto result =
+        read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
+             + parameter("Material_Id", "QString", "silicon") + "</Process-Data></Process-List>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    EXPECT_EQ(result.entries[0].getProcessParameter(QStringLiteral("Material_Id")),
+              QVariant(QStringLiteral("silicon")));
+    EXPECT_FALSE(result.entries[0].hasProcessParameter(QStringLiteral("Material")));
+}
+
+TEST_F(ProcessListBadInput, UnreadableMaterialsAreSkipped)
+{
+    const auto result =
+        read("<?xml version=\"1.0\"?><Process-List><Materials><Material material-id=\"0\" name=\"Z\"/>"
+             "<Material material-id=\"2700\"/><Other/></Materials></Process-List>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    EXPECT_EQ(catalogue().size(), 15u);
+}

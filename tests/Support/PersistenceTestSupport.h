@@ -1,0 +1,123 @@
+#pragma once
+
+#include "Model/Automaton/TotalVolume.h"
+#include "Model/Materials/MaterialFactory.h"
+#include "Model/Persistence/DocumentFile.h"
+#include "Model/Persistence/DocumentWriter.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+// Helpers shared by the document, process-list and batch tests.
+namespace PersistenceTest {
+
+using Model::Automaton::TotalVolume;
+
+inline std::shared_ptr<TotalVolume> makeVolume(uint32_t x, uint32_t y, uint32_t z,
+                                               const std::vector<uint32_t> &ids,
+                                               Util::Vector3D position = Util::Vector3D(), float cellX = 1.0f,
+                                               float cellY = 1.0f, float cellZ = 1.0f)
+{
+    return std::make_shared<TotalVolume>(x, y, z, cellX, cellY, cellZ, position, ids);
+}
+
+// A volume whose cells hold catalogue ids drawn with a fixed seed.
+inline std::shared_ptr<TotalVolume> randomVolume(uint32_t x, uint32_t y, uint32_t z, unsigned seed,
+                                                 Util::Vector3D position = Util::Vector3D())
+{
+    const uint32_t choices[] = {0, 1, 3, 4, 9, 16};
+    std::mt19937 random(seed);
+    std::vector<uint32_t> ids(size_t(x) * y * z);
+    for (auto &id : ids)
+        id = choices[random() % 6];
+    return makeVolume(x, y, z, ids, position);
+}
+
+inline QByteArray writeDocument(const std::vector<std::shared_ptr<Model::Object>> &objects)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    Model::Persistence::DocumentWriter::write(buffer, objects,
+                                              Model::Materials::MaterialFactory::instance()->getMaterials(),
+                                              Model::Persistence::DocumentFile::standardArchivers());
+    return bytes;
+}
+
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return path;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Loads a document from bytes with the standard archivers, a fresh remap table and no resolver.
+inline Model::Persistence::DocumentFile::LoadResult
+loadBytes(const QByteArray &bytes, Model::Persistence::IMaterialConflictResolver *resolver = nullptr,
+          Model::Persistence::MaterialIdMap *remap = nullptr, QStringList *warnings = nullptr)
+{
+    QTemporaryDir folder;
+    const QString path = writeFile(folder.filePath(QStringLiteral("document.cfb")), bytes);
+    Model::Persistence::MaterialIdMap localRemap;
+    Model::Persistence::DocumentFile::LoadOptions options;
+    options.archivers = Model::Persistence::DocumentFile::standardArchivers();
+    options.remap = remap ? remap : &localRemap;
+    options.resolver = resolver;
+    options.warning = [warnings](const QString &text) {
+        if (warnings)
+            warnings->append(text);
+    };
+    return Model::Persistence::DocumentFile::load(path, options);
+}
+
+inline std::shared_ptr<TotalVolume> onlyVolume(const Model::Persistence::DocumentFile::LoadResult &result)
+{
+    if (result.objects.size() != 1)
+        return nullptr;
+    return std::dynamic_pointer_cast<TotalVolume>(result.objects.front());
+}
+
+// Every catalogue material, for "the catalogue did not change" checks.
+inline std::vector<Model::Materials::Material> catalogue()
+{
+    return Model::Materials::MaterialFactory::instance()->getMaterials();
+}
+
+inline void resetCatalogue()
+{
+    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+}
+
+// A resolver that records the conflicts it sees and answers with a fixed choice.
+class ScriptedResolver : public Model::Persistence::IMaterialConflictResolver {
+public:
+    explicit ScriptedResolver(std::optional<Model::Persistence::MaterialConflictChoice> answer)
+        : answer(answer)
+    {
+    }
+    std::optional<Model::Persistence::MaterialConflictChoice>
+    resolve(const Model::Materials::Material &loaded, const Model::Materials::Material &existing) override
+    {
+        seen.emplace_back(loaded, existing);
+        return answer;
+    }
+    std::optional<Model::Persistence::MaterialConflictChoice> answer;
+    std::vector<std::pair<Model::Materials::Material, Model::Materials::Material>> seen;
+};
+
+} // namespace PersistenceTest
