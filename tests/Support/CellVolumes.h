@@ -15,10 +15,9 @@ namespace TestSupport {
 
 using MaterialAt = std::function<uint32_t(uint32_t x, uint32_t y, uint32_t z)>;
 
-inline std::shared_ptr<Model::Automaton::TotalVolume> makeVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ,
-                                                                 const MaterialAt &materialAt,
-                                                                 float cellSizeX = 1.0f, float cellSizeY = 1.0f,
-                                                                 float cellSizeZ = 1.0f)
+inline std::shared_ptr<Model::Automaton::TotalVolume>
+makeVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, const MaterialAt &materialAt,
+           float cellSizeX = 1.0f, float cellSizeY = 1.0f, float cellSizeZ = 1.0f)
 {
     std::vector<uint32_t> ids;
     ids.reserve(size_t(sizeX) * sizeY * sizeZ);
@@ -26,8 +25,8 @@ inline std::shared_ptr<Model::Automaton::TotalVolume> makeVolume(uint32_t sizeX,
         for (uint32_t y = 0; y < sizeY; ++y)
             for (uint32_t z = 0; z < sizeZ; ++z)
                 ids.push_back(materialAt(x, y, z));
-    return std::make_shared<Model::Automaton::TotalVolume>(sizeX, sizeY, sizeZ, cellSizeX, cellSizeY, cellSizeZ,
-                                                           Util::Vector3D(), ids);
+    return std::make_shared<Model::Automaton::TotalVolume>(sizeX, sizeY, sizeZ, cellSizeX, cellSizeY,
+                                                           cellSizeZ, Util::Vector3D(), ids);
 }
 
 inline uint32_t materialAt(Model::Automaton::TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z)
@@ -98,8 +97,8 @@ inline std::vector<double> squaredDistanceToSolid(const std::vector<uint32_t> &i
                 if (ids[index(x, y, z)] == 0)
                     continue;
                 const long X = x, Y = y, Z = z;
-                if (emptyAt(X, Y, Z - 1) || emptyAt(X, Y, Z + 1) || emptyAt(X, Y - 1, Z) || emptyAt(X, Y + 1, Z)
-                    || emptyAt(X - 1, Y, Z) || emptyAt(X + 1, Y, Z))
+                if (emptyAt(X, Y, Z - 1) || emptyAt(X, Y, Z + 1) || emptyAt(X, Y - 1, Z)
+                    || emptyAt(X, Y + 1, Z) || emptyAt(X - 1, Y, Z) || emptyAt(X + 1, Y, Z))
                     surface.push_back({x * csx, y * csy, z * csz});
             }
     std::vector<double> result(ids.size(), 0.0);

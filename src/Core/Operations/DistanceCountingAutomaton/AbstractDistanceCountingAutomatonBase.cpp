@@ -1,5 +1,6 @@
 #include "Core/Operations/DistanceCountingAutomaton/AbstractDistanceCountingAutomatonBase.h"
 
+#include "Core/Operations/DistanceCountingAutomaton/FrontSorting.h"
 #include "Model/Automaton/TotalVolume.h"
 
 #include <QMutexLocker>
@@ -25,6 +26,7 @@ AbstractDistanceCountingAutomatonBase::AbstractDistanceCountingAutomatonBase(Tot
     sliceWidth = sliceCount > 0 ? sizeX / sliceCount : 0;
     fronts.resize(sliceCount);
     nextFronts.resize(sliceCount);
+    sortScratch.resize(sliceCount);
     outboxBelow.resize(sliceCount);
     outboxAbove.resize(sliceCount);
     changes.resize(sliceCount);
@@ -36,7 +38,7 @@ AbstractDistanceCountingAutomatonBase::AbstractDistanceCountingAutomatonBase(Tot
 AbstractDistanceCountingAutomatonBase::~AbstractDistanceCountingAutomatonBase() = default;
 
 std::vector<Util::SlabRange> AbstractDistanceCountingAutomatonBase::partitionSlabs(uint32_t sizeX,
-                                                                                    uint32_t threadCount)
+                                                                                   uint32_t threadCount)
 {
     uint32_t count = std::max(threadCount, 1u);
     uint32_t width = sizeX / count;
@@ -109,9 +111,8 @@ void AbstractDistanceCountingAutomatonBase::runPasses(uint32_t iterations, bool 
     queued.reset();
 }
 
-void AbstractDistanceCountingAutomatonBase::runPass(void (AbstractDistanceCountingAutomatonBase::*pass)(uint32_t,
-                                                                                                        uint32_t,
-                                                                                                        uint32_t))
+void AbstractDistanceCountingAutomatonBase::runPass(
+    void (AbstractDistanceCountingAutomatonBase::*pass)(uint32_t, uint32_t, uint32_t))
 {
     Util::runSlabs(slabs, [this, pass](const Util::SlabRange &slab, size_t slice) {
         (this->*pass)(slab.begin, slab.end, uint32_t(slice));
@@ -191,7 +192,7 @@ void AbstractDistanceCountingAutomatonBase::handOverSlice(uint32_t, uint32_t, ui
     }
     applyChanges(slice);
     // Cells were queued as neighbours were found; evaluate them in ascending order.
-    std::sort(nextFront.begin(), nextFront.end());
+    sortCellIndices(nextFront, sortScratch[slice]);
     std::swap(fronts[slice], nextFront);
 }
 
@@ -208,7 +209,11 @@ void AbstractDistanceCountingAutomatonBase::finalizeSlice(uint32_t begin, uint32
 
 void AbstractDistanceCountingAutomatonBase::applyChanges(uint32_t slice)
 {
-    for (const CellChange &change : changes[slice]) {
+    const std::vector<CellChange> &list = changes[slice];
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i + kPrefetchDistance < list.size())
+            __builtin_prefetch(cells + list[i + kPrefetchDistance].index);
+        const CellChange &change = list[i];
         Model::Automaton::Voxel &cell = cells[change.index];
         cell.materialId = change.materialId;
         cell.setDistance(change.distance.x, change.distance.y, change.distance.z);

@@ -76,7 +76,8 @@ protected:
     virtual void addNeighboursToFront(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront,
                                       uint32_t slice);
     virtual void initializeCell(uint32_t index, uint32_t slice) = 0;
-    virtual void updateCell(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice) = 0;
+    virtual void updateCell(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront,
+                            uint32_t slice) = 0;
     virtual void finalizeCell(uint32_t index, uint32_t slice) = 0;
 
     // Runs the passes; the final pass only when `finalize` is set.
@@ -89,15 +90,20 @@ protected:
     float smallestCellSize() const;
 
     CellSite site(uint32_t index) const { return decoder.decode(index); }
+    // Asks the processor to fetch a cell and its neighbour in the next x layer ahead of use.
+    void prefetchNeighbourhood(uint32_t index) const
+    {
+        __builtin_prefetch(cells + index);
+        if (size_t(index) + size_t(sizeY) * sizeZ < size_t(sizeX) * sizeY * sizeZ)
+            __builtin_prefetch(cells + index + sizeY * sizeZ);
+    }
     Model::Automaton::Voxel &cellAt(uint32_t index) const { return cells[index]; }
 
     // Visits every cell of the slab in array order (x, then y, then z innermost).
-    template <class Visit>
-    void forEachCellOfSlab(uint32_t begin, uint32_t end, Visit visit) const;
+    template <class Visit> void forEachCellOfSlab(uint32_t begin, uint32_t end, Visit visit) const;
     // Whether one of the cell's in-volume face neighbours satisfies `test(voxel)`; neighbours are
     // tried in table order and the first match ends the search.
-    template <class Test>
-    bool anyNeighbour(const CellSite &cell, Test test) const;
+    template <class Test> bool anyNeighbour(const CellSite &cell, Test test) const;
     // The standard relaxation: the shortest neighbour vector plus step that is strictly shorter
     // than the cell's own vector and at most `limitSquared` long; ties keep the earlier
     // neighbour. False when there is none.
@@ -106,6 +112,10 @@ protected:
     // `addNeighboursToFront`).
     void queueNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice,
                          const MaterialIdSet &materials);
+    // How many front cells or changes ahead of use a cell is fetched: front cells usually lie a
+    // column (often a memory page) apart.
+    static constexpr size_t kPrefetchDistance = 16;
+
     // Puts a cell of this slab into a front that is being built, once.
     void queueOwnCell(uint32_t index, Front &nextFront);
     // Puts a cell into the slab's current front during initialisation.
@@ -146,6 +156,7 @@ private:
 
     std::vector<Util::SlabRange> slabs;
     std::vector<Front> nextFronts;
+    std::vector<Front> sortScratch;
     CellIndexDecoder decoder;
     // One byte per cell while a run holds the cells: set while the cell waits in a front being
     // built, so each cell is queued once without sorting duplicates away.
@@ -156,12 +167,19 @@ private:
 template <class Visit>
 void AbstractDistanceCountingAutomatonBase::forEachCellOfSlab(uint32_t begin, uint32_t end, Visit visit) const
 {
+    // Rules often look at the next x layer, a long way ahead in memory: fetch it ahead of use.
+    const size_t ahead = size_t(sizeY) * sizeZ + 16;
+    const size_t last = size_t(sizeX) * sizeY * sizeZ;
     CellSite cell;
     cell.index = begin * sizeY * sizeZ;
     for (cell.x = begin; cell.x < end; ++cell.x) {
+        const bool prefetch = cell.x + 1 < sizeX;
         for (cell.y = 0; cell.y < sizeY; ++cell.y) {
-            for (cell.z = 0; cell.z < sizeZ; ++cell.z, ++cell.index)
+            for (cell.z = 0; cell.z < sizeZ; ++cell.z, ++cell.index) {
+                if (prefetch && cell.index + ahead < last)
+                    __builtin_prefetch(cells + cell.index + ahead);
                 visit(cell);
+            }
         }
     }
 }
@@ -218,7 +236,8 @@ inline void AbstractDistanceCountingAutomatonBase::queueOwnCell(uint32_t index, 
 
 inline void AbstractDistanceCountingAutomatonBase::queueNeighbours(const CellSite &cell, uint32_t begin,
                                                                    uint32_t end, Front &nextFront,
-                                                                   uint32_t slice, const MaterialIdSet &materials)
+                                                                   uint32_t slice,
+                                                                   const MaterialIdSet &materials)
 {
     const uint32_t layer = sizeY * sizeZ;
     const auto eligible = [&](uint32_t index) { return materials.contains(cells[index].materialId); };

@@ -15,8 +15,9 @@ namespace Core::Operations {
 //   void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
 // and, with `AbstractDistanceCountingAutomatonBase` as Base, also
 //   void finalizeCellAt(const CellSite &cell, uint32_t slice);
-// The engine befriends `Rules` when it keeps these rules non-public. The virtual per-cell slots
-// of the base are still served (they decode the index and forward).
+// The engine befriends `Rules` when it keeps these rules non-public. Rules defined inline (in the
+// header) are inlined into the loops; out-of-line ones still work, through a call per cell. The virtual
+// per-cell slots of the base are still served (they decode the index and forward).
 template <class Engine, class Base = AbstractDistanceCountingAutomatonNoFinalize>
 class DistanceCountingEngine : public Base {
     static_assert(std::is_base_of_v<AbstractDistanceCountingAutomatonBase, Base>,
@@ -27,26 +28,32 @@ public:
     using Rules = DistanceCountingEngine;
 
 protected:
-    void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
+    // Flattened: the engine's rules are inlined into the loops over every cell and every front cell.
+    [[gnu::flatten]] void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
     {
         this->resetSlice(slice);
-        this->forEachCellOfSlab(begin, end,
-                                [this, slice](const CellSite &cell) { engine().initializeCellAt(cell, slice); });
+        this->forEachCellOfSlab(
+            begin, end, [this, slice](const CellSite &cell) { engine().initializeCellAt(cell, slice); });
     }
 
-    void stepSlice(uint32_t begin, uint32_t end, uint32_t slice) override
+    [[gnu::flatten]] void stepSlice(uint32_t begin, uint32_t end, uint32_t slice) override
     {
         this->beginStep(slice);
         QMutexLocker lock(this->sliceMutexes[slice].get());
         Front &nextFront = this->nextFrontOf(slice);
-        for (uint32_t index : this->fronts[slice])
-            engine().updateCellAt(this->site(index), begin, end, nextFront, slice);
+        const Front &front = this->fronts[slice];
+        const size_t count = front.size();
+        for (size_t i = 0; i < count; ++i) {
+            if (i + this->kPrefetchDistance < count)
+                this->prefetchNeighbourhood(front[i + this->kPrefetchDistance]);
+            engine().updateCellAt(this->site(front[i]), begin, end, nextFront, slice);
+        }
     }
 
-    void finalizeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
+    [[gnu::flatten]] void finalizeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
     {
-        this->forEachCellOfSlab(begin, end,
-                                [this, slice](const CellSite &cell) { engine().finalizeCellAt(cell, slice); });
+        this->forEachCellOfSlab(
+            begin, end, [this, slice](const CellSite &cell) { engine().finalizeCellAt(cell, slice); });
     }
 
     void initializeCell(uint32_t index, uint32_t slice) override
@@ -59,7 +66,10 @@ protected:
         engine().updateCellAt(this->site(index), begin, end, nextFront, slice);
     }
 
-    void finalizeCell(uint32_t index, uint32_t slice) override { engine().finalizeCellAt(this->site(index), slice); }
+    void finalizeCell(uint32_t index, uint32_t slice) override
+    {
+        engine().finalizeCellAt(this->site(index), slice);
+    }
 
     // Engines of the no-finalize family have no final rule.
     void finalizeCellAt(const CellSite &, uint32_t) {}
@@ -70,7 +80,12 @@ protected:
                     uint32_t end, Front &nextFront, uint32_t slice)
     {
         this->changes[slice].push_back({cell.index, materialId, distance});
-        engine().addNeighboursToFront(cell.index, begin, end, nextFront, slice);
+        // An engine that keeps the base's `addNeighboursToFront` gets it inlined.
+        if constexpr (std::is_same_v<decltype(&Engine::addNeighboursToFront),
+                                     decltype(&DistanceCountingEngine::addNeighboursToFront)>)
+            this->queueNeighbours(cell, begin, end, nextFront, slice, this->eligibleMaterials);
+        else
+            engine().addNeighboursToFront(cell.index, begin, end, nextFront, slice);
     }
 
 private:

@@ -9,6 +9,7 @@ namespace Core::Operations {
 class IsotropicFilmEtching final : public DistanceCountingEngine<IsotropicFilmEtching> {
 public:
     IsotropicFilmEtching(Model::Automaton::TotalVolume &volume, uint32_t materialId, float depth);
+    ~IsotropicFilmEtching() override;
 
     // Runs trunc(ceil(L · K / m)) steps, m the smallest cell size.
     void execute();
@@ -26,5 +27,36 @@ private:
     float limit;
     float limitSquared;
 };
+
+// The rules are inline so the slab loops can inline them.
+inline void IsotropicFilmEtching::initializeCellAt(const CellSite &cell, uint32_t slice)
+{
+    Model::Automaton::Voxel &voxel = cells[cell.index];
+    if (voxel.materialId == 0) {
+        voxel.fixed = 1;
+        voxel.setDistance(0.0f, 0.0f, 0.0f);
+        return;
+    }
+    voxel.setDistance(limit, limit, limit);
+    if (voxel.materialId != materialId) {
+        voxel.fixed = 1;
+        return;
+    }
+    voxel.fixed = 0;
+    if (anyNeighbour(cell,
+                     [](const Model::Automaton::Voxel &neighbour) { return neighbour.materialId == 0; }))
+        addToFront(cell.index, slice);
+}
+
+inline void IsotropicFilmEtching::updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end,
+                                               Front &nextFront, uint32_t slice)
+{
+    const Model::Automaton::Voxel &voxel = cells[cell.index];
+    if (voxel.fixed || (voxel.materialId != materialId && voxel.materialId != 0))
+        return;
+    DistanceVector best;
+    if (relax(cell, limitSquared, best))
+        changeCell(cell, 0, best, begin, end, nextFront, slice);
+}
 
 } // namespace Core::Operations

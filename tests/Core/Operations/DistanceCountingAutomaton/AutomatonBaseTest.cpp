@@ -14,8 +14,7 @@ namespace {
 constexpr uint32_t kMarked = 77;
 
 // Writes kMarked into every cell in its final pass; its steps change nothing.
-template <class Base>
-class FinalPassProbe final : public DistanceCountingEngine<FinalPassProbe<Base>, Base> {
+template <class Base> class FinalPassProbe final : public DistanceCountingEngine<FinalPassProbe<Base>, Base> {
 public:
     using DistanceCountingEngine<FinalPassProbe<Base>, Base>::DistanceCountingEngine;
     void initializeCellAt(const CellSite &cell, uint32_t) { this->cellAt(cell.index).fixed = 1; }
@@ -49,7 +48,8 @@ protected:
         DistanceVector best;
         if (cells[index].fixed || !relax(site(index), limitSquared, best))
             return;
-        changes[slice].push_back({index, cells[index].materialId == 0 ? material : cells[index].materialId, best});
+        changes[slice].push_back(
+            {index, cells[index].materialId == 0 ? material : cells[index].materialId, best});
         addNeighboursToFront(index, begin, end, nextFront, slice);
     }
 
@@ -133,7 +133,8 @@ TEST(AutomatonBase, VirtualSlotsGiveTheSameCellsAsTheInlinedRules)
 TEST(AutomatonBase, AnEngineOverridingAddNeighboursToFrontIsHonoured)
 {
     TestSupport::PoolThreads pool(2);
-    auto volume = TestSupport::makeVolume(6, 4, 10, [](uint32_t, uint32_t, uint32_t z) { return z < 3 ? 1u : 0u; });
+    auto volume =
+        TestSupport::makeVolume(6, 4, 10, [](uint32_t, uint32_t, uint32_t z) { return z < 3 ? 1u : 0u; });
     FrontlessDeposition engine(*volume, 5.0f);
     engine.run(20);
     for (uint32_t x = 0; x < 6; ++x) {

@@ -26,15 +26,33 @@ std::vector<std::pair<uint32_t, uint32_t>> asPairs(const std::vector<SlabRange> 
 TEST(AutomatonSlabs, WiderSlabsComeFirstAndTheLastEndsAtSizeX)
 {
     using P = std::vector<std::pair<uint32_t, uint32_t>>;
-    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(100, 12)),
-              (P{{0, 9}, {9, 18}, {18, 27}, {27, 36}, {36, 44}, {44, 52}, {52, 60}, {60, 68}, {68, 76},
-                 {76, 84}, {84, 92}, {92, 100}}));
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(100, 12)), (P{{0, 9},
+                                                                                          {9, 18},
+                                                                                          {18, 27},
+                                                                                          {27, 36},
+                                                                                          {36, 44},
+                                                                                          {44, 52},
+                                                                                          {52, 60},
+                                                                                          {60, 68},
+                                                                                          {68, 76},
+                                                                                          {76, 84},
+                                                                                          {84, 92},
+                                                                                          {92, 100}}));
     EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(10, 4)),
               (P{{0, 2}, {2, 4}, {4, 6}, {6, 10}}));
     // The remainder is taken modulo the width, not the thread count.
-    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(35, 12)),
-              (P{{0, 3}, {3, 5}, {5, 7}, {7, 9}, {9, 11}, {11, 13}, {13, 15}, {15, 17}, {17, 19}, {19, 21},
-                 {21, 23}, {23, 35}}));
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(35, 12)), (P{{0, 3},
+                                                                                         {3, 5},
+                                                                                         {5, 7},
+                                                                                         {7, 9},
+                                                                                         {9, 11},
+                                                                                         {11, 13},
+                                                                                         {13, 15},
+                                                                                         {15, 17},
+                                                                                         {17, 19},
+                                                                                         {19, 21},
+                                                                                         {21, 23},
+                                                                                         {23, 35}}));
     EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(3, 4)), (P{{0, 3}}));
 }
 
@@ -62,13 +80,15 @@ TEST(AutomatonSlabs, IterationConstantAndTruncation)
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(0.7), 0u);
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(-5.0), 0u);
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(std::nan("")), 0u);
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(1e300), std::numeric_limits<uint32_t>::max());
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(1e300),
+              std::numeric_limits<uint32_t>::max());
 }
 
 TEST(CellIndexDecoder, MatchesIntegerDivisionForAllShapes)
 {
-    const std::vector<std::pair<uint32_t, uint32_t>> shapes = {{1, 1}, {1, 7}, {7, 1}, {3, 4}, {200, 200}, {65535, 65537},
-                                                               {1, 4294967295u}, {4294967295u, 1}, {65536, 65535}};
+    const std::vector<std::pair<uint32_t, uint32_t>> shapes = {
+        {1, 1},         {1, 7},           {7, 1},           {3, 4},        {200, 200},
+        {65535, 65537}, {1, 4294967295u}, {4294967295u, 1}, {65536, 65535}};
     std::mt19937 random(7);
     for (const auto &[sizeY, sizeZ] : shapes) {
         const CellIndexDecoder decoder(sizeY, sizeZ);

@@ -21,19 +21,22 @@ constexpr uint32_t kMetal = 4;
 
 uint32_t depositionSteps(float thickness, float csx, float csy, float csz)
 {
-    auto volume = makeVolume(1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
+    auto volume = makeVolume(
+        1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
     return IsotropicFilmDeposition(*volume, kMetal, thickness).iterationCount();
 }
 
 uint32_t etchingSteps(float depth, float csx, float csy, float csz)
 {
-    auto volume = makeVolume(1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
+    auto volume = makeVolume(
+        1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
     return IsotropicFilmEtching(*volume, kSi, depth).iterationCount();
 }
 
 // A substrate below z = 8 with a trench along y, 6 cells wide and 5 deep, a step on one side and
 // a pillar on the other: flat faces, inner and outer edges and corners.
-std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, uint32_t material = kSi)
+std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ,
+                                          uint32_t material = kSi)
 {
     return makeVolume(sizeX, sizeY, sizeZ, [=](uint32_t x, uint32_t y, uint32_t z) {
         const uint32_t middle = sizeX / 2;
@@ -76,7 +79,8 @@ Disagreement compareWithExactDeposition(TotalVolume &volume, float thickness)
     return result;
 }
 
-std::vector<TestSupport::CellState> runAt(int threads, const std::function<std::shared_ptr<TotalVolume>()> &make,
+std::vector<TestSupport::CellState> runAt(int threads,
+                                          const std::function<std::shared_ptr<TotalVolume>()> &make,
                                           const std::function<void(TotalVolume &)> &process)
 {
     TestSupport::PoolThreads pool(threads);
@@ -119,7 +123,8 @@ TEST(IsotropicFilmDeposition, FlatFilmHasExactlyTheLayersWithinTheThickness)
         }
     }
     // With flat cells half as high, a thickness of one half is one layer.
-    auto thin = makeVolume(3, 3, 6, [](uint32_t, uint32_t, uint32_t z) { return z < 2 ? kSi : 0u; }, 1, 1, 0.5f);
+    auto thin = makeVolume(
+        3, 3, 6, [](uint32_t, uint32_t, uint32_t z) { return z < 2 ? kSi : 0u; }, 1, 1, 0.5f);
     IsotropicFilmDeposition(*thin, kMetal, 0.5f).execute();
     EXPECT_EQ(materialAt(*thin, 1, 1, 2), kMetal);
     EXPECT_EQ(materialAt(*thin, 1, 1, 3), 0u);
@@ -149,16 +154,18 @@ TEST(IsotropicFilmDeposition, NeverDepositsBeyondTheExactDistanceAndRarelyMisses
     }
     // Scattered single solid cells: the hardest case for propagated vectors.
     std::mt19937 random(11);
-    auto scattered = makeVolume(24, 24, 24, [&](uint32_t, uint32_t, uint32_t) {
-        return random() % 100 == 0 ? kSi : 0u;
-    });
+    auto scattered =
+        makeVolume(24, 24, 24, [&](uint32_t, uint32_t, uint32_t) { return random() % 100 == 0 ? kSi : 0u; });
     const Disagreement s = compareWithExactDeposition(*scattered, 3.0f);
     EXPECT_EQ(s.extra, 0u);
     EXPECT_LE(double(s.missed), 0.002 * double(s.exact));
     // Non-cubic cells: the exact rule in length units.
-    auto flat = makeVolume(12, 10, 14, [](uint32_t x, uint32_t y, uint32_t z) {
-        return (z < 4 || (x > 4 && x < 8 && y > 3 && y < 7 && z < 7)) ? kSi : 0u;
-    }, 1.0f, 0.5f, 0.75f);
+    auto flat = makeVolume(
+        12, 10, 14,
+        [](uint32_t x, uint32_t y, uint32_t z) {
+            return (z < 4 || (x > 4 && x < 8 && y > 3 && y < 7 && z < 7)) ? kSi : 0u;
+        },
+        1.0f, 0.5f, 0.75f);
     const Disagreement d = compareWithExactDeposition(*flat, 2.2f);
     EXPECT_EQ(d.extra, 0u);
     EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
@@ -176,11 +183,12 @@ TEST(IsotropicFilmDeposition, AccuracyOnATrenchAgainstTheExactRule)
     for (float thickness : {5.0f, 10.0f, 20.0f}) {
         auto volume = make();
         const Disagreement d = compareWithExactDeposition(*volume, thickness);
-        std::printf("L = %4.1f: %zu of %zu empty cells disagree (%.4f %%; %.4f %% of the %zu cells the exact rule "
-                    "deposits), %zu deposited beyond the exact distance\n",
-                    double(thickness), d.missed + d.extra, d.emptyCells,
-                    100.0 * double(d.missed + d.extra) / double(d.emptyCells),
-                    100.0 * double(d.missed + d.extra) / double(d.exact), d.exact, d.extra);
+        std::printf(
+            "L = %4.1f: %zu of %zu empty cells disagree (%.4f %%; %.4f %% of the %zu cells the exact rule "
+            "deposits), %zu deposited beyond the exact distance\n",
+            double(thickness), d.missed + d.extra, d.emptyCells,
+            100.0 * double(d.missed + d.extra) / double(d.emptyCells),
+            100.0 * double(d.missed + d.extra) / double(d.exact), d.exact, d.extra);
         EXPECT_EQ(d.extra, 0u);
         EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
     }
@@ -210,15 +218,16 @@ TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)
         float ex, ey, ez;           // the expected distance vector
     };
     const Case cases[] = {
-        {0, 0, -1, 0, 0, 1, 0, 0, -1}, // -z before +z
-        {1, 0, 0, 0, 0, 1, 0, 0, 1},   // +z before +x
+        {0, 0, -1, 0, 0, 1, 0, 0, -1},  // -z before +z
+        {1, 0, 0, 0, 0, 1, 0, 0, 1},    // +z before +x
         {-1, 0, 0, 0, -1, 0, 0, -1, 0}, // -y before -x
-        {0, 1, 0, 1, 0, 0, 0, 1, 0},   // +y before +x
+        {0, 1, 0, 1, 0, 0, 0, 1, 0},    // +y before +x
     };
     for (const Case &c : cases) {
         auto volume = makeVolume(3, 3, 3, [&](uint32_t x, uint32_t y, uint32_t z) {
             const int dx = int(x) - 1, dy = int(y) - 1, dz = int(z) - 1;
-            return (dx == c.ax && dy == c.ay && dz == c.az) || (dx == c.bx && dy == c.by && dz == c.bz) ? kSi : 0u;
+            return (dx == c.ax && dy == c.ay && dz == c.az) || (dx == c.bx && dy == c.by && dz == c.bz) ? kSi
+                                                                                                        : 0u;
         });
         IsotropicFilmDeposition(*volume, kMetal, 1.0f).execute();
         const auto states = TestSupport::cellStates(*volume);
@@ -236,9 +245,8 @@ TEST(IsotropicFilmEngines, CellsBeyondASlabBorderAreReachedFromTheNeighbourSlab)
     // Slabs [0, 3) and [3, 6): a film growing along +x from x = 0 and along -x from x = 5 must
     // cross the border in both directions.
     for (bool fromBelow : {true, false}) {
-        auto volume = makeVolume(6, 3, 3, [=](uint32_t x, uint32_t, uint32_t) {
-            return x == (fromBelow ? 0u : 5u) ? kSi : 0u;
-        });
+        auto volume = makeVolume(
+            6, 3, 3, [=](uint32_t x, uint32_t, uint32_t) { return x == (fromBelow ? 0u : 5u) ? kSi : 0u; });
         IsotropicFilmDeposition deposition(*volume, kMetal, 3.5f);
         ASSERT_EQ(deposition.getSliceCount(), 2u);
         EXPECT_EQ(deposition.getSlabs()[1].begin, 3u);
