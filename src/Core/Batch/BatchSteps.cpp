@@ -1,6 +1,7 @@
 #include "Core/Batch/BatchSteps.h"
 
 #include "Core/Batch/CreateSubstrateStep.h"
+#include "Core/Batch/IsotropicFilmSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 
 #include <map>
@@ -10,14 +11,16 @@ namespace {
 
 // One entry per process type. Types not listed yet return "not implemented" until their engine
 // joins the program: 0 photolithography, 1 Si wet etching, 2 and 3 Moore deposition and
-// etching, 4 CVD, 5 isotropic etching, 6 planarization, 7 electroplating, 8 doping, 9 pouring,
-// 12 PVD, 13 RIE, 14 ion implantation, 15 oxidation, 16 isotropic deposition, 17 and 18
-// anisotropic deposition and etching, 19 random-walk doping.
+// etching, 6 planarization, 7 electroplating, 8 doping, 9 pouring, 12 PVD, 13 RIE, 14 ion
+// implantation, 15 oxidation, 17 and 18 anisotropic deposition and etching, 19 random-walk doping.
 const std::map<uint32_t, BatchStep> &stepTable()
 {
     static const std::map<uint32_t, BatchStep> table = {
+        {4, runCvdStep},
+        {5, runIsotropicEtchingStep},
         {10, runSaveImageStep},
         {11, runCreateSubstrateStep},
+        {16, runIsotropicDepositionStep},
     };
     return table;
 }

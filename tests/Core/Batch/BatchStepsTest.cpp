@@ -1,0 +1,248 @@
+#include "Support/CellVolumes.h"
+#include "Support/PersistenceTestSupport.h"
+
+#include "Core/Batch/BatchContext.h"
+#include "Core/Batch/BatchResult.h"
+#include "Core/Batch/ProcessEntries.h"
+#include "Core/Batch/ProcessRunner.h"
+#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
+#include "Core/Workspace/Scene.h"
+#include "Core/Workspace/VolumeRecords.h"
+
+#include <gtest/gtest.h>
+
+using Core::Batch::BatchContext;
+using Core::Batch::ProcessEntries;
+using Core::Operations::SubstrateDescription;
+using Model::Automaton::TotalVolume;
+using Ui::ProcessData;
+
+namespace {
+
+class BatchSteps : public ::testing::Test {
+protected:
+    void SetUp() override { PersistenceTest::resetCatalogue(); }
+
+    int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
+
+    // A volume of 6 × 5 × 8 cells whose lowest three layers are silicon.
+    std::shared_ptr<TotalVolume> siliconSlab()
+    {
+        return TestSupport::makeVolume(6, 5, 8,
+                                       [](uint32_t, uint32_t, uint32_t z) { return z < 3 ? 1u : 0u; });
+    }
+
+    static SubstrateDescription smallBlock()
+    {
+        SubstrateDescription d;
+        d.materialId = 3;
+        d.totalWidth = 6;
+        d.totalLength = 5;
+        d.totalHeight = 4;
+        d.blockX = 1;
+        d.blockWidth = 3;
+        d.blockY = 2;
+        d.blockLength = 9; // clipped by the volume
+        d.blockZ = 1;
+        d.blockHeight = 2;
+        d.position = Util::Vector3D(1, 2, 3);
+        return d;
+    }
+
+    Core::Scene scene;
+    Core::VolumeRecords records;
+    BatchContext context{scene, records};
+};
+
+} // namespace
+
+TEST_F(BatchSteps, ResultCodesHaveTheirMessages)
+{
+    EXPECT_EQ(Core::Batch::resultMessage(0), QStringLiteral("No error, process was run successfully."));
+    EXPECT_EQ(Core::Batch::resultMessage(1),
+              QStringLiteral("A required parameter was not found. Check input list."));
+    EXPECT_EQ(Core::Batch::resultMessage(2),
+              QStringLiteral("Value for a required parameter is invalid. Check input list."));
+    EXPECT_EQ(Core::Batch::resultMessage(4),
+              QStringLiteral("Process is not implemented. Remove process from the list."));
+    EXPECT_EQ(Core::Batch::resultMessage(3),
+              QStringLiteral("Unknown process. Remove process from the list."));
+    EXPECT_EQ(Core::Batch::resultMessage(77), Core::Batch::resultMessage(3));
+}
+
+TEST_F(BatchSteps, UnknownAndNotYetBuiltProcessesAreRefused)
+{
+    context.setCurrentVolume(siliconSlab());
+    const auto before = context.getCurrentVolume()->materialIds();
+    EXPECT_EQ(run(ProcessData(25)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(20)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(ProcessData::kNotAProcess)), Core::Batch::UnknownProcess);
+    // Si wet etching has no engine yet.
+    EXPECT_EQ(run(ProcessData(1)), Core::Batch::NotImplemented);
+    EXPECT_EQ(context.getCurrentVolume()->materialIds(), before);
+}
+
+TEST_F(BatchSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
+{
+    const SubstrateDescription d = smallBlock();
+    ASSERT_EQ(run(ProcessEntries::createSubstrate(d)), Core::Batch::Success);
+    const auto volume = context.getCurrentVolume();
+    ASSERT_NE(volume, nullptr);
+    EXPECT_EQ(scene.getCellVolumes(), std::vector<std::shared_ptr<TotalVolume>>{volume});
+    EXPECT_EQ(volume->getPosition(), Util::Vector3D(1, 2, 3));
+    for (uint32_t x = 0; x < 6; ++x)
+        for (uint32_t y = 0; y < 5; ++y)
+            for (uint32_t z = 0; z < 4; ++z) {
+                const bool inside = x >= 1 && x < 4 && y >= 2 && z >= 1 && z < 3;
+                ASSERT_EQ(TestSupport::materialAt(*volume, x, y, z), inside ? 3u : 0u) << x << y << z;
+            }
+}
+
+TEST_F(BatchSteps, CreateSubstrateBallOfRadiusOneAtTheCorner)
+{
+    SubstrateDescription d = smallBlock();
+    d.spherical = true;
+    d.radius = 1;
+    d.centerX = d.centerY = d.centerZ = 0;
+    ASSERT_EQ(run(ProcessEntries::createSubstrate(d)), Core::Batch::Success);
+    const auto ids = context.getCurrentVolume()->materialIds();
+    std::vector<size_t> filled;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (ids[i] != 0)
+            filled.push_back(i);
+    }
+    const auto &v = *context.getCurrentVolume();
+    EXPECT_EQ(filled, (std::vector<size_t>{v.cellIndex(0, 0, 0), v.cellIndex(0, 0, 1), v.cellIndex(0, 1, 0),
+                                           v.cellIndex(1, 0, 0)}));
+}
+
+TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddingAVolume)
+{
+    const auto withChange = [](const QString &name, const QVariant &value, bool remove = false,
+                               bool spherical = false) {
+        SubstrateDescription d = smallBlock();
+        d.spherical = spherical;
+        ProcessData entry = ProcessEntries::createSubstrate(d);
+        ProcessData changed(11);
+        for (const QString &key : entry.getParameterNames()) {
+            if (key == name && remove)
+                continue;
+            changed.setProcessParameter(key, key == name ? value : entry.getProcessParameter(key), true);
+        }
+        return changed;
+    };
+    EXPECT_EQ(run(withChange(QStringLiteral("Material_Id"), {}, true)), Core::Batch::MissingParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("SphericalSubstrate"), {}, true)), Core::Batch::MissingParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Delta Z"), {}, true)), Core::Batch::MissingParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Radius"), {}, true, true)),
+              Core::Batch::MissingParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), QStringLiteral("abc"))),
+              Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), -4)), Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), 0u)), Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), 4294967295u)), Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2"))),
+              Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("SphericalSubstrate"), QStringLiteral("maybe"))),
+              Core::Batch::InvalidParameter);
+    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Radius"), QVariant(), false, true)),
+              Core::Batch::InvalidParameter);
+    EXPECT_EQ(scene.objectCount(), 0u);
+    EXPECT_EQ(context.getCurrentVolume(), nullptr);
+    // A corner given as text and sizes given as decimal text are accepted.
+    EXPECT_EQ(run(withChange(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2;3"))),
+              Core::Batch::Success);
+    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), QStringLiteral("7"))), Core::Batch::Success);
+    EXPECT_EQ(context.getCurrentVolume()->getSizeX(), 7u);
+}
+
+TEST_F(BatchSteps, SaveImageHandsTheFileNameToTheSaver)
+{
+    QStringList saved;
+    context.setImageSaver([&saved](const QString &file) { saved << file; });
+    EXPECT_EQ(run(ProcessEntries::saveImage(QStringLiteral("a.png"))), Core::Batch::Success);
+    EXPECT_EQ(run(ProcessEntries::saveImage(QString())), Core::Batch::Success);
+    EXPECT_EQ(run(ProcessData(10)), Core::Batch::MissingParameter);
+    EXPECT_EQ(saved, (QStringList{QStringLiteral("a.png"), QString()}));
+}
+
+TEST_F(BatchSteps, IsotropicStepsRunTheSameEnginesAsTheOperations)
+{
+    struct Case {
+        ProcessData entry;
+        std::function<void(TotalVolume &)> engine;
+        uint32_t recorded;
+    };
+    const Case cases[] = {
+        {ProcessEntries::isotropicDeposition(3, 2.5),
+         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 3, 2.5f).execute(); }, 13},
+        {ProcessEntries::cvd(16, 1.5),
+         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 16, 1.5f).execute(); }, 13},
+        {ProcessEntries::isotropicEtching(1, 2),
+         [](TotalVolume &v) { Core::Operations::IsotropicFilmEtching(v, 1, 2.0f).execute(); }, 14},
+    };
+    for (const Case &c : cases) {
+        const auto batchVolume = siliconSlab();
+        const auto directVolume = siliconSlab();
+        context.setCurrentVolume(batchVolume);
+        ASSERT_EQ(run(c.entry), Core::Batch::Success);
+        c.engine(*directVolume);
+        EXPECT_EQ(batchVolume->materialIds(), directVolume->materialIds());
+        EXPECT_NE(batchVolume->materialIds(), siliconSlab()->materialIds());
+        EXPECT_EQ(records.getLastProcess(batchVolume->getObjectId()), c.recorded);
+    }
+}
+
+TEST_F(BatchSteps, AFlatFilmOfThicknessTwoAddsTwoLayers)
+{
+    const auto volume = siliconSlab();
+    context.setCurrentVolume(volume);
+    ASSERT_EQ(run(ProcessEntries::cvd(3, 2)), Core::Batch::Success);
+    for (uint32_t z = 0; z < 8; ++z)
+        EXPECT_EQ(TestSupport::materialAt(*volume, 2, 2, z), z < 3 ? 1u : z < 5 ? 3u : 0u) << z;
+}
+
+TEST_F(BatchSteps, SiliconFilmsOutdateTheLatticeExceptForCvd)
+{
+    const auto volume = siliconSlab();
+    context.setCurrentVolume(volume);
+    const uint32_t id = volume->getObjectId();
+    records.setLatticeOutdated(id, false);
+    ASSERT_EQ(run(ProcessEntries::cvd(1, 1)), Core::Batch::Success);
+    EXPECT_FALSE(records.isLatticeOutdated(id));
+    ASSERT_EQ(run(ProcessEntries::isotropicDeposition(3, 1)), Core::Batch::Success);
+    EXPECT_FALSE(records.isLatticeOutdated(id));
+    ASSERT_EQ(run(ProcessEntries::isotropicDeposition(1, 1)), Core::Batch::Success);
+    EXPECT_TRUE(records.isLatticeOutdated(id));
+    records.setLatticeOutdated(id, false);
+    ASSERT_EQ(run(ProcessEntries::isotropicEtching(1, 1)), Core::Batch::Success);
+    EXPECT_TRUE(records.isLatticeOutdated(id));
+}
+
+TEST_F(BatchSteps, FilmThicknessThatIsNotANumberGivesCodeTwo)
+{
+    const auto volume = siliconSlab();
+    context.setCurrentVolume(volume);
+    const auto before = volume->materialIds();
+    for (const QVariant &bad : {QVariant(QStringLiteral("abc")), QVariant(std::nan("")), QVariant(1e300),
+                                QVariant(QStringLiteral("inf"))}) {
+        ProcessData entry = ProcessEntries::isotropicDeposition(3, 1);
+        entry.setProcessParameter(QStringLiteral("Film Thickness"), bad, true);
+        EXPECT_EQ(run(entry), Core::Batch::InvalidParameter) << bad.toString().toStdString();
+    }
+    ProcessData wrongId = ProcessEntries::isotropicDeposition(3, 1);
+    wrongId.setProcessParameter(QStringLiteral("Material_Id"), 2.5, false);
+    EXPECT_EQ(run(wrongId), Core::Batch::InvalidParameter);
+    // Absence wins over an invalid value.
+    ProcessData both(16);
+    both.setProcessParameter(QStringLiteral("Film Thickness"), QStringLiteral("abc"), true);
+    EXPECT_EQ(run(both), Core::Batch::MissingParameter);
+    // A number given as text is accepted.
+    ProcessData text = ProcessEntries::isotropicDeposition(3, 1);
+    text.setProcessParameter(QStringLiteral("Film Thickness"), QStringLiteral(" 1.0 "), true);
+    EXPECT_EQ(before, volume->materialIds());
+    EXPECT_EQ(run(text), Core::Batch::Success);
+    EXPECT_NE(before, volume->materialIds());
+}

@@ -1,0 +1,117 @@
+#include "Support/PersistenceTestSupport.h"
+
+#include "Core/Batch/BatchContext.h"
+#include "Core/Batch/BatchResult.h"
+#include "Core/Batch/ProcessEntries.h"
+#include "Core/Batch/ProcessListRun.h"
+#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Core/Workspace/Scene.h"
+#include "Core/Workspace/VolumeRecords.h"
+#include "Model/Persistence/ProcessListReader.h"
+#include "Model/Persistence/ProcessListWriter.h"
+
+#include <gtest/gtest.h>
+
+using Core::Batch::BatchContext;
+using Core::Batch::ProcessEntries;
+using Core::Batch::ProcessListRun;
+using Core::Batch::StepReport;
+using Ui::ProcessData;
+
+namespace {
+
+Core::Operations::SubstrateDescription substrate()
+{
+    Core::Operations::SubstrateDescription d;
+    d.totalWidth = d.totalLength = 8;
+    d.totalHeight = 10;
+    d.blockWidth = d.blockLength = 8;
+    d.blockHeight = 4;
+    return d;
+}
+
+class ProcessListRunning : public ::testing::Test {
+protected:
+    void SetUp() override { PersistenceTest::resetCatalogue(); }
+
+    ProcessListRun::Outcome run(const std::vector<ProcessData> &entries)
+    {
+        reports.clear();
+        return ProcessListRun::run(entries, context,
+                                   [this](const StepReport &report) { reports.push_back(report); });
+    }
+
+    std::vector<int> codes() const
+    {
+        std::vector<int> result;
+        for (const auto &report : reports)
+            result.push_back(report.resultCode);
+        return result;
+    }
+
+    Core::Scene scene;
+    Core::VolumeRecords records;
+    BatchContext context{scene, records};
+    std::vector<StepReport> reports;
+};
+
+} // namespace
+
+TEST_F(ProcessListRunning, ASingleCreateSubstrateWithoutVolumeCreatesIt)
+{
+    EXPECT_EQ(run({ProcessEntries::createSubstrate(substrate())}), ProcessListRun::Outcome::Completed);
+    ASSERT_NE(context.getCurrentVolume(), nullptr);
+    EXPECT_EQ(scene.objectCount(), 1u);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].position, 1u);
+    EXPECT_EQ(reports[0].displayName, QStringLiteral("Create Substrate"));
+    EXPECT_EQ(reports[0].resultCode, 0);
+}
+
+TEST_F(ProcessListRunning, RunStopsAtTheFailingStepWithEarlierStepsApplied)
+{
+    ProcessData lacking(16);
+    lacking.setProcessParameter(QStringLiteral("Film Thickness"), 2.0, true);
+    const auto outcome = run({ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 2),
+                              lacking, ProcessEntries::isotropicEtching(3, 1)});
+    EXPECT_EQ(outcome, ProcessListRun::Outcome::StepFailed);
+    EXPECT_EQ(codes(), (std::vector<int>{0, 0, Core::Batch::MissingParameter}));
+    const auto ids = context.getCurrentVolume()->materialIds();
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 8 * 8 * 2);
+}
+
+TEST_F(ProcessListRunning, UnknownProcessStopsTheRun)
+{
+    EXPECT_EQ(run({ProcessEntries::createSubstrate(substrate()), ProcessData(25), ProcessEntries::cvd(3, 2)}),
+              ProcessListRun::Outcome::StepFailed);
+    EXPECT_EQ(codes(), (std::vector<int>{0, Core::Batch::UnknownProcess}));
+    EXPECT_EQ(reports[1].displayName, QStringLiteral("Unknown process"));
+}
+
+TEST_F(ProcessListRunning, WithoutVolumeOnlyCreateSubstrateMayComeFirst)
+{
+    EXPECT_EQ(run({ProcessEntries::cvd(3, 2), ProcessEntries::createSubstrate(substrate())}),
+              ProcessListRun::Outcome::MissingVolume);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(scene.objectCount(), 0u);
+    EXPECT_EQ(run({}), ProcessListRun::Outcome::Completed);
+}
+
+TEST_F(ProcessListRunning, AListReadFromItsFileRunsLikeTheListInMemory)
+{
+    const std::vector<ProcessData> entries = {
+        ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 2),
+        ProcessEntries::isotropicEtching(1, 1.5), ProcessEntries::isotropicDeposition(16, 1)};
+    ASSERT_EQ(run(entries), ProcessListRun::Outcome::Completed);
+    const auto direct = context.getCurrentVolume()->materialIds();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("flow.plst"));
+    ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(path, entries));
+    const auto loaded = Model::Persistence::ProcessListReader().load(path);
+    ASSERT_EQ(loaded.status, Model::Persistence::ProcessListReader::Status::Done);
+    context.setCurrentVolume(nullptr);
+    ASSERT_EQ(run(loaded.entries), ProcessListRun::Outcome::Completed);
+    EXPECT_EQ(context.getCurrentVolume()->materialIds(), direct);
+    EXPECT_EQ(scene.objectCount(), 2u);
+}
