@@ -2,6 +2,8 @@
 
 #include "Util/Vector4D.h"
 
+#include <QMetaType>
+
 namespace Util {
 
 // A Vector4D with w = 0: positions, displacements and sizes in world units.
@@ -25,3 +27,5 @@ public:
 };
 
 } // namespace Util
+
+Q_DECLARE_METATYPE(Util::Vector3D)
