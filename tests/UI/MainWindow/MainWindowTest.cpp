@@ -2,11 +2,13 @@
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "UI/ApplicationIcon.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowActions.h"
 #include "UI/OperationFactory.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -128,6 +130,19 @@ TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
     EXPECT_EQ(missing, notYetBuilt);
     for (uint32_t free : {0u, 5u, 21u, 25u, 38u, 999u, 1001u})
         EXPECT_EQ(factory.create(free), nullptr) << free;
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationIconTest, WithoutIconFileTheIconIsARedSquare)
+{
+    ASSERT_FALSE(QFile::exists("icon.ico"));
+    const QImage icon = Ui::applicationIcon().toImage();
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.pixelColor(0, 0), QColor(207, 8, 12));
+    EXPECT_EQ(icon.pixelColor(31, 31), QColor(207, 8, 12));
 }
 
 } // namespace
