@@ -4,9 +4,12 @@ namespace Ui {
 
 QPixmap applicationIcon()
 {
-    QPixmap icon(32, 32);
-    if (!icon.load(QStringLiteral("icon.ico")))
-        icon.fill(QColor(207, 8, 12, 255));
+    QPixmap icon;
+    if (icon.load(QStringLiteral("icon.ico")))
+        return icon;
+    // A failed load leaves the pixmap null; start again from a 32 × 32 one.
+    icon = QPixmap(32, 32);
+    icon.fill(QColor(207, 8, 12, 255));
     return icon;
 }
 
