@@ -1,6 +1,7 @@
 #include "UI/MainWindow.h"
 
 #include "Core/Operations/OperationCatalogue.h"
+#include "UI/Input/AboutWindow.h"
 #include "UI/MainWindowActions.h"
 #include "UI/Observers/SelectionModeObserver.h"
 
@@ -177,7 +178,11 @@ void MainWindow::saveImage()
     saveImage(QString());
 }
 
-void MainWindow::showAboutInfo() {}
+void MainWindow::showAboutInfo()
+{
+    AboutWindow about(this);
+    about.exec();
+}
 
 void MainWindow::on_actionShow_Lights_toggled(bool) {}
 
