@@ -1,22 +1,265 @@
 #include "UI/MainWindow.h"
 
+#include "Core/Operations/OperationCatalogue.h"
+#include "UI/Input/AboutWindow.h"
+#include "UI/MainWindowActions.h"
+#include "UI/Observers/SelectionModeObserver.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+
 namespace Ui {
+namespace {
+
+constexpr int kStatusTimeout = 5000;
+
+QString number(float value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+// View actions are mapped to the preset names the view understands.
+const std::pair<const char *, const char *> kViewPresets[] = {
+    {"actionFront_View", "front"}, {"actionBack_view", "back"},     {"actionLeft_View", "left"},
+    {"actionRight_View", "right"}, {"actionTop_View", "top"},       {"actionBottom_View", "bottom"},
+    {"actionManual_View", "manual"},
+};
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("MainWindowForm"));
-    setWindowTitle(QStringLiteral("Cellfab"));
-    resize(800, 600);
+    buildForm();
     presenter = new MainWindowPresenter(this);
+    enterShortcut = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+    returnShortcut = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    escapeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     presenter->connectViewUpdates();
+    registerMappedActions();
+    connect(&operationMapper, &OperationMapper::activated, presenter, &MainWindowPresenter::operationActivated);
+    connect(&viewMapper, &OperationMapper::activated, this, &MainWindow::setView);
+    connect(enterShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::enterPressed);
+    connect(returnShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::enterPressed);
+    connect(escapeShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::cancelPressed);
+    presenter->getSelection().addModeObserver(
+        std::make_shared<Observers::SelectionModeObserver>(action("actionSelect"), presenter->getSelection()));
     setAttribute(Qt::WA_DeleteOnClose);
+    connectView();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setUndoOperationName(const QString &) {}
+void MainWindow::buildForm()
+{
+    setObjectName(QStringLiteral("MainWindowForm"));
+    setWindowTitle(QStringLiteral("Cellfab"));
+    resize(800, 600);
+    for (const ActionDescription &description : mainWindowActions()) {
+        auto *created = new QAction(QString::fromUtf8(description.text), this);
+        created->setObjectName(QString::fromUtf8(description.objectName));
+        if (description.shortcut)
+            created->setShortcut(QKeySequence(QString::fromUtf8(description.shortcut)));
+        created->setCheckable(description.checkable);
+        created->setChecked(description.checked);
+        if (description.toolTip)
+            created->setToolTip(QString::fromUtf8(description.toolTip));
+        if (description.statusTip)
+            created->setStatusTip(QString::fromUtf8(description.statusTip));
+    }
+    action("actionUndo")->setEnabled(false);
+    action("actionRedo")->setEnabled(false);
+    action("actionModel_Extraction")->setEnabled(false);
+    for (const MenuDescription &description : mainWindowMenus()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(description.title));
+        menu->setObjectName(QString::fromUtf8(description.objectName));
+        for (const char *name : description.actions) {
+            if (name)
+                menu->addAction(action(name));
+            else
+                menu->addSeparator();
+        }
+    }
+    statusBar();
+    connectFormActions();
+    QMetaObject::connectSlotsByName(this);
+}
 
-void MainWindow::setRedoOperationName(const QString &) {}
+void MainWindow::connectFormActions()
+{
+    connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
+    connect(action("actionConsole"), &QAction::toggled, this, &MainWindow::showConsole);
+    connect(action("actionUndo"), &QAction::triggered, this, &MainWindow::undoOperation);
+    connect(action("actionRedo"), &QAction::triggered, this, &MainWindow::redoOperation);
+    connect(action("actionSelect"), &QAction::toggled, this, &MainWindow::selectionToggled);
+    connect(action("actionLighting"), &QAction::toggled, this, &MainWindow::lightingToggled);
+    connect(action("actionRender_Objects"), &QAction::toggled, this, &MainWindow::renderObjectsToggled);
+    connect(action("actionRender_Object_Edges"), &QAction::toggled, this, &MainWindow::renderObjectEdgesToggled);
+    connect(action("actionSnap_to_Grid"), &QAction::toggled, this, &MainWindow::snapToGridToggled);
+    connect(action("actionGrid"), &QAction::toggled, this, &MainWindow::renderGridToggled);
+    connect(action("actionGrid_Spacing"), &QAction::triggered, this, &MainWindow::changeGridSpacing);
+    connect(action("actionConfigure_Window_Colors"), &QAction::triggered, this, &MainWindow::changeWindowColors);
+    connect(action("actionSave_Image"), &QAction::triggered, this, qOverload<>(&MainWindow::saveImage));
+    connect(action("actionAbout_Cellfab"), &QAction::triggered, this, &MainWindow::showAboutInfo);
+}
+
+void MainWindow::registerMappedActions()
+{
+    for (const auto &entry : Core::Operations::operationCatalogue())
+        operationMapper.map(action(entry.actionName), entry.id);
+    for (const auto &[name, preset] : kViewPresets)
+        viewMapper.map(action(name), QString::fromUtf8(preset));
+}
+
+void MainWindow::connectView() {}
+
+QAction *MainWindow::action(const char *objectName) const
+{
+    return findChild<QAction *>(QString::fromUtf8(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void MainWindow::setUndoOperationName(const QString &name)
+{
+    action("actionUndo")->setText(QStringLiteral("Undo ") + name);
+    action("actionUndo")->setEnabled(!name.isEmpty());
+}
+
+void MainWindow::setRedoOperationName(const QString &name)
+{
+    action("actionRedo")->setText(QStringLiteral("Redo ") + name);
+    action("actionRedo")->setEnabled(!name.isEmpty());
+}
+
+void MainWindow::showConsole(bool visible)
+{
+    presenter->showConsole(visible);
+}
+
+void MainWindow::undoOperation()
+{
+    presenter->undo();
+    repaintCentralWidget();
+}
+
+void MainWindow::redoOperation()
+{
+    presenter->redo();
+    repaintCentralWidget();
+}
+
+void MainWindow::selectionToggled(bool checked)
+{
+    presenter->setSelectionMode(checked);
+}
+
+void MainWindow::lightingToggled(bool) {}
+
+void MainWindow::renderObjectsToggled(bool) {}
+
+void MainWindow::renderObjectEdgesToggled(bool) {}
+
+void MainWindow::renderGridToggled(bool) {}
+
+void MainWindow::snapToGridToggled(bool) {}
+
+void MainWindow::setView(const QString &) {}
+
+void MainWindow::changeGridSpacing() {}
+
+void MainWindow::changeWindowColors() {}
+
+void MainWindow::saveImage(const QString &) {}
+
+void MainWindow::saveImage()
+{
+    saveImage(QString());
+}
+
+void MainWindow::showAboutInfo()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+void MainWindow::on_actionShow_Lights_toggled(bool) {}
+
+void MainWindow::on_actionShow_Axis_toggled(bool) {}
+
+void MainWindow::on_actionManage_Materials_triggered()
+{
+    presenter->manageMaterials();
+}
+
+void MainWindow::on_actionManage_Compatible_Materials_triggered()
+{
+    presenter->manageCompatibleMaterials();
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    presenter->newDocument();
+}
+
+void MainWindow::on_actionSet_View_triggered() {}
+
+void MainWindow::on_actionSet_Lighting_triggered() {}
+
+void MainWindow::on_actionOpen_Process_List_triggered()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Process List File"), QDir::homePath(),
+                                                      QStringLiteral("Process List (*.plst)"));
+    presenter->runProcessList(path);
+}
+
+void MainWindow::on_actionNew_Process_List_triggered()
+{
+    presenter->runProcessList(QString());
+}
+
+void MainWindow::changeRotationValue_statusBar(std::vector<float> angles)
+{
+    if (angles.size() < 3)
+        return;
+    statusBar()->showMessage(QStringLiteral("Rotation angles: X Axis = %1 Y Axis = %2 Z axis = %3")
+                                 .arg(number(angles[0]), number(angles[1]), number(angles[2])),
+                             kStatusTimeout);
+}
+
+void MainWindow::changeAxisPositionValue_staturBar(std::vector<float> position)
+{
+    if (position.size() < 3)
+        return;
+    statusBar()->showMessage(QStringLiteral("Volume position in relation to the axes: X = %1 Y = %2 Z = %3")
+                                 .arg(number(position[0]), number(position[1]), number(position[2])),
+                             kStatusTimeout);
+}
+
+void MainWindow::changeViewPostionValue_statusBar(std::vector<float> pan)
+{
+    if (pan.size() < 2)
+        return;
+    statusBar()->showMessage(QStringLiteral("Volume position in relation to the screen: X = %1 Y = %2")
+                                 .arg(number(pan[0]), number(pan[1])),
+                             kStatusTimeout);
+}
+
+void MainWindow::changeZoomValue_statusBar(float zoom)
+{
+    statusBar()->showMessage(QStringLiteral("Zoom = ") + number(zoom), kStatusTimeout);
+}
+
+void MainWindow::changeLampPosition_statusBar(std::vector<float> lamp)
+{
+    if (lamp.size() < 4)
+        return;
+    statusBar()->showMessage(QStringLiteral("Lamp %1 Position : Radius = %2 Angle θ = %3 Angle φ = %4")
+                                 .arg(int(lamp[0]))
+                                 .arg(number(lamp[1]), number(lamp[2]), number(lamp[3])),
+                             kStatusTimeout);
+}
 
 void MainWindow::repaintCentralWidget()
 {

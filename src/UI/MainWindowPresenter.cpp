@@ -7,9 +7,9 @@
 #include "UI/OperationFactory.h"
 
 #include <QApplication>
-#include <QDesktopWidget>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 namespace Ui {
 
@@ -45,7 +45,12 @@ void MainWindowPresenter::placeConsole()
     const int x = int((available.width() - console->width()) * 0.9);
     const int y = int((available.height() - console->height()) * 0.9);
     console->move(x, y);
-    console->show();
+    // Shown once the event loop runs, so the window manager sees the main window first and
+    // keeps the tool window above it.
+    QTimer::singleShot(0, console, [console = console] {
+        console->show();
+        console->raise();
+    });
 }
 
 void MainWindowPresenter::undo()

@@ -28,5 +28,4 @@ public:
 
 } // namespace Util
 
-// Process-list parameters and dialog values carry positions in QVariants.
 Q_DECLARE_METATYPE(Util::Vector3D)

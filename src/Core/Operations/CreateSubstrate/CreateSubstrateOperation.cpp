@@ -55,16 +55,22 @@ void CreateSubstrateOperation::redo()
     workspace.requestRedraw();
 }
 
-void CreateSubstrateOperation::setBlockParameters(uint32_t material, uint32_t width, uint32_t length,
-                                                  uint32_t height, const Util::Vector3D &position, uint32_t blockX,
-                                                  uint32_t blockY, uint32_t blockZ, uint32_t blockWidth,
-                                                  uint32_t blockLength, uint32_t blockHeight)
+void CreateSubstrateOperation::setVolume(uint32_t material, uint32_t width, uint32_t length, uint32_t height,
+                                         const Util::Vector3D &position)
 {
     description.materialId = material;
     description.totalWidth = width;
     description.totalLength = length;
     description.totalHeight = height;
     description.position = position;
+}
+
+void CreateSubstrateOperation::setBlockParameters(uint32_t material, uint32_t width, uint32_t length,
+                                                  uint32_t height, const Util::Vector3D &position, uint32_t blockX,
+                                                  uint32_t blockY, uint32_t blockZ, uint32_t blockWidth,
+                                                  uint32_t blockLength, uint32_t blockHeight)
+{
+    setVolume(material, width, length, height, position);
     description.blockX = blockX;
     description.blockY = blockY;
     description.blockZ = blockZ;
@@ -80,11 +86,7 @@ void CreateSubstrateOperation::setSphericalParameters(uint32_t material, uint32_
                                                       uint32_t centerX, uint32_t centerY, uint32_t centerZ,
                                                       uint32_t radius)
 {
-    description.materialId = material;
-    description.totalWidth = width;
-    description.totalLength = length;
-    description.totalHeight = height;
-    description.position = position;
+    setVolume(material, width, length, height, position);
     description.centerX = centerX;
     description.centerY = centerY;
     description.centerZ = centerZ;

@@ -1,0 +1,195 @@
+#include "Support/RecordingOperation.h"
+
+#include "Core/Workspace/CommandInterpreter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using Core::CommandInterpreter;
+using TestSupport::RecordingOperation;
+
+namespace {
+
+class CommandInterpreterTest : public ::testing::Test {
+protected:
+    CommandInterpreterTest()
+    {
+        operation = std::make_shared<RecordingOperation>(workspace, "Op", log);
+        interpreter().addMessageObserver(messages);
+    }
+    CommandInterpreter &interpreter() { return workspace.getCommandInterpreter(); }
+    int executions() const { return int(std::count(log.begin(), log.end(), "Op.execute")); }
+
+    Core::Workspace workspace;
+    std::vector<std::string> log;
+    std::shared_ptr<RecordingOperation> operation;
+    std::shared_ptr<TestSupport::CountingObserver> messages = std::make_shared<TestSupport::CountingObserver>();
+    bool delivered = false;
+};
+
+TEST_F(CommandInterpreterTest, WholeNumbersAreParsedStrictly)
+{
+    int32_t value = 0;
+    for (const char *bad : {"12a", " 5", "5 ", "1.5", "2147483648", "-2147483649", "abc", "--1", "0x10"}) {
+        interpreter().requestWholeNumber(operation.get(), &value, &delivered);
+        interpreter().interpret(bad);
+        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter an intenger") << bad;
+        EXPECT_FALSE(delivered) << bad;
+        EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::WholeNumber) << bad;
+    }
+    EXPECT_EQ(executions(), 0);
+    for (const auto &[text, expected] : std::vector<std::pair<const char *, int32_t>>{
+             {"42", 42}, {"-7", -7}, {"+3", 3}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}}) {
+        interpreter().requestWholeNumber(operation.get(), &value, &delivered);
+        interpreter().interpret(text);
+        EXPECT_EQ(value, expected) << text;
+        EXPECT_TRUE(delivered);
+        EXPECT_EQ(interpreter().getRequester(), nullptr);
+        EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::Nothing);
+    }
+    EXPECT_EQ(executions(), 5);
+}
+
+TEST_F(CommandInterpreterTest, FloatingValuesAcceptSpecialValuesButNotDanglingExponents)
+{
+    double value = 0;
+    for (const char *bad : {"1e", "2E", "1.5+", "3-", "abc", "1.0x", " 1"}) {
+        interpreter().requestFloatingValue(operation.get(), &value, &delivered);
+        interpreter().interpret(bad);
+        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter a floating point value") << bad;
+        EXPECT_FALSE(delivered) << bad;
+    }
+    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
+    interpreter().interpret("1.5e3");
+    EXPECT_DOUBLE_EQ(value, 1500.0);
+    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
+    interpreter().interpret("-INFINITY");
+    EXPECT_TRUE(std::isinf(value) && value < 0);
+    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
+    interpreter().interpret("nan");
+    EXPECT_TRUE(std::isnan(value));
+    EXPECT_EQ(executions(), 3);
+}
+
+TEST_F(CommandInterpreterTest, CoordinatesNeedThreeCommaSeparatedNumbers)
+{
+    Util::Vector3D point;
+    for (const char *bad : {"1,2", "1 2 3", "a,b,c", "1,,2"}) {
+        interpreter().requestCoordinates(operation.get(), &point, &delivered);
+        interpreter().interpret(bad);
+        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Enter the x, y, z coordinates.") << bad;
+        EXPECT_FALSE(delivered);
+    }
+    interpreter().requestCoordinates(operation.get(), &point, &delivered);
+    interpreter().interpret("1.5, -2 ,3e1");
+    EXPECT_EQ(point, Util::Vector3D(1.5, -2, 30));
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(executions(), 1);
+}
+
+TEST_F(CommandInterpreterTest, TextIsDeliveredVerbatim)
+{
+    std::string text;
+    interpreter().requestText(operation.get(), &text, &delivered);
+    const std::string typed("n \x01\xff odd bytes", 14);
+    interpreter().interpret(typed);
+    EXPECT_EQ(text, typed);
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(executions(), 1);
+}
+
+TEST_F(CommandInterpreterTest, EnterRuleContinuesOnlyAnOperationWaitingForEnter)
+{
+    int32_t value = 0;
+    interpreter().requestWholeNumber(operation.get(), &value, &delivered);
+    interpreter().interpret("");
+    EXPECT_EQ(executions(), 0) << "an empty line does not answer a number request";
+
+    bool enter = false;
+    interpreter().requestEnter(operation.get(), &enter);
+    interpreter().interpret("");
+    EXPECT_EQ(executions(), 1);
+    EXPECT_TRUE(enter);
+    EXPECT_FALSE(interpreter().isWaitingForEnter());
+
+    // A non-empty line while only Enter was asked for also continues.
+    interpreter().reset();
+    interpreter().requestEnter(operation.get());
+    interpreter().interpret("anything");
+    EXPECT_EQ(executions(), 2);
+}
+
+TEST_F(CommandInterpreterTest, ReservedWordsAndIdleInputHaveNoEffect)
+{
+    for (const char *word : {"undo", "redo", "set view", "+", "sel", "random text", ""})
+        interpreter().interpret(word);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(messages->count, 0);
+}
+
+TEST_F(CommandInterpreterTest, AnotherOperationsRequestFinishesTheWaitingOne)
+{
+    RecordingOperation other(workspace, "Other", log);
+    interpreter().requestEnter(operation.get());
+    interpreter().requestEnter(&other);
+    ASSERT_EQ(log, std::vector<std::string>{"Op.finish"});
+    EXPECT_EQ(interpreter().getRequester(), &other);
+}
+
+TEST_F(CommandInterpreterTest, OnlyNonEmptyMessagesReachObservers)
+{
+    interpreter().postMessage("");
+    EXPECT_EQ(messages->count, 0);
+    EXPECT_EQ(interpreter().getLastMessage(), "");
+    interpreter().postMessage("hello");
+    EXPECT_EQ(messages->count, 1);
+}
+
+TEST_F(CommandInterpreterTest, HugeAndBinaryLinesNeverCrash)
+{
+    const std::string huge(10 * 1024 * 1024, '7');
+    int32_t value = 0;
+    double floating = 0;
+    Util::Vector3D point;
+    interpreter().requestWholeNumber(operation.get(), &value, &delivered);
+    interpreter().interpret(huge);
+    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidInteger);
+    interpreter().requestFloatingValue(operation.get(), &floating, &delivered);
+    interpreter().interpret(std::string("\0\1\2", 3));
+    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidFloat);
+    interpreter().requestCoordinates(operation.get(), &point, &delivered);
+    interpreter().interpret(huge + "," + huge);
+    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidCoordinates);
+    EXPECT_EQ(executions(), 0);
+}
+
+// An operation may place its next request from inside execute.
+class ChainedOperation : public Core::Operations::Operation {
+public:
+    explicit ChainedOperation(Core::Workspace &workspace) : Operation(workspace, "Chain", 0) {}
+    void execute() override
+    {
+        ++calls;
+        workspace.getCommandInterpreter().requestWholeNumber(this, &value, &delivered);
+    }
+    void cancel() override {}
+    void finish() override {}
+    int calls = 0;
+    int32_t value = 0;
+    bool delivered = false;
+};
+
+TEST_F(CommandInterpreterTest, ExecuteMayRequestAgain)
+{
+    auto chain = std::make_shared<ChainedOperation>(workspace);
+    chain->execute();
+    interpreter().interpret("1");
+    interpreter().interpret("2");
+    EXPECT_EQ(chain->calls, 3);
+    EXPECT_EQ(chain->value, 2);
+    EXPECT_EQ(interpreter().getRequester(), chain.get());
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+#include "Support/Volumes.h"
+
+#include "Model/Automaton/TotalVolume.h"
+
+#include <gtest/gtest.h>
+
+using Model::Automaton::CellsLocker;
+using Model::Automaton::ParticleCountField;
+using Model::Automaton::SharedParticleCountField;
+using Model::Automaton::TotalVolume;
+
+namespace {
+
+TEST(TotalVolumeTest, CellIndexRunsZFastestXSlowest)
+{
+    auto single = TestSupport::makeSlab(1, 1, 1, 1);
+    EXPECT_EQ(single->cellIndex(0, 0, 0), 0u);
+    auto volume = TestSupport::makeVolume(2, 3, 4, [](uint32_t x, uint32_t y, uint32_t z) { return 100 * x + 10 * y + z; });
+    EXPECT_EQ(volume->cellIndex(1, 2, 3), 23u);
+    EXPECT_EQ(volume->cellIndex(0, 0, 1), 1u);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(ids[23], 123u);
+    EXPECT_EQ(ids[4], 10u) << "index 4 is (0, 1, 0)";
+    EXPECT_EQ(ids[12], 100u) << "index 12 is (1, 0, 0)";
+}
+
+TEST(TotalVolumeTest, ShortIdListsLeaveTheRestEmpty)
+{
+    TotalVolume volume(2, 2, 2, 1, 1, 1, Util::Vector3D(), {5, 6});
+    EXPECT_EQ(volume.materialIds(), (std::vector<uint32_t>{5, 6, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(TotalVolumeTest, CloneCopiesMaterialsAndGeometryOnly)
+{
+    TotalVolume volume(2, 1, 3, 0.5f, 2.0f, 1.5f, Util::Vector3D(1, 2, 3), {1, 2, 3, 4, 5, 6});
+    {
+        CellsLocker cells(volume);
+        cells.get()[2].cutCount = 7;
+        cells.get()[2].fixed = 1;
+    }
+    volume.setTopMask(QBitArray(4, true), 2, 2);
+    volume.setProperty("anything", 3);
+    auto clone = std::dynamic_pointer_cast<TotalVolume>(volume.clone());
+    ASSERT_TRUE(clone);
+    EXPECT_NE(clone->getObjectId(), volume.getObjectId());
+    EXPECT_EQ(clone->materialIds(), volume.materialIds());
+    EXPECT_EQ(clone->getCellSizeY(), 2.0f);
+    EXPECT_EQ(clone->getPosition(), Util::Vector3D(1, 2, 3));
+    CellsLocker cells(*clone);
+    EXPECT_EQ(cells.get()[2].cutCount, 0);
+    EXPECT_EQ(cells.get()[2].fixed, 0);
+    EXPECT_TRUE(clone->getTopMask().isEmpty());
+    EXPECT_TRUE(clone->propertyNames().isEmpty());
+}
+
+TEST(TotalVolumeTest, TranslateAddsToThePosition)
+{
+    auto volume = TestSupport::makeSlab(1, 1, 1, 1, 1);
+    volume->translate(Util::Vector3D(1, 0, 0));
+    volume->translate(Util::Vector3D(1, 0, 0));
+    volume->translate(Util::Vector3D(0, -0.5, 4));
+    EXPECT_EQ(volume->getPosition(), Util::Vector3D(2, -0.5, 4));
+}
+
+TEST(TotalVolumeTest, ClearingAMaskKeepsItsExtents)
+{
+    auto volume = TestSupport::makeSlab(4, 4, 1, 1);
+    volume->setBottomMask(QBitArray(6, true), 3, 2);
+    volume->clearBottomMask();
+    uint32_t width = 0, height = 0;
+    volume->getBottomMaskSize(width, height);
+    EXPECT_EQ(width, 3u);
+    EXPECT_EQ(height, 2u);
+    EXPECT_EQ(volume->getBottomMask().size(), 6);
+    EXPECT_EQ(volume->getBottomMask().count(true), 0);
+}
+
+TEST(TotalVolumeTest, PropertiesAndParticleCountsHaveOneOwner)
+{
+    auto volume = TestSupport::makeSlab(2, 2, 2, 1);
+    EXPECT_FALSE(volume->getProperty("absent").isValid());
+    EXPECT_EQ(volume->getParticleCounts("absent"), nullptr);
+
+    auto field = std::make_shared<ParticleCountField>(8);
+    (*field)[3].counts = {1, 2, 3, 4, 5, 6, 7};
+    std::weak_ptr<const ParticleCountField> watch = field;
+    volume->setParticleCounts("Random Walk Particle Count Type N", field);
+    field.reset();
+    SharedParticleCountField read = volume->getParticleCounts("Random Walk Particle Count Type N");
+    ASSERT_TRUE(read);
+    EXPECT_EQ((*read)[3].total(), 28u);
+    read.reset();
+    EXPECT_FALSE(watch.expired()) << "the volume keeps the field";
+
+    volume->setParticleCounts("Random Walk Particle Count Type N", std::make_shared<ParticleCountField>(8));
+    EXPECT_TRUE(watch.expired()) << "replacing the field frees the old one";
+
+    std::weak_ptr<const ParticleCountField> second = volume->getParticleCounts("Random Walk Particle Count Type N");
+    volume.reset();
+    EXPECT_TRUE(second.expired()) << "the volume's destruction frees its fields";
+}
+
+TEST(TotalVolumeTest, AllocationLimitsAreCheckedWithoutOverflow)
+{
+    EXPECT_TRUE(TotalVolume::isAllocatable(200, 200, 200));
+    EXPECT_FALSE(TotalVolume::isAllocatable(0, 10, 10));
+    EXPECT_FALSE(TotalVolume::isAllocatable(10000, 10000, 10000));
+    EXPECT_FALSE(TotalVolume::isAllocatable(1ull << 32, 1, 1));
+    EXPECT_FALSE(TotalVolume::isAllocatable(1ull << 31, 1ull << 31, 1ull << 31)) << "product overflows 64 bits";
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+#include "Model/Materials/MaterialFactory.h"
+#include "Model/Materials/MaterialXml.h"
+#include "Util/SettingsFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QXmlStreamWriter>
+
+#include <gtest/gtest.h>
+
+using Model::Materials::Material;
+using Model::Materials::MaterialFactory;
+using Model::Materials::RgbaColor;
+
+namespace {
+
+class MaterialFactoryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir(Util::SettingsFolder::path()).removeRecursively();
+        factory->createDefaultMaterials();
+    }
+    void TearDown() override
+    {
+        QDir(Util::SettingsFolder::path()).removeRecursively();
+        factory->createDefaultMaterials();
+    }
+
+    static void writeCatalogueFile(const QByteArray &content)
+    {
+        ASSERT_TRUE(Util::SettingsFolder::ensureExists());
+        QFile file(Util::SettingsFolder::filePath("materials.xml"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    static QByteArray readCatalogueFile()
+    {
+        QFile file(Util::SettingsFolder::filePath("materials.xml"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Start-up with whatever file is present.
+    std::vector<Material> startUp()
+    {
+        factory->createDefaultMaterials();
+        factory->addMaterial(Material(2500, "Stale", 1, 1, 1));
+        factory->initialize();
+        return factory->getMaterials();
+    }
+    static std::vector<uint32_t> ids(const std::vector<Material> &materials)
+    {
+        std::vector<uint32_t> result;
+        for (const auto &m : materials)
+            result.push_back(m.getId());
+        return result;
+    }
+
+    std::shared_ptr<MaterialFactory> factory = MaterialFactory::instance();
+    const std::vector<uint32_t> builtInIds{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+};
+
+TEST_F(MaterialFactoryTest, BuiltInTable)
+{
+    EXPECT_EQ(ids(factory->getMaterials()), builtInIds);
+    const Material oxide = factory->getMaterialById(3);
+    EXPECT_EQ(oxide.getName(), "Thermal Si02");
+    EXPECT_FLOAT_EQ(oxide.getDensity(), 2200.0f);
+    EXPECT_EQ(oxide.getColor(), (RgbaColor{0.5f, 0.5f, 1.0f, 1.0f}));
+    EXPECT_EQ(factory->getMaterialById(2).getName(), "Empty");
+    EXPECT_EQ(factory->getMaterialByName("nonexistent").getId(), 0u);
+}
+
+TEST_F(MaterialFactoryTest, MissingFileInstallsAndSavesTheBuiltInTable)
+{
+    EXPECT_EQ(ids(startUp()), builtInIds);
+    const QByteArray saved = readCatalogueFile();
+    EXPECT_TRUE(saved.contains("<Materials>"));
+    EXPECT_TRUE(saved.contains("name=\"P-doped Si (100)\""));
+}
+
+TEST_F(MaterialFactoryTest, SaveAndLoadRoundTripKeepsEveryField)
+{
+    factory->addMaterial(Material(2001, "Custom & <odd> \"name\"", 1234.5f, 3.25e9f, 0.125f, {1.0f, 0.5f, 0.0f, 0.2f}));
+    factory->saveMaterials();
+    const auto before = factory->getMaterials();
+    factory->createDefaultMaterials();
+    ASSERT_TRUE(factory->loadMaterials());
+    const auto after = factory->getMaterials();
+    ASSERT_EQ(after.size(), before.size());
+    const Material custom = factory->getMaterialById(2001);
+    EXPECT_EQ(custom.getName(), "Custom & <odd> \"name\"");
+    EXPECT_FLOAT_EQ(custom.getDensity(), 1234.5f);
+    EXPECT_FLOAT_EQ(custom.getYoungModulus(), 3.25e9f);
+    EXPECT_FLOAT_EQ(custom.getPoissonRatio(), 0.125f);
+    // Colours survive to the precision of the #AARRGGBB text.
+    EXPECT_NEAR(custom.getColor().g, 127 / 255.0f, 1e-6);
+    EXPECT_NEAR(custom.getColor().a, 51 / 255.0f, 1e-6);
+}
+
+TEST_F(MaterialFactoryTest, LoadingMergesIntoTheTableAndLaterDuplicatesWin)
+{
+    writeCatalogueFile("<?xml version=\"1.0\"?><Materials>"
+                       "<Material material-id=\"2100\" name=\"First\" density=\"1\"/>"
+                       "<Material material-id=\"2100\" name=\"Second\" density=\"2\"/>"
+                       "<Material material-id=\"0\" name=\"Zero\"/>"
+                       "<Material name=\"NoId\"/>"
+                       "<Material material-id=\"2200\" name=\"\"/>"
+                       "<Material material-id=\"abc\" name=\"BadId\"/>"
+                       "<Material material-id=\"2300\" name=\"Defaults\"/>"
+                       "</Materials>");
+    ASSERT_TRUE(factory->loadMaterials());
+    EXPECT_EQ(factory->getMaterialById(2100).getName(), "Second");
+    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size() + 2) << "not emptied, bad entries skipped";
+    const Material defaults = factory->getMaterialById(2300);
+    EXPECT_EQ(defaults.getDensity(), 0.0f);
+    EXPECT_EQ(defaults.getColor(), RgbaColor());
+}
+
+TEST_F(MaterialFactoryTest, UnreadableFilesFallBackToTheBuiltInTableAndAreRewritten)
+{
+    QByteArray garbage(10 * 1024 * 1024, '\0');
+    QRandomGenerator random(7);
+    for (char &c : garbage)
+        c = char(random.bounded(256));
+    const std::vector<QByteArray> badFiles{
+        "",
+        "<?xml version=\"1.0\"?><Materials><Material material-id=\"2001\" name=\"Cut",
+        "<?xml version=\"1.0\"?><materials><Material material-id=\"2001\" name=\"X\"/></materials>",
+        "<?xml version=\"1.0\"?><Processes/>",
+        "<Materials><Material material-id=\"2001\" name=\"A\"/><Unclosed></Materials>",
+        "not xml at all",
+        garbage,
+        "<Materials>" + QByteArray(10 * 1024 * 1024, 'x'),
+    };
+    for (const QByteArray &content : badFiles) {
+        writeCatalogueFile(content);
+        EXPECT_EQ(ids(startUp()), builtInIds) << content.left(60).toStdString();
+        EXPECT_TRUE(readCatalogueFile().contains("name=\"Thermal Si02\""));
+    }
+}
+
+TEST_F(MaterialFactoryTest, BogusNumbersReadAsZero)
+{
+    writeCatalogueFile("<Materials><Material material-id=\"2001\" name=\"Odd\" density=\"x1\" "
+                       "young-modulus=\"1e999999\" poisson-ratio=\"\" color=\"not a colour\"/></Materials>");
+    ASSERT_TRUE(factory->loadMaterials());
+    const Material odd = factory->getMaterialById(2001);
+    EXPECT_EQ(odd.getDensity(), 0.0f);
+    EXPECT_EQ(odd.getPoissonRatio(), 0.0f);
+    EXPECT_EQ(odd.getColor(), RgbaColor());
+}
+
+TEST_F(MaterialFactoryTest, NameLookupTakesTheSmallestId)
+{
+    factory->addMaterial(Material(2002, "Twin", 0, 0, 0));
+    factory->addMaterial(Material(2001, "Twin", 0, 0, 0));
+    EXPECT_EQ(factory->getMaterialByName("Twin").getId(), 2001u);
+    EXPECT_EQ(factory->getMaterialByName("twin").getId(), 0u) << "names match case-sensitively";
+}
+
+TEST_F(MaterialFactoryTest, IdZeroIsRefused)
+{
+    EXPECT_FALSE(factory->addMaterial(Material(0, "Nothing", 1, 1, 1)));
+    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size());
+}
+
+TEST_F(MaterialFactoryTest, FreeIdsAreNewAndInTheUserRange)
+{
+    for (int i = 0; i < 200; ++i) {
+        const uint32_t id = factory->getFreeMaterialId();
+        ASSERT_GE(id, 2000u);
+        ASSERT_LE(id, 32766u);
+        ASSERT_EQ(factory->getMaterialById(id).getId(), 0u);
+        factory->addMaterial(Material(id, "User", 0, 0, 0));
+    }
+}
+
+TEST_F(MaterialFactoryTest, FreeIdIsFoundEvenWhenTheUserRangeIsFull)
+{
+    for (uint32_t id = 2000; id <= 32766; ++id)
+        factory->addMaterial(Material(id, "Filler", 0, 0, 0));
+    EXPECT_EQ(factory->getFreeMaterialId(), 32767u);
+}
+
+TEST(MaterialXmlTest, ColourTextIsAlphaRedGreenBlueTruncated)
+{
+    EXPECT_EQ(Model::Materials::MaterialXml::colorText({1.0f, 0.5f, 0.0f, 1.0f}), "#FFFF7F00");
+    EXPECT_EQ(Model::Materials::MaterialXml::colorText({0.0f, 0.0f, 0.0f, 0.0f}), "#00000000");
+}
+
+TEST(MaterialXmlTest, AttributesAreWrittenInOrder)
+{
+    QString text;
+    QXmlStreamWriter writer(&text);
+    Model::Materials::MaterialXml::write(writer, Material(5, "Cu (bulk)", 8960, 1.28e11f, 0.36f, {1.0f, 0.8f, 0.3f, 1.0f}));
+    writer.writeEndDocument();
+    EXPECT_EQ(text.toStdString(), "<Material version=\"1\" name=\"Cu (bulk)\" material-id=\"5\" density=\"8960\" "
+                                  "poisson-ratio=\"0.36\" young-modulus=\"1.28e+11\" color=\"#FFFFCC4C\"/>\n");
+}
+
+} // namespace
