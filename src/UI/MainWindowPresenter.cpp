@@ -1,5 +1,7 @@
 #include "UI/MainWindowPresenter.h"
 
+#include "Core/Operations/CellVolumeChoice.h"
+#include "UI/BatchRun/BatchDialogLauncher.h"
 #include "UI/Console/CommandConsole.h"
 #include "UI/MainWindow.h"
 #include "UI/Observers/UndoRedoObserver.h"
@@ -87,12 +89,16 @@ void MainWindowPresenter::manageMaterials() {}
 
 void MainWindowPresenter::manageCompatibleMaterials() {}
 
-void MainWindowPresenter::runProcessList(const QString &) {}
+void MainWindowPresenter::runProcessList(const QString &path)
+{
+    BatchDialogLauncher::run(*this, Core::Operations::lastSelectedCellVolume(workspace), path);
+}
 
 void MainWindowPresenter::connectViewUpdates()
 {
     auto observer = std::make_shared<Observers::UpdateObserver>();
-    connect(observer.get(), &Observers::UpdateObserver::updateGL, mainWindow, &MainWindow::repaintCentralWidget);
+    connect(observer.get(), &Observers::UpdateObserver::updateGL, mainWindow,
+            &MainWindow::repaintCentralWidget);
     workspace.addViewUpdateObserver(observer);
 }
 

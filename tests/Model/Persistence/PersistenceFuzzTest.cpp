@@ -104,6 +104,7 @@ constexpr int kMutations = 3000;
 
 TEST(PersistenceFuzz, MutatedDocumentsLoadOrFailWithoutChangingTheCatalogue)
 {
+    resetCatalogue();
     std::mt19937 random(20240611);
     const QByteArray seed = seedDocument();
     QTemporaryDir folder;
@@ -141,6 +142,7 @@ TEST(PersistenceFuzz, MutatedDocumentsLoadOrFailWithoutChangingTheCatalogue)
 
 TEST(PersistenceFuzz, MutatedProcessListsLoadOrFailWithoutChangingTheCatalogue)
 {
+    resetCatalogue();
     std::mt19937 random(1977);
     const QByteArray seed = seedProcessList();
     int loaded = 0;

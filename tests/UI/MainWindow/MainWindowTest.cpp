@@ -1,9 +1,9 @@
+#include "UI/MainWindow.h"
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "UI/ApplicationIcon.h"
-#include "UI/MainWindow.h"
 #include "UI/MainWindowActions.h"
 #include "UI/OperationFactory.h"
 
@@ -39,15 +39,16 @@ TEST_F(MainWindowTest, MenuBarOrderAndContents)
     QStringList titles;
     for (QAction *a : window->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, QStringList({"File", "Edit", "Simulation", "Materials", "Rendering", "View", "Windows", "About"}));
-    EXPECT_EQ(menuTexts("menuFile"), QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "|",
-                                                  "New Process List", "Open Process List", "|", "Save Image", "|",
-                                                  "Exit"}));
-    EXPECT_EQ(menuTexts("menuEdit"), QStringList({"Undo", "Redo", "|", "Select", "Copy", "Move", "Delete", "|", "Grid",
-                                                  "Snap to Grid", "Grid Spacing"}));
-    EXPECT_EQ(menuTexts("menuView"), QStringList({"Front View", "Back View", "Bottom View", "Top View", "Right View",
-                                                  "Left View", "|", "Show Axis", "Show Lights", "|", "Set View",
-                                                  "Set Lighting"}));
+    EXPECT_EQ(titles, QStringList({"File", "Edit", "Simulation", "Materials", "Rendering", "View", "Windows",
+                                   "About"}));
+    EXPECT_EQ(menuTexts("menuFile"),
+              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "|", "New Process List",
+                           "Open Process List", "|", "Save Image", "|", "Exit"}));
+    EXPECT_EQ(menuTexts("menuEdit"), QStringList({"Undo", "Redo", "|", "Select", "Copy", "Move", "Delete",
+                                                  "|", "Grid", "Snap to Grid", "Grid Spacing"}));
+    EXPECT_EQ(menuTexts("menuView"),
+              QStringList({"Front View", "Back View", "Bottom View", "Top View", "Right View", "Left View",
+                           "|", "Show Axis", "Show Lights", "|", "Set View", "Set Lighting"}));
     const QStringList simulation = menuTexts("menuSimulation");
     EXPECT_EQ(simulation.first(), "Create Substrate");
     EXPECT_EQ(simulation.indexOf("Isotropic Etching"), simulation.indexOf("Isotropic Deposition") + 1);
@@ -79,8 +80,9 @@ TEST_F(MainWindowTest, ActionsCarryTheirNamesShortcutsAndCheckStates)
     EXPECT_FALSE(window->action("actionUndo")->isEnabled());
     EXPECT_FALSE(window->action("actionRedo")->isEnabled());
     // Actions outside the menus.
-    for (const char *hidden : {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate",
-                               "actionModel_Extraction", "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
+    for (const char *hidden :
+         {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate", "actionModel_Extraction",
+          "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
         EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
 }
 
@@ -112,8 +114,8 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
 // added, its id leaves this list.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
-                                         20, 22, 23, 24, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 1000};
+    const std::set<uint32_t> notYetBuilt{1,  3,  4,  6,  7,  8,  12, 13, 14, 15, 16, 17, 18, 19, 20,
+                                         22, 23, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 1000};
     Ui::OperationFactory factory(&window->getPresenter());
     std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {
@@ -124,7 +126,8 @@ TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
         }
         EXPECT_EQ(operation->getName(), entry.displayName) << entry.id;
         EXPECT_EQ(operation->getOperationId(), entry.type) << entry.id;
-        EXPECT_EQ(bool(std::dynamic_pointer_cast<Core::Operations::ObjectOperation>(operation)), entry.undoable)
+        EXPECT_EQ(bool(std::dynamic_pointer_cast<Core::Operations::ObjectOperation>(operation)),
+                  entry.undoable)
             << entry.id;
     }
     EXPECT_EQ(missing, notYetBuilt);

@@ -1,0 +1,22 @@
+#include "UI/BatchRun/SaveImageStepEditor.h"
+
+#include "Core/Batch/ProcessEntries.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace Ui::BatchRun {
+
+std::optional<Ui::ProcessData> SaveImageStepEditor::edit(QWidget *parent, const Ui::ProcessData *current)
+{
+    QString start = QDir::homePath();
+    if (current && current->hasProcessParameter(QStringLiteral("Filename")))
+        start = current->getProcessParameter(QStringLiteral("Filename")).toString();
+    const QString filename = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Image"), start,
+                                                          QStringLiteral("Images (*.png *.xpm *.jpg)"));
+    if (filename.isEmpty())
+        return std::nullopt;
+    return Core::Batch::ProcessEntries::saveImage(filename);
+}
+
+} // namespace Ui::BatchRun

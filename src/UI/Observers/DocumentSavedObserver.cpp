@@ -1,0 +1,36 @@
+#include "UI/Observers/DocumentSavedObserver.h"
+
+#include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Workspace/Workspace.h"
+#include "UI/Observers/DocumentFileDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace Ui::Observers {
+
+using Core::Operations::SaveDocumentOperation;
+
+void DocumentSavedObserver::notify()
+{
+    auto operation = std::dynamic_pointer_cast<SaveDocumentOperation>(workspace.currentOperation());
+    if (!operation)
+        return;
+    switch (operation->getStage()) {
+    case SaveDocumentOperation::Stage::ChoosingFile:
+        operation->setFileName(QFileDialog::getSaveFileName(mainWindow, QStringLiteral("Choose location"),
+                                                            QDir::homePath(), DocumentFileDialogs::kFilter));
+        break;
+    case SaveDocumentOperation::Stage::Saved:
+        if (mainWindow)
+            mainWindow->setWindowTitle(DocumentFileDialogs::windowTitle(operation->getFileName()));
+        break;
+    case SaveDocumentOperation::Stage::WriteFailed:
+        QMessageBox::information(mainWindow, QStringLiteral("Error writing to file"),
+                                 QStringLiteral("Unable to save document to the specified file."));
+        break;
+    case SaveDocumentOperation::Stage::Started: break;
+    }
+}
+
+} // namespace Ui::Observers

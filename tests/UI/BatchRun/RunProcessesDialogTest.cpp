@@ -1,0 +1,289 @@
+#include "Support/ModalBoxWatcher.h"
+#include "Support/PersistenceTestSupport.h"
+
+#include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Core/Workspace/Workspace.h"
+#include "Model/Persistence/ProcessListWriter.h"
+#include "UI/BatchRun/ProcessStepEditor.h"
+#include "UI/BatchRun/RunProcessesDialog.h"
+
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using Core::Batch::ProcessEntries;
+using Ui::ProcessData;
+
+namespace {
+
+Core::Operations::SubstrateDescription substrate()
+{
+    Core::Operations::SubstrateDescription d;
+    d.totalWidth = d.totalLength = 6;
+    d.totalHeight = 8;
+    d.blockWidth = d.blockLength = 6;
+    d.blockHeight = 3;
+    d.position = Util::Vector3D(1, 2, 3);
+    return d;
+}
+
+// An editor that hands back a prepared entry, or nothing (cancelled).
+class FakeEditor : public Ui::BatchRun::ProcessStepEditor {
+public:
+    std::optional<ProcessData> edit(QWidget *, const ProcessData *current) override
+    {
+        seen.push_back(current ? std::optional<ProcessData>(*current) : std::nullopt);
+        return answer;
+    }
+    std::optional<ProcessData> answer;
+    std::vector<std::optional<ProcessData>> seen;
+};
+
+class RunProcessesDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { PersistenceTest::resetCatalogue(); }
+
+    QPushButton *button(const char *name) { return dialog->findChild<QPushButton *>(name); }
+    QTreeWidget *tree() { return dialog->tree(); }
+    QProgressBar *progress() { return dialog->findChild<QProgressBar *>(QStringLiteral("progressBar")); }
+
+    std::vector<uint32_t> types() const
+    {
+        std::vector<uint32_t> result;
+        for (const auto &entry : dialog->getProcessList())
+            result.push_back(entry.getProcessType());
+        return result;
+    }
+
+    void select(int index) { tree()->setCurrentItem(tree()->topLevelItem(index)); }
+
+    // Runs the list and waits until the run and its end-of-run update are over.
+    void runAndWait()
+    {
+        button("btnRun")->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !dialog->isRunning(); }, 20000));
+        QTest::qWait(700);
+    }
+
+    Core::Workspace workspace;
+    std::unique_ptr<Ui::RunProcessesDialog> dialog =
+        std::make_unique<Ui::RunProcessesDialog>(nullptr, nullptr, workspace);
+};
+
+} // namespace
+
+TEST_F(RunProcessesDialogTest, ProcessChoicesAreSortedByLabelAndCarryTheirType)
+{
+    auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("cbxProcesses"));
+    ASSERT_EQ(combo->count(), 20);
+    QStringList labels;
+    std::set<uint32_t> typeSet;
+    for (int i = 0; i < combo->count(); ++i) {
+        labels << combo->itemText(i);
+        typeSet.insert(combo->itemData(i).toUInt());
+    }
+    QStringList sorted = labels;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(labels, sorted);
+    EXPECT_EQ(typeSet.size(), 20u);
+    EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("Pour Material"))).toUInt(), 9u);
+    EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("RIE"))).toUInt(), 13u);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Batch Run"));
+}
+
+TEST_F(RunProcessesDialogTest, TreeShowsEntriesAndTheirVisibleParameters)
+{
+    dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 2.5)});
+    ASSERT_EQ(tree()->topLevelItemCount(), 2);
+    QTreeWidgetItem *first = tree()->topLevelItem(0);
+    EXPECT_EQ(first->text(0), QStringLiteral("1"));
+    EXPECT_EQ(first->text(1), QStringLiteral("Create Substrate"));
+    EXPECT_EQ(tree()->topLevelItem(1)->text(1), QStringLiteral("CVD"));
+    QStringList names;
+    for (int i = 0; i < first->childCount(); ++i)
+        names << first->child(i)->text(2);
+    EXPECT_EQ(names,
+              (QStringList{"Lower Left Front Corner", "Material", "Substrate Delta X", "Substrate Delta Y",
+                           "Substrate Delta Z", "Substrate Size X", "Substrate Size Y", "Substrate Size Z",
+                           "Volume Size X", "Volume Size Y", "Volume Size Z"}));
+    EXPECT_EQ(first->child(0)->text(3), QStringLiteral("1; 2; 3"));
+    EXPECT_EQ(first->child(1)->text(3), QStringLiteral("Si"));
+    EXPECT_FALSE(first->child(1)->icon(3).isNull());
+    EXPECT_TRUE(first->child(0)->icon(3).isNull());
+    QTreeWidgetItem *cvd = tree()->topLevelItem(1);
+    EXPECT_EQ(cvd->child(1)->text(2), QStringLiteral("Thickness"));
+    EXPECT_EQ(cvd->child(1)->text(3), QStringLiteral("2.5"));
+}
+
+TEST_F(RunProcessesDialogTest, ExpandedFlagFollowsTheTreeAndSurvivesRebuilds)
+{
+    ProcessData expanded = ProcessEntries::cvd(3, 1);
+    expanded.setExpanded(true);
+    dialog->setProcessList({expanded, ProcessEntries::cvd(4, 1)});
+    EXPECT_TRUE(tree()->topLevelItem(0)->isExpanded());
+    EXPECT_FALSE(tree()->topLevelItem(1)->isExpanded());
+    tree()->topLevelItem(1)->setExpanded(true);
+    tree()->topLevelItem(0)->setExpanded(false);
+    EXPECT_FALSE(dialog->getProcessList()[0].isExpanded());
+    EXPECT_TRUE(dialog->getProcessList()[1].isExpanded());
+    select(1);
+    button("btnMoveUp")->click();
+    EXPECT_TRUE(tree()->topLevelItem(0)->isExpanded());
+}
+
+TEST_F(RunProcessesDialogTest, MoveUpMoveDownAndRemoveActOnTheSelectedEntry)
+{
+    dialog->setProcessList({ProcessData(4), ProcessData(5), ProcessData(16)});
+    EXPECT_FALSE(button("btnRemoveProcess")->isEnabled());
+    select(2);
+    EXPECT_FALSE(button("btnMoveDown")->isEnabled());
+    button("btnMoveUp")->click();
+    EXPECT_EQ(types(), (std::vector<uint32_t>{4, 16, 5}));
+    button("btnMoveUp")->click();
+    EXPECT_EQ(types(), (std::vector<uint32_t>{16, 4, 5}));
+    EXPECT_FALSE(button("btnMoveUp")->isEnabled());
+    button("btnMoveDown")->click();
+    EXPECT_EQ(types(), (std::vector<uint32_t>{4, 16, 5}));
+    // Selecting a parameter row acts on its entry.
+    dialog->setProcessList({ProcessEntries::cvd(3, 1), ProcessData(5)});
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+    button("btnRemoveProcess")->click();
+    EXPECT_EQ(types(), std::vector<uint32_t>{5});
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("1"));
+}
+
+TEST_F(RunProcessesDialogTest, AddAndModifyGoThroughTheProcessEditor)
+{
+    FakeEditor editor;
+    dialog->setEditorLookup([&editor](uint32_t type) { return type == 10 ? &editor : nullptr; });
+    auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("cbxProcesses"));
+    combo->setCurrentIndex(combo->findText(QStringLiteral("Save Image")));
+    button("btnAddProcess")->click(); // cancelled
+    EXPECT_TRUE(dialog->getProcessList().empty());
+    editor.answer = ProcessEntries::saveImage(QStringLiteral("one.png"));
+    button("btnAddProcess")->click();
+    ASSERT_EQ(dialog->getProcessList().size(), 1u);
+    EXPECT_EQ(editor.seen.back(), std::nullopt);
+
+    editor.answer = ProcessEntries::saveImage(QStringLiteral("two.png"));
+    emit tree()->itemDoubleClicked(tree()->topLevelItem(0), 1);
+    ASSERT_TRUE(editor.seen.back().has_value());
+    EXPECT_EQ(editor.seen.back()->getProcessParameter(QStringLiteral("Filename")).toString(),
+              QStringLiteral("one.png"));
+    EXPECT_EQ(dialog->getProcessList()[0].getProcessParameter(QStringLiteral("Filename")).toString(),
+              QStringLiteral("two.png"));
+
+    // A process without an options dialog says so and adds nothing.
+    ModalBoxWatcher boxes;
+    combo->setCurrentIndex(combo->findText(QStringLiteral("RIE")));
+    button("btnAddProcess")->click();
+    EXPECT_EQ(dialog->getProcessList().size(), 1u);
+    EXPECT_EQ(boxes.titles.size(), 1);
+}
+
+TEST_F(RunProcessesDialogTest, ProcessEditorTableCoversSaveImageAndCreateSubstrate)
+{
+    EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(10), nullptr);
+    EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(11), nullptr);
+    EXPECT_EQ(Ui::BatchRun::ProcessStepEditors::find(25), nullptr);
+}
+
+TEST_F(RunProcessesDialogTest, RunWithoutVolumeCreatesTheSubstrateAndSavesImagesOnTheUserInterfaceThread)
+{
+    QStringList images;
+    bool onUiThread = true;
+    dialog->setImageSaver([&](const QString &file) {
+        images << file;
+        onUiThread = onUiThread && QThread::currentThread() == dialog->thread();
+        // The run is in progress: closing is refused.
+        dialog->reject();
+        EXPECT_TRUE(dialog->isRunning());
+        EXPECT_EQ(dialog->result(), 0);
+    });
+    dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 1),
+                            ProcessEntries::saveImage(QStringLiteral("shot.png"))});
+    ModalBoxWatcher boxes;
+    runAndWait();
+    EXPECT_TRUE(boxes.titles.isEmpty());
+    ASSERT_EQ(workspace.getScene().getCellVolumes().size(), 1u);
+    EXPECT_EQ(dialog->getCurrentVolume(), workspace.getScene().getCellVolumes().front());
+    EXPECT_EQ(images, QStringList{QStringLiteral("shot.png")});
+    EXPECT_TRUE(onUiThread);
+    EXPECT_EQ(progress()->value(), 0);
+    EXPECT_EQ(progress()->maximum(), 3);
+    const auto ids = dialog->getCurrentVolume()->materialIds();
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 36);
+}
+
+TEST_F(RunProcessesDialogTest, FailingSecondStepKeepsTheFirstAndResetsTheProgressBar)
+{
+    ProcessData lacking(4);
+    lacking.setProcessParameter(QStringLiteral("Thickness"), 1.0, true);
+    dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), lacking});
+    ModalBoxWatcher boxes;
+    runAndWait();
+    EXPECT_TRUE(boxes.titles.isEmpty());
+    EXPECT_EQ(workspace.getScene().objectCount(), 1u);
+    EXPECT_EQ(progress()->value(), 0);
+}
+
+TEST_F(RunProcessesDialogTest, RunWithoutVolumeAndWithoutSubstrateStepShowsMissingCellVolume)
+{
+    dialog->setProcessList({ProcessEntries::cvd(3, 1)});
+    ModalBoxWatcher boxes;
+    runAndWait();
+    EXPECT_EQ(boxes.titles, QStringList{QStringLiteral("Missing Cell Volume")});
+    EXPECT_EQ(boxes.texts,
+              QStringList{QStringLiteral("No cell volume was selected and a cell volume was not "
+                                         "created. The cell volume must be created before any other "
+                                         "process.")});
+    EXPECT_EQ(workspace.getScene().objectCount(), 0u);
+}
+
+TEST_F(RunProcessesDialogTest, SavedListLoadsIntoAnotherDialog)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("flow.plst"));
+    const std::vector<ProcessData> entries = {ProcessEntries::createSubstrate(substrate()),
+                                              ProcessEntries::isotropicEtching(1, 2)};
+    dialog->setProcessList(entries);
+    ASSERT_TRUE(dialog->saveList(path));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Batch Run ") + path);
+
+    Ui::RunProcessesDialog other(nullptr, nullptr, workspace);
+    ASSERT_TRUE(other.loadList(path));
+    ASSERT_EQ(other.getProcessList().size(), 2u);
+    EXPECT_TRUE(other.getProcessList()[0].hasSameContents(entries[0]));
+    EXPECT_TRUE(other.getProcessList()[1].hasSameContents(entries[1]));
+    EXPECT_EQ(other.tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(other.getListFileName(), path);
+}
+
+TEST_F(RunProcessesDialogTest, LoadingReportsOldListsAndUnreadableFiles)
+{
+    QTemporaryDir folder;
+    const QString old = PersistenceTest::writeFile(
+        folder.filePath(QStringLiteral("old.plst")),
+        "<?xml version=\"1.0\"?><Process-List version=\"1\"><Materials><Material name=\"Si\" "
+        "material-id=\"1\"/>"
+        "</Materials><Process-Data process-type=\"4\"><Parameter parameter-name=\"MaterialId\" "
+        "parameter-type=\"uint\" parameter-data=\"1\" "
+        "parameter-visibility=\"false\"/></Process-Data></Process-List>");
+    const QString broken =
+        PersistenceTest::writeFile(folder.filePath(QStringLiteral("broken.plst")), "<Process-Li");
+    ModalBoxWatcher boxes;
+    ASSERT_TRUE(dialog->loadList(old));
+    EXPECT_EQ(boxes.titles, QStringList{QStringLiteral("Updated List")});
+    EXPECT_EQ(dialog->getProcessList()[0].getProcessParameter(QStringLiteral("Material_Id")).toUInt(), 1u);
+    EXPECT_FALSE(dialog->loadList(broken));
+    EXPECT_EQ(boxes.titles.size(), 2);
+    EXPECT_EQ(dialog->getProcessList().size(), 1u);
+    EXPECT_EQ(dialog->getListFileName(), old);
+}

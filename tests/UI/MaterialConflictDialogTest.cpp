@@ -1,0 +1,69 @@
+#include "UI/MaterialConflictDialog.h"
+#include "Model/Materials/MaterialFactory.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+using Model::Persistence::MaterialConflictChoice;
+
+namespace {
+
+class MaterialConflictDialogTest : public ::testing::Test {
+protected:
+    MaterialConflictDialogTest()
+        : catalogue((Model::Materials::MaterialFactory::instance()->createDefaultMaterials(), 0)),
+          dialog(nullptr, Model::Materials::Material(1, QStringLiteral("Carbon"), 1, 1, 1),
+                 Model::Materials::Material(1, QStringLiteral("Si"), 1, 1, 1),
+                 Model::Materials::MaterialFactory::instance()->getMaterials())
+    {
+    }
+    QRadioButton *radio(const char *name) { return dialog.findChild<QRadioButton *>(name); }
+    QComboBox *combo() { return dialog.findChild<QComboBox *>(QStringLiteral("cbxReplacement")); }
+
+    int catalogue; // resets the catalogue before the dialog is built
+    Ui::MaterialConflictDialog dialog;
+};
+
+} // namespace
+
+TEST_F(MaterialConflictDialogTest, ShowsBothMaterialsAndTheCatalogue)
+{
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dialog"));
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("MaterialConflictBaseDialog"));
+    QStringList texts;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Carbon")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Si")));
+    const auto catalogue = Model::Materials::MaterialFactory::instance()->getMaterials();
+    ASSERT_EQ(combo()->count(), int(catalogue.size()));
+    for (int i = 0; i < combo()->count(); ++i) {
+        EXPECT_EQ(combo()->itemText(i), catalogue[size_t(i)].getName());
+        EXPECT_EQ(combo()->itemData(i).toUInt(), catalogue[size_t(i)].getId());
+    }
+}
+
+TEST_F(MaterialConflictDialogTest, ReplacementListIsEnabledOnlyForItsChoice)
+{
+    EXPECT_FALSE(combo()->isEnabled());
+    radio("radUseAnother")->setChecked(true);
+    EXPECT_TRUE(combo()->isEnabled());
+    radio("radAddAsNew")->setChecked(true);
+    EXPECT_FALSE(combo()->isEnabled());
+}
+
+TEST_F(MaterialConflictDialogTest, EachChoiceIsReported)
+{
+    EXPECT_EQ(dialog.choice().kind, MaterialConflictChoice::UseExisting);
+    radio("radReplaceExisting")->setChecked(true);
+    EXPECT_EQ(dialog.choice().kind, MaterialConflictChoice::ReplaceExisting);
+    radio("radAddAsNew")->setChecked(true);
+    EXPECT_EQ(dialog.choice().kind, MaterialConflictChoice::AddAsNew);
+    radio("radUseAnother")->setChecked(true);
+    combo()->setCurrentIndex(combo()->findText(QStringLiteral("Au (bulk)")));
+    EXPECT_EQ(dialog.choice().kind, MaterialConflictChoice::UseAnother);
+    EXPECT_EQ(dialog.choice().anotherId, 9u);
+}
