@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Core::Batch {
+
+// The arguments of the headless batch command:
+//   cellfab-batch [--document IN.cfb] [--threads N] LIST.plst OUT.cfb
+struct BatchCommandLine {
+    QString documentPath; // empty: start from an empty scene
+    int threads = 0;      // 0: the engines' default
+    QString listPath;
+    QString outputPath;
+    bool helpRequested = false;
+    QString error; // set when the arguments cannot be used
+
+    // `arguments` includes the program name first, as QCoreApplication::arguments() gives it.
+    static BatchCommandLine parse(const QStringList &arguments);
+    static QString helpText();
+};
+
+} // namespace Core::Batch

@@ -1,0 +1,201 @@
+#include "Support/PersistenceTestSupport.h"
+
+#include "Core/Batch/BatchCommandLine.h"
+#include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Model/Persistence/ProcessListWriter.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#ifdef CELLFAB_BATCH_PATH
+
+using namespace PersistenceTest;
+using Core::Batch::ProcessEntries;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class BatchCommandEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { resetCatalogue(); }
+
+    // Runs the command with a fresh home folder and no display.
+    Outcome run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.insert(QStringLiteral("HOME"), home.path());
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home.path());
+        process.start(QStringLiteral(CELLFAB_BATCH_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString path(const char *name) const { return home.filePath(QLatin1String(name)); }
+
+    QString writeList(const char *name, const std::vector<Ui::ProcessData> &entries)
+    {
+        EXPECT_TRUE(Model::Persistence::ProcessListWriter::save(path(name), entries));
+        return path(name);
+    }
+
+    static QString example(const char *name) { return QStringLiteral(CELLFAB_EXAMPLES_DIR "/") + name; }
+
+    std::shared_ptr<TotalVolume> resultVolume(const char *name)
+    {
+        const auto result = loadBytes(readFile(path(name)));
+        EXPECT_EQ(result.status, Model::Persistence::DocumentFile::Status::Done)
+            << result.error.toStdString();
+        return result.objects.empty() ? nullptr
+                                      : std::dynamic_pointer_cast<TotalVolume>(result.objects.back());
+    }
+
+    static size_t count(const std::vector<uint32_t> &ids, uint32_t id)
+    {
+        return size_t(std::count(ids.begin(), ids.end(), id));
+    }
+
+    QTemporaryDir home;
+};
+
+} // namespace
+
+TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
+{
+    const Outcome outcome = run({example("oxide-on-silicon.plst"), path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << outcome.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(
+        QStringLiteral("1/4 Create Substrate: No error, process was run successfully. (")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2/4 CVD: No error")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" ms)")));
+    // Without a display the Save Image step warns and the run goes on.
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("no OpenGL display"))) << outcome.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("Cellfab/materials.xml")));
+
+    const auto volume = resultVolume("out.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto ids = volume->materialIds();
+    // 60 × 40 columns: 20 layers of silicon under 4 layers of oxide etched back by 2.
+    EXPECT_EQ(count(ids, 1), 60u * 40 * 20);
+    EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
+}
+
+TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps)
+{
+    Core::Operations::SubstrateDescription d;
+    d.totalWidth = d.totalLength = d.totalHeight = 10;
+    d.blockWidth = d.blockLength = 10;
+    d.blockHeight = 5;
+    Ui::ProcessData lacking(16);
+    lacking.setProcessParameter(QStringLiteral("Film Thickness"), 2.0, true);
+    const QString list =
+        writeList("failing.plst", {ProcessEntries::createSubstrate(d), lacking, ProcessEntries::cvd(3, 1)});
+    const Outcome outcome = run({list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(
+        outcome.err.contains(QStringLiteral("step 2 (Isotropic Deposition) failed: A required parameter was "
+                                            "not found. Check input list.")))
+        << outcome.err.toStdString();
+    EXPECT_EQ(outcome.out.count(QLatin1Char('\n')), 2);
+    const auto volume = resultVolume("out.cfb");
+    ASSERT_NE(volume, nullptr);
+    EXPECT_EQ(count(volume->materialIds(), 1), 500u);
+    EXPECT_EQ(count(volume->materialIds(), 3), 0u);
+}
+
+TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
+{
+    std::vector<uint32_t> ids(8 * 8 * 8, 0);
+    for (size_t i = 0; i < ids.size(); ++i)
+        ids[i] = i % 8 < 3 ? 1 : 0;
+    writeFile(path("start.cfb"), writeDocument({makeVolume(8, 8, 8, {1}), makeVolume(8, 8, 8, ids)}));
+    const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
+    const Outcome outcome = run({QStringLiteral("--document"), path("start.cfb"), list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const auto result = loadBytes(readFile(path("out.cfb")));
+    ASSERT_EQ(result.objects.size(), 2u);
+    // The last volume got the film; the first stayed as it was.
+    const auto first = std::dynamic_pointer_cast<TotalVolume>(result.objects[0])->materialIds();
+    const auto last = std::dynamic_pointer_cast<TotalVolume>(result.objects[1])->materialIds();
+    EXPECT_EQ(count(first, 3), 0u);
+    EXPECT_EQ(count(last, 3), 64u * 2);
+}
+
+TEST_F(BatchCommandEndToEnd, WithoutVolumeTheRunStopsWithMissingCellVolume)
+{
+    const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
+    const Outcome outcome = run({list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("Missing Cell Volume: No cell volume was selected")));
+    EXPECT_TRUE(outcome.out.isEmpty());
+    EXPECT_TRUE(QFile::exists(path("out.cfb")));
+}
+
+TEST_F(BatchCommandEndToEnd, BadArgumentsAndFilesGiveTheirExitCodes)
+{
+    EXPECT_EQ(run({QStringLiteral("--help")}).exitCode, 0);
+    EXPECT_TRUE(run({QStringLiteral("--help")}).out.startsWith(QStringLiteral("Usage: cellfab-batch")));
+    EXPECT_EQ(run({path("only-one.plst")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--threads"), QStringLiteral("zero"), path("a"), path("b")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--bogus"), path("a"), path("b")}).exitCode, 2);
+    EXPECT_EQ(run({path("missing.plst"), path("out.cfb")}).exitCode, 3);
+    writeFile(path("broken.plst"), "<Process-List><Process-Data");
+    const Outcome broken = run({path("broken.plst"), path("out.cfb")});
+    EXPECT_EQ(broken.exitCode, 3);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("damaged")));
+    writeFile(path("broken.cfb"), "<Document><Header/><Object object-type=\"1\" size-x=\"0\"/></Document>");
+    EXPECT_EQ(run({QStringLiteral("--document"), path("broken.cfb"), example("oxide-on-silicon.plst"),
+                   path("o.cfb")})
+                  .exitCode,
+              3);
+    EXPECT_FALSE(QFile::exists(path("out.cfb")));
+    EXPECT_EQ(run({example("oxide-on-silicon.plst"), path("no-such-folder/out.cfb")}).exitCode, 4);
+}
+
+TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
+{
+    ASSERT_EQ(run({QStringLiteral("--threads"), QStringLiteral("1"), example("coated-silicon-ball.plst"),
+                   path("one.cfb")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(run({QStringLiteral("--threads"), QStringLiteral("3"), example("coated-silicon-ball.plst"),
+                   path("three.cfb")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(readFile(path("one.cfb")), readFile(path("three.cfb")));
+    const auto ids = resultVolume("one.cfb")->materialIds();
+    EXPECT_GT(count(ids, 4), 0u);
+    EXPECT_GT(count(ids, 16), 0u);
+}
+
+TEST(BatchCommandLineTest, ParsesOptionsAndFiles)
+{
+    const auto line = Core::Batch::BatchCommandLine::parse(
+        {QStringLiteral("cellfab-batch"), QStringLiteral("--document"), QStringLiteral("in.cfb"),
+         QStringLiteral("--threads"), QStringLiteral("4"), QStringLiteral("list.plst"),
+         QStringLiteral("out.cfb")});
+    EXPECT_TRUE(line.error.isEmpty());
+    EXPECT_EQ(line.documentPath, QStringLiteral("in.cfb"));
+    EXPECT_EQ(line.threads, 4);
+    EXPECT_EQ(line.listPath, QStringLiteral("list.plst"));
+    EXPECT_EQ(line.outputPath, QStringLiteral("out.cfb"));
+    EXPECT_FALSE(
+        Core::Batch::BatchCommandLine::parse({QStringLiteral("cellfab-batch"), QStringLiteral("--threads"),
+                                              QStringLiteral("0"), QStringLiteral("a"), QStringLiteral("b")})
+            .error.isEmpty());
+}
+
+#endif
