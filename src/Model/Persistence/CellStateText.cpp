@@ -6,67 +6,101 @@
 
 namespace Model::Persistence {
 
-CellStateParser::CellStateParser(std::vector<uint32_t> &ids, const MaterialIdMap *remap)
-    : ids(ids), remap(remap && !remap->empty() ? remap : nullptr)
+CellStateParser::CellStateParser(uint32_t *ids, uint64_t cellCount, const MaterialIdMap *remap)
+    : ids(ids), cellCount(cellCount)
 {
+    if (remap) {
+        for (const auto &entry : *remap) {
+            if (entry.first != entry.second)
+                this->remap.insert(entry);
+        }
+    }
+    const auto zero = this->remap.find(0);
+    lastMapped = zero == this->remap.end() ? 0 : zero->second;
 }
 
 void CellStateParser::feed(const QChar *begin, const QChar *end)
 {
-    constexpr uint64_t kLimit = std::numeric_limits<uint32_t>::max();
-    for (const QChar *c = begin; c != end; ++c) {
+    const QChar *c = begin;
+    if (remap.empty())
+        c = feedSingleDigits(c, end);
+    for (; c != end; ++c) {
         const char16_t u = c->unicode();
-        if (u >= u'0' && u <= u'9') {
-            inNumber = true;
-            if (value <= kLimit)
-                value = value * 10 + (u - u'0');
+        const uint32_t digit = uint32_t(u) - u'0';
+        if (digit <= 9) {
+            // Beyond ten digits the number is refused at its end, so wrapping here is harmless.
+            value = value * 10 + digit;
+            ++digits;
         } else if (u == u' ' || u == u'\n' || u == u'\t' || u == u'\r') {
-            if (inNumber)
+            if (digits != 0 || malformed)
                 endNumber();
         } else {
-            inNumber = true;
             malformed = true;
         }
     }
 }
 
+// The common text of cell states: one-digit ids each followed by a blank. Stops at anything
+// else, or inside a number cut by the previous piece, and leaves the rest to the general loop.
+const QChar *CellStateParser::feedSingleDigits(const QChar *c, const QChar *end)
+{
+    if (digits != 0 || malformed)
+        return c;
+    const uint64_t limit = cellCount;
+    while (end - c >= 2) {
+        const uint32_t digit = uint32_t(c[0].unicode()) - u'0';
+        if (digit > 9 || c[1].unicode() != u' ')
+            break;
+        if (index < limit)
+            ids[index] = digit;
+        ++index;
+        c += 2;
+    }
+    return c;
+}
+
 void CellStateParser::finish()
 {
-    if (inNumber)
+    if (digits != 0 || malformed)
         endNumber();
 }
 
-void CellStateParser::endNumber()
+inline void CellStateParser::endNumber()
 {
     constexpr uint64_t kLimit = std::numeric_limits<uint32_t>::max();
-    if (index < ids.size())
-        ids[size_t(index)] = (malformed || value > kLimit) ? 0 : mapped(uint32_t(value));
+    if (index < cellCount) {
+        const bool valid = !malformed && digits <= 10 && value <= kLimit;
+        ids[index] = valid ? mapped(uint32_t(value)) : 0;
+    }
     ++index;
     value = 0;
-    inNumber = false;
+    digits = 0;
     malformed = false;
 }
 
-uint32_t CellStateParser::mapped(uint32_t id)
+inline uint32_t CellStateParser::mapped(uint32_t id)
 {
-    if (!remap)
+    if (remap.empty())
         return id;
-    if (lastValid && lastId == id)
+    if (id == lastId)
         return lastMapped;
-    const auto found = remap->find(id);
+    const auto found = remap.find(id);
     lastId = id;
-    lastMapped = found == remap->end() ? id : found->second;
-    lastValid = true;
+    lastMapped = found == remap.end() ? id : found->second;
     return lastMapped;
 }
 
-void CellStateText::append(QString &text, const uint32_t *begin, const uint32_t *end,
+void CellStateText::append(QByteArray &text, const uint32_t *begin, const uint32_t *end,
                            const MaterialIdMap *remap)
 {
     if (remap && remap->empty())
         remap = nullptr;
+    // At most ten digits and a blank per id.
+    const int start = text.size();
+    text.resize(start + int(end - begin) * 11);
+    char *out = text.data() + start;
     // The decimal text of the previous id, reused while the id repeats.
-    QChar digits[12];
+    char digits[12];
     int length = 0;
     uint32_t previous = 0;
     bool havePrevious = false;
@@ -86,13 +120,15 @@ void CellStateText::append(QString &text, const uint32_t *begin, const uint32_t 
                 rest /= 10;
             } while (rest != 0);
             for (length = 0; length < count; ++length)
-                digits[length] = QLatin1Char(reversed[count - 1 - length]);
-            digits[length++] = QLatin1Char(' ');
+                digits[length] = reversed[count - 1 - length];
+            digits[length++] = ' ';
             previous = id;
             havePrevious = true;
         }
-        text.append(digits, length);
+        for (int i = 0; i < length; ++i)
+            *out++ = digits[i];
     }
+    text.resize(int(out - text.data()));
 }
 
 } // namespace Model::Persistence

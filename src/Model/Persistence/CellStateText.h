@@ -2,6 +2,7 @@
 
 #include "Model/Persistence/ObjectArchiver.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -18,35 +19,40 @@ namespace Model::Persistence {
 // the remap table are replaced by their mapped value.
 class CellStateParser {
 public:
-    CellStateParser(std::vector<uint32_t> &ids, const MaterialIdMap *remap);
+    // Writes entries 0 .. min(numbers read, cellCount) - 1 of `ids`, one per number.
+    CellStateParser(uint32_t *ids, uint64_t cellCount, const MaterialIdMap *remap);
 
     void feed(const QChar *begin, const QChar *end);
     // Ends the last number; call once after the last piece.
     void finish();
     // Numbers read so far, including those beyond the cell count.
     uint64_t numbersRead() const { return index; }
+    // Entries of `ids` written so far.
+    uint64_t idsWritten() const { return index < cellCount ? index : cellCount; }
 
 private:
+    const QChar *feedSingleDigits(const QChar *c, const QChar *end);
     void endNumber();
     uint32_t mapped(uint32_t id);
 
-    std::vector<uint32_t> &ids;
-    const MaterialIdMap *remap;
+    uint32_t *ids;
+    uint64_t cellCount;
+    MaterialIdMap remap; // only the entries that change an id
     uint64_t index = 0;
     uint64_t value = 0;
-    bool inNumber = false;
+    int digits = 0;
     bool malformed = false;
     // Cells come in long runs of one material: remember the last lookup.
     uint32_t lastId = 0;
     uint32_t lastMapped = 0;
-    bool lastValid = false;
 };
 
 // Builds the "State" text in pieces: each id in decimal followed by one blank.
 class CellStateText {
 public:
     // Appends the text of ids [begin, end) to `text`, remapping ids found in `remap`.
-    static void append(QString &text, const uint32_t *begin, const uint32_t *end, const MaterialIdMap *remap);
+    static void append(QByteArray &text, const uint32_t *begin, const uint32_t *end,
+                       const MaterialIdMap *remap);
 };
 
 } // namespace Model::Persistence

@@ -5,8 +5,10 @@
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <QtConcurrent>
 
 #include <cmath>
+#include <new>
 
 namespace Model::Persistence {
 namespace {
@@ -37,6 +39,18 @@ bool readFiniteAttribute(const QXmlStreamAttributes &attributes, const char *nam
     bool ok = false;
     value = attributes.value(key).toDouble(&ok);
     return ok && std::isfinite(value);
+}
+
+// Every cell empty; null when the memory cannot be had.
+std::shared_ptr<TotalVolume> buildEmptyVolume(const TotalVolumeArchiver::Shape &shape)
+{
+    try {
+        return std::make_shared<TotalVolume>(shape.sizes[0], shape.sizes[1], shape.sizes[2],
+                                             shape.cellSizes[0], shape.cellSizes[1], shape.cellSizes[2],
+                                             Util::Vector3D(), std::vector<uint32_t>());
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -70,7 +84,7 @@ void TotalVolumeArchiver::writeState(TotalVolume &volume)
     writer->writeStartElement(QStringLiteral("State"));
     const size_t count = size_t(volume.getCellCount());
     std::vector<uint32_t> ids(std::min(count, kCellsPerPiece));
-    QString text;
+    QByteArray text;
     {
         const Model::Automaton::CellsLocker lock(volume);
         const Model::Automaton::Voxel *cells = lock.get();
@@ -78,9 +92,9 @@ void TotalVolumeArchiver::writeState(TotalVolume &volume)
             const size_t end = std::min(count, start + kCellsPerPiece);
             for (size_t i = start; i < end; ++i)
                 ids[i - start] = cells[i].materialId;
-            text.clear();
+            text.resize(0);
             CellStateText::append(text, ids.data(), ids.data() + (end - start), idMap);
-            writer->writeCharacters(text);
+            writer->writeCharacters(QString::fromLatin1(text));
         }
     }
     writer->writeEndElement();
@@ -90,53 +104,53 @@ std::shared_ptr<Model::Object> TotalVolumeArchiver::read()
 {
     if (!reader)
         return nullptr;
-    uint32_t sizes[3] = {0, 0, 0};
-    float cellSizes[3] = {1.0f, 1.0f, 1.0f};
-    if (!readSizes(sizes, cellSizes))
+    Shape shape;
+    if (!readSizes(shape))
         return nullptr;
-
-    std::vector<uint32_t> ids(size_t(sizes[0]) * sizes[1] * sizes[2], 0);
-    double position[3] = {0.0, 0.0, 0.0};
-    bool child = reader->readNextStartElement();
-    if (child && reader->name() == QLatin1String("State")) {
-        readState(ids);
-        child = !reader->hasError() && reader->readNextStartElement();
-    }
-    if (child && reader->name() == QLatin1String("Position")) {
-        if (!readPosition(position))
-            return nullptr;
-        reader->skipCurrentElement();
-        child = reader->readNextStartElement();
-    }
-    while (child) {
-        reader->skipCurrentElement();
-        child = reader->readNextStartElement();
-    }
-    if (reader->hasError())
+    // Building the cell array (page faults over hundreds of megabytes for large volumes) runs
+    // beside the reading of the State text.
+    QFuture<std::shared_ptr<TotalVolume>> building = QtConcurrent::run(&buildEmptyVolume, shape);
+    Content content;
+    const bool ok = readContent(shape, content);
+    const std::shared_ptr<TotalVolume> volume = building.result();
+    if (!ok)
         return nullptr;
-    return std::make_shared<TotalVolume>(sizes[0], sizes[1], sizes[2], cellSizes[0], cellSizes[1],
-                                         cellSizes[2], Util::Vector3D(position[0], position[1], position[2]),
-                                         ids);
+    if (!volume) {
+        reader->raiseError(
+            QStringLiteral("There is not enough memory for a cell volume of %1 x %2 x %3 cells.")
+                .arg(shape.sizes[0])
+                .arg(shape.sizes[1])
+                .arg(shape.sizes[2]));
+        return nullptr;
+    }
+    {
+        const Model::Automaton::CellsLocker lock(*volume);
+        Model::Automaton::Voxel *cells = lock.get();
+        for (uint64_t i = 0; i < content.idCount; ++i)
+            cells[i].materialId = content.ids[i];
+    }
+    volume->translate(Util::Vector3D(content.position[0], content.position[1], content.position[2]));
+    return volume;
 }
 
-bool TotalVolumeArchiver::readSizes(uint32_t sizes[3], float cellSizes[3])
+bool TotalVolumeArchiver::readSizes(Shape &shape)
 {
     const QXmlStreamAttributes attributes = reader->attributes();
     for (int axis = 0; axis < 3; ++axis) {
         const QString key = QLatin1String(kSizeNames[axis]);
         bool ok = false;
-        sizes[axis] = attributes.value(key).toUInt(&ok, 10);
+        shape.sizes[axis] = attributes.value(key).toUInt(&ok, 10);
         if (!ok) {
             reader->raiseError(QStringLiteral("A cell volume has no valid \"%1\" attribute.").arg(key));
             return false;
         }
     }
-    if (!TotalVolume::isAllocatable(sizes[0], sizes[1], sizes[2])) {
+    if (!TotalVolume::isAllocatable(shape.sizes[0], shape.sizes[1], shape.sizes[2])) {
         reader->raiseError(QStringLiteral("A cell volume of %1 x %2 x %3 cells is empty or too large "
                                           "for this computer.")
-                               .arg(sizes[0])
-                               .arg(sizes[1])
-                               .arg(sizes[2]));
+                               .arg(shape.sizes[0])
+                               .arg(shape.sizes[1])
+                               .arg(shape.sizes[2]));
         return false;
     }
     for (int axis = 0; axis < 3; ++axis) {
@@ -147,14 +161,40 @@ bool TotalVolumeArchiver::readSizes(uint32_t sizes[3], float cellSizes[3])
                                    .arg(QLatin1String(kCellSizeNames[axis])));
             return false;
         }
-        cellSizes[axis] = float(value);
+        shape.cellSizes[axis] = float(value);
     }
     return true;
 }
 
-void TotalVolumeArchiver::readState(std::vector<uint32_t> &ids)
+// The State text into a buffer of ids, then the Position; other children are passed over.
+bool TotalVolumeArchiver::readContent(const Shape &shape, Content &content)
 {
-    CellStateParser parser(ids, idMap);
+    bool child = reader->readNextStartElement();
+    if (child && reader->name() == QLatin1String("State")) {
+        content.ids.reset(new (std::nothrow) uint32_t[size_t(shape.cellCount())]);
+        if (!content.ids) {
+            reader->raiseError(QStringLiteral("There is not enough memory to read a cell volume."));
+            return false;
+        }
+        content.idCount = readState(content.ids.get(), shape.cellCount());
+        child = !reader->hasError() && reader->readNextStartElement();
+    }
+    if (child && reader->name() == QLatin1String("Position")) {
+        if (!readPosition(content.position))
+            return false;
+        reader->skipCurrentElement();
+        child = reader->readNextStartElement();
+    }
+    while (child) {
+        reader->skipCurrentElement();
+        child = reader->readNextStartElement();
+    }
+    return !reader->hasError();
+}
+
+uint64_t TotalVolumeArchiver::readState(uint32_t *ids, uint64_t count)
+{
+    CellStateParser parser(ids, count, idMap);
     while (!reader->atEnd()) {
         switch (reader->readNext()) {
         case QXmlStreamReader::Characters: {
@@ -163,10 +203,11 @@ void TotalVolumeArchiver::readState(std::vector<uint32_t> &ids)
             break;
         }
         case QXmlStreamReader::StartElement: reader->skipCurrentElement(); break;
-        case QXmlStreamReader::EndElement: parser.finish(); return;
+        case QXmlStreamReader::EndElement: parser.finish(); return parser.idsWritten();
         default: break;
         }
     }
+    return parser.idsWritten();
 }
 
 bool TotalVolumeArchiver::readPosition(double position[3])

@@ -2,6 +2,8 @@
 
 #include "Model/Persistence/ObjectArchiver.h"
 
+#include <memory>
+
 namespace Model::Automaton {
 class TotalVolume;
 }
@@ -21,10 +23,25 @@ public:
     // Positioned on the Object start element; leaves the reader on its end element.
     std::shared_ptr<Model::Object> read() override;
 
+    // Sizes and cell sizes from an Object element's attributes.
+    struct Shape {
+        uint32_t sizes[3] = {0, 0, 0};
+        float cellSizes[3] = {1.0f, 1.0f, 1.0f};
+        uint64_t cellCount() const { return uint64_t(sizes[0]) * sizes[1] * sizes[2]; }
+    };
+
 private:
+    // What the children of an Object element hold.
+    struct Content {
+        std::unique_ptr<uint32_t[]> ids; // the first `idCount` cells' ids
+        uint64_t idCount = 0;
+        double position[3] = {0.0, 0.0, 0.0};
+    };
+
     void writeState(Model::Automaton::TotalVolume &volume);
-    bool readSizes(uint32_t sizes[3], float cellSizes[3]);
-    void readState(std::vector<uint32_t> &ids);
+    bool readSizes(Shape &shape);
+    bool readContent(const Shape &shape, Content &content);
+    uint64_t readState(uint32_t *ids, uint64_t count);
     bool readPosition(double position[3]);
 
     QXmlStreamWriter *writer = nullptr;

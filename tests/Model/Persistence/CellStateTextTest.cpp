@@ -1,0 +1,97 @@
+#include "Model/Persistence/CellStateText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using Model::Persistence::CellStateParser;
+using Model::Persistence::CellStateText;
+using Model::Persistence::MaterialIdMap;
+
+namespace {
+
+// Parses `text` handed over in pieces cut at `cuts`.
+std::vector<uint32_t> parse(const QString &text, size_t cells, const MaterialIdMap *remap,
+                            std::vector<int> cuts = {})
+{
+    std::vector<uint32_t> ids(cells, 99);
+    CellStateParser parser(ids.data(), cells, remap);
+    cuts.push_back(text.size());
+    int from = 0;
+    for (int cut : cuts) {
+        parser.feed(text.constData() + from, text.constData() + cut);
+        from = cut;
+    }
+    parser.finish();
+    ids.resize(size_t(parser.idsWritten()));
+    return ids;
+}
+
+QString randomStateText(std::mt19937 &random)
+{
+    const char *const tokens[] = {"0",          "1", "3",  "16",  "2500", "4294967295",
+                                  "4294967296", "x", "1a", "007", ""};
+    const char *const blanks[] = {" ", "  ", "\n", "\t"};
+    QString text;
+    const int count = int(random() % 12);
+    for (int i = 0; i < count; ++i) {
+        text += QLatin1String(tokens[random() % 11]);
+        text += QLatin1String(blanks[random() % 4]);
+    }
+    if (random() % 2)
+        text += QLatin1String(tokens[random() % 10]);
+    return text;
+}
+
+} // namespace
+
+TEST(CellStateText, WrittenTextParsesBackWithAndWithoutRemap)
+{
+    const std::vector<uint32_t> ids = {0, 0, 1, 1, 1, 16, 4294967295u, 3, 3, 0};
+    QByteArray bytes;
+    CellStateText::append(bytes, ids.data(), ids.data() + ids.size(), nullptr);
+    EXPECT_EQ(bytes, QByteArray("0 0 1 1 1 16 4294967295 3 3 0 "));
+    EXPECT_EQ(parse(QString::fromLatin1(bytes), ids.size(), nullptr), ids);
+
+    const MaterialIdMap remap = {{1, 7}, {3, 3}};
+    bytes.clear();
+    CellStateText::append(bytes, ids.data(), ids.data() + ids.size(), &remap);
+    EXPECT_EQ(bytes, QByteArray("0 0 7 7 7 16 4294967295 3 3 0 "));
+    EXPECT_EQ(parse(QString::fromLatin1(bytes), ids.size(), &remap),
+              (std::vector<uint32_t>{0, 0, 7, 7, 7, 16, 4294967295u, 3, 3, 0}));
+}
+
+TEST(CellStateText, PiecesCutAnywhereParseLikeTheWholeText)
+{
+    std::mt19937 random(42);
+    const MaterialIdMap identity = {{1, 1}, {3, 3}};
+    const MaterialIdMap remap = {{1, 5}, {16, 2}};
+    for (int round = 0; round < 300; ++round) {
+        const QString text = randomStateText(random);
+        const size_t cells = random() % 8;
+        for (const MaterialIdMap *map : {static_cast<const MaterialIdMap *>(nullptr), &identity, &remap}) {
+            const auto whole = parse(text, cells, map);
+            for (int cut = 0; cut <= text.size(); ++cut)
+                ASSERT_EQ(parse(text, cells, map, {cut}), whole) << text.toStdString() << " cut " << cut;
+            const int a = int(random() % uint32_t(text.size() + 1));
+            const int b = a + int(random() % uint32_t(text.size() - a + 1));
+            ASSERT_EQ(parse(text, cells, map, {a, b}), whole) << text.toStdString();
+        }
+    }
+}
+
+TEST(CellStateText, EachNumberReadsByTheRules)
+{
+    const MaterialIdMap remap = {{3, 30}};
+    EXPECT_EQ(parse(QStringLiteral("3 007 1a x 4294967296 12345678901 4294967295"), 7, &remap),
+              (std::vector<uint32_t>{30, 7, 0, 0, 0, 0, 4294967295u}));
+    // Numbers beyond the cell count are read and dropped.
+    std::vector<uint32_t> ids(2);
+    CellStateParser parser(ids.data(), 2, nullptr);
+    const QString text = QStringLiteral("1 2 3 4");
+    parser.feed(text.constData(), text.constData() + text.size());
+    parser.finish();
+    EXPECT_EQ(parser.numbersRead(), 4u);
+    EXPECT_EQ(parser.idsWritten(), 2u);
+    EXPECT_EQ(ids, (std::vector<uint32_t>{1, 2}));
+}
