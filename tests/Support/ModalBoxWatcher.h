@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
@@ -9,16 +10,20 @@
 // can run code that shows modal boxes.
 class ModalBoxWatcher {
 public:
-    ModalBoxWatcher()
+    // `answer`: the button to press where the box has it; otherwise the box is closed.
+    explicit ModalBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::NoButton)
     {
         timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
             titles << box->windowTitle();
             texts << box->text();
-            box->close();
+            if (QAbstractButton *button = box->button(answer))
+                button->click();
+            else
+                box->close();
         });
         timer.start();
     }

@@ -50,6 +50,7 @@ void ProcessTree::fill(QTreeWidget *tree, const std::vector<Ui::ProcessData> &en
     }
     tree->resizeColumnToContents(Position);
     tree->resizeColumnToContents(Process);
+    tree->resizeColumnToContents(Parameter);
 }
 
 int ProcessTree::entryIndex(QTreeWidget *tree, QTreeWidgetItem *item)

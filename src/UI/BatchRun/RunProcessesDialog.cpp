@@ -265,8 +265,10 @@ void RunProcessesDialog::on_treeWidget_itemDoubleClicked(QTreeWidgetItem *item, 
 
 void RunProcessesDialog::on_treeWidget_itemExpanded(QTreeWidgetItem *item)
 {
-    if (!item->parent())
-        entries[size_t(form.treeWidget->indexOfTopLevelItem(item))].setExpanded(true);
+    if (item->parent())
+        return;
+    entries[size_t(form.treeWidget->indexOfTopLevelItem(item))].setExpanded(true);
+    form.treeWidget->resizeColumnToContents(2);
 }
 
 void RunProcessesDialog::on_treeWidget_itemCollapsed(QTreeWidgetItem *item)

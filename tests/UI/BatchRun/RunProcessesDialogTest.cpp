@@ -6,10 +6,13 @@
 #include "Core/Workspace/Workspace.h"
 #include "Model/Persistence/ProcessListWriter.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
+#include "UI/BatchRun/MoveTo.h"
 #include "UI/BatchRun/RunProcessesDialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -157,6 +160,48 @@ TEST_F(RunProcessesDialogTest, MoveUpMoveDownAndRemoveActOnTheSelectedEntry)
     button("btnRemoveProcess")->click();
     EXPECT_EQ(types(), std::vector<uint32_t>{5});
     EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("1"));
+}
+
+TEST_F(RunProcessesDialogTest, MoveToPutsTheEntryAtTheChosenPosition)
+{
+    dialog->setProcessList({ProcessData(4), ProcessData(5), ProcessData(16), ProcessData(10)});
+    select(0);
+    QString label;
+    QTimer::singleShot(0, [&label] {
+        auto *moveTo = qobject_cast<UtilDialog::MoveTo *>(QApplication::activeModalWidget());
+        ASSERT_NE(moveTo, nullptr);
+        auto *position = moveTo->findChild<QSpinBox *>(QStringLiteral("sbxPosition"));
+        EXPECT_EQ(position->maximum(), 4);
+        EXPECT_EQ(position->value(), 1);
+        label = moveTo->findChildren<QLabel *>().front()->text();
+        position->setValue(3);
+        moveTo->accept();
+    });
+    button("btnMoveTo")->click();
+    EXPECT_EQ(label, QStringLiteral("CVD"));
+    EXPECT_EQ(types(), (std::vector<uint32_t>{5, 16, 4, 10}));
+    EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(2));
+}
+
+TEST_F(RunProcessesDialogTest, NewListAsksBeforeDroppingEntries)
+{
+    dialog->setProcessList({ProcessData(4)});
+    {
+        ModalBoxWatcher cancel(QMessageBox::Cancel);
+        button("btnNewList")->click();
+        EXPECT_EQ(cancel.texts, QStringList{QStringLiteral("Creating a new process list.")});
+    }
+    EXPECT_EQ(dialog->getProcessList().size(), 1u);
+    {
+        ModalBoxWatcher discard(QMessageBox::Discard);
+        button("btnNewList")->click();
+    }
+    EXPECT_TRUE(dialog->getProcessList().empty());
+    EXPECT_EQ(tree()->topLevelItemCount(), 0);
+    // An empty list is replaced without asking.
+    ModalBoxWatcher none;
+    button("btnNewList")->click();
+    EXPECT_TRUE(none.titles.isEmpty());
 }
 
 TEST_F(RunProcessesDialogTest, AddAndModifyGoThroughTheProcessEditor)
