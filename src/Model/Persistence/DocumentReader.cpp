@@ -52,8 +52,7 @@ bool DocumentReader::readHeader(QXmlStreamReader &reader)
                                    "\"Document\" element."));
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("Header"))
         return fail(QStringLiteral("The document has no \"Header\" element."));
-    // The version is handed to nobody: there is one format so far.
-    reader.attributes().value(QStringLiteral("version")).toUInt();
+    // The header's version is not needed: there is one format so far.
     return true;
 }
 

@@ -57,7 +57,7 @@ ProcessListReader::Result ProcessListReader::read(QIODevice &device)
                 : QStringLiteral("The file is not a process list: it has no \"Process-List\" element.");
         return result;
     }
-    reader.attributes().value(QStringLiteral("version")).toInt(); // one format so far
+    // The list's version is not needed: there is one format so far.
 
     MaterialIdMap remap;
     MaterialMerger merger(*Materials::MaterialFactory::instance(), remap, resolver);

@@ -57,10 +57,9 @@ RunProcessesDialog::~RunProcessesDialog()
 
 bool RunProcessesDialog::isRunning() const
 {
-    auto &lock = const_cast<QSemaphore &>(runLock);
-    if (!lock.tryAcquire())
+    if (!runLock.tryAcquire())
         return true;
-    lock.release();
+    runLock.release();
     return false;
 }
 

@@ -107,7 +107,8 @@ private:
     BatchRun::RunProcessesForm form;
     Core::Workspace &workspace;
     Core::Batch::BatchContext context;
-    QSemaphore runLock{1};
+    // Taken on the user-interface thread when a run starts, released by the worker at its end.
+    mutable QSemaphore runLock{1};
     QTimer progressTimer;
     std::atomic<uint32_t> completedCount{0};
     QString baseTitle;
