@@ -1,8 +1,8 @@
+#include "UI/View/GLWidget.h"
 #include "Core/Operations/IOperationFactory.h"
 #include "Core/Operations/Operation.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
-#include "UI/View/GLWidget.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +17,24 @@
 
 namespace {
 
-// A flat square in the plane z = 0, drawn unlit in one colour; it remembers the eye position of
-// its last draw.
+// A flat square in the plane z = 0 in one colour, unlit unless asked; it remembers the eye
+// position of its last draw.
 class SquareObject : public Model::Object {
 public:
-    SquareObject(float half, QColor color) : half(half), color(color) {}
+    SquareObject(float half, QColor color, bool lit = false) : half(half), color(color), lit(lit) {}
     uint32_t getType() const override { return 99; }
     void draw(bool solidsShown, bool, const Util::Vector4D &eye) override
     {
         lastEye = eye;
         if (!solidsShown)
             return;
-        glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
-        glDisable(GL_LIGHTING);
+        // The colour is left current, as drawing code commonly does.
+        glPushAttrib(GL_ENABLE_BIT);
+        if (!lit)
+            glDisable(GL_LIGHTING);
         glDisable(GL_CULL_FACE);
         glColor3f(float(color.redF()), float(color.greenF()), float(color.blueF()));
+        glNormal3f(0.0f, 0.0f, 1.0f);
         glBegin(GL_QUADS);
         glVertex3f(-half, -half, 0.0f);
         glVertex3f(half, -half, 0.0f);
@@ -41,7 +44,10 @@ public:
         glPopAttrib();
     }
     void refreshDrawingData() override {}
-    std::shared_ptr<Object> clone() const override { return std::make_shared<SquareObject>(half, color); }
+    std::shared_ptr<Object> clone() const override
+    {
+        return std::make_shared<SquareObject>(half, color, lit);
+    }
     void translate(const Util::Vector3D &) override {}
 
     Util::Vector4D lastEye;
@@ -49,6 +55,7 @@ public:
 private:
     float half;
     QColor color;
+    bool lit;
 };
 
 // Asks the view for one point the way Move does: the first execute registers the point and the
@@ -118,7 +125,8 @@ protected:
         send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
-    void drag(QPoint from, QPoint to, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void drag(QPoint from, QPoint to, Qt::MouseButton button,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         send(QEvent::MouseButtonPress, from, button, button, modifiers);
         send(QEvent::MouseMove, to, Qt::NoButton, button, modifiers);
@@ -127,8 +135,8 @@ protected:
     void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const QPoint centre(kSize / 2, kSize / 2);
-        QWheelEvent event(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent event(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view, &event);
     }
 
@@ -164,6 +172,43 @@ TEST_F(GLWidgetTest, DrawsTheSceneOverTheBackground)
     view->setObjectsShown(true);
     view->setColors(Ui::ViewColors::lowScheme());
     EXPECT_TRUE(near(view->renderImage().pixel(10, 10), Ui::ViewColors::lowScheme().background));
+}
+
+TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
+{
+    presenter.getScene().removeObject(square);
+    presenter.getScene().addObject(std::make_shared<SquareObject>(20.0f, kSquareColor, true));
+    view->setGridShown(true);
+    view->setLampsShown(true);
+    view->setAxesShown(true);
+    const QRgb first = view->renderImage().pixel(90, 90);
+    EXPECT_GT(qRed(first) + qGreen(first) + qBlue(first), 30); // lit, not black
+    for (int frame = 0; frame < 3; ++frame)
+        EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
+}
+
+TEST_F(GLWidgetTest, ColourScaleLegendRunsAlongTheBottom)
+{
+    Ui::ColorScaleLegend::Scale scale;
+    scale.minimum = -2.0f;
+    scale.maximum = 2.0f;
+    scale.colorAt = [&](float v) {
+        const float g = (v - scale.minimum) / (scale.maximum - scale.minimum);
+        return std::array<float, 4>{g, g, g, 1.0f};
+    };
+    view->makeCurrent();
+    glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Ui::ColorScaleLegend::draw(*view, scale, Qt::red);
+    const QImage image = view->grabFrameBuffer(false);
+    // A 200 × 200 view: the bar spans x 10..190 and rows 170..190 from the top.
+    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
+    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
+    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
+    EXPECT_TRUE(near(image.pixel(100, 160), QColor(0, 0, 255)));
+    EXPECT_TRUE(near(image.pixel(5, 180), QColor(0, 0, 255)));
+    EXPECT_EQ(Ui::ColorScaleLegend::stopValue(scale, 255), 2.0f);
+    EXPECT_EQ(Ui::ColorScaleLegend::label(-2.0f), "-2");
 }
 
 TEST_F(GLWidgetTest, ZoomAndPanMoveTheDrawing)

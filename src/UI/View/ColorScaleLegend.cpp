@@ -1,5 +1,7 @@
 #include "UI/View/ColorScaleLegend.h"
 
+#include "UI/View/UnlitDrawing.h"
+
 #include <QColor>
 #include <QFont>
 #include <QtOpenGL>
@@ -28,8 +30,9 @@ void ColorScaleLegend::draw(QGLWidget &widget, const Scale &scale, const QColor 
     const float top = 20.0f - 0.45f * h;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glDisable(GL_LIGHTING);
+    beginUnlitDrawing();
     glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

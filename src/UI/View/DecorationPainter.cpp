@@ -1,5 +1,7 @@
 #include "UI/View/DecorationPainter.h"
 
+#include "UI/View/UnlitDrawing.h"
+
 #include "UI/View/ViewGrid.h"
 
 #include <QColor>
@@ -14,7 +16,7 @@ void DecorationPainter::drawGrid(const ViewGrid &grid, const QColor &color)
     const double step = grid.drawStep();
     const Util::Vector3D &o = grid.getOrigin();
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
-    glDisable(GL_LIGHTING);
+    beginUnlitDrawing();
     glColor3f(float(color.redF()), float(color.greenF()), float(color.blueF()));
     glBegin(GL_LINES);
     for (double k = std::ceil((grid.minX() - o.x) / step); o.x + k * step <= grid.maxX(); ++k) {
@@ -44,7 +46,7 @@ void DecorationPainter::drawAxes()
         {{0, 0, 1}, {{0, 0, 0}, {0, 0, 50}, {0, 0, 50}, {0, 5, 45}, {0, 0, 50}, {0, -5, 45}}},
     };
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
-    glDisable(GL_LIGHTING);
+    beginUnlitDrawing();
     glLineWidth(2.0f);
     glBegin(GL_LINES);
     for (const Axis &axis : axes) {

@@ -1,5 +1,7 @@
 #include "UI/View/LampPainter.h"
 
+#include "UI/View/UnlitDrawing.h"
+
 #include "UI/View/LampSet.h"
 
 #include <QtOpenGL>
@@ -62,7 +64,7 @@ void LampPainter::load(const LampSet &lamps)
 void LampPainter::drawMarkers(const LampSet &lamps, float depth)
 {
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
-    glDisable(GL_LIGHTING);
+    beginUnlitDrawing();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

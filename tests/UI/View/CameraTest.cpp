@@ -85,8 +85,8 @@ TEST(Camera, RotateAboutPremultipliesInEyeSpaceAndReadsBackTheAngles)
             Ui::Camera turned;
             turned.setRotation(a.x, a.y, a.z);
             turned.rotateAbout(axis, 17.0f);
-            expectRotationPart(turned,
-                               multiply(rotation(17.0, axis.x, axis.y, axis.z), eulerRotation(a.x, a.y, a.z)));
+            expectRotationPart(
+                turned, multiply(rotation(17.0, axis.x, axis.y, axis.z), eulerRotation(a.x, a.y, a.z)));
 
             // The angles read back describe the same view.
             Ui::Camera set;

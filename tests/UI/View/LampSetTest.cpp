@@ -15,7 +15,8 @@ std::vector<LampRecord> lampsAt(size_t count)
 {
     std::vector<LampRecord> list;
     for (size_t i = 0; i < count; ++i)
-        list.push_back(LampRecord{100.0f + float(i), 10.0f * kDegree * float(i), 20.0f * kDegree * float(i), true});
+        list.push_back(
+            LampRecord{100.0f + float(i), 10.0f * kDegree * float(i), 20.0f * kDegree * float(i), true});
     return list;
 }
 

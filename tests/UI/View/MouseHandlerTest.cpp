@@ -108,7 +108,7 @@ TEST_F(MouseHandlerTest, LampAnglesAreAzimuthAndElevationOfThePointOnTheSphere)
 TEST_F(MouseHandlerTest, RotationTurnsAboutTheNormalOfCurrentAndPreviousPoints)
 {
     mouse.setFirtPosition(100, 50, MouseHandler::EllipsoidRotation); // p = (0, 0, 150)
-    mouse.moveTo(120, 50);                                            // c = (20, 0, z)
+    mouse.moveTo(120, 50);                                           // c = (20, 0, z)
     const double z = 150.0 * std::sqrt(1.0 - 400.0 / 40000.0);
     const auto turn = mouse.parameters(MouseHandler::EllipsoidRotation);
     ASSERT_TRUE(turn);

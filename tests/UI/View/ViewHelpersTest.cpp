@@ -66,7 +66,8 @@ TEST(ViewGrid, SpacingMustBePositiveAndSnappingRoundsToNodes)
     EXPECT_EQ(grid.getSpacing(), 10.0);
     EXPECT_EQ(grid.minX(), -300.0);
     EXPECT_EQ(grid.maxY(), 300.0);
-    for (double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+    for (double bad :
+         {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
         EXPECT_FALSE(grid.setSpacing(bad));
     EXPECT_EQ(grid.getSpacing(), 10.0);
     const Util::Vector3D snapped = grid.snap(Util::Vector3D(14.9, -15.1, 3.3));

@@ -66,8 +66,8 @@ TEST(ViewProperties, FormCarriesItsTitleTabsAndLabels)
         EXPECT_TRUE(groups.contains(QString::fromLatin1(title))) << title;
 
     const QString labels = labelTexts(dialog).join('|');
-    for (const char *text : {"Distance X", "Distance Y", "Dstance Z", "X Axis", "Y Axis", "Z axis", "Position X",
-                             "Position Y", "Zoom", "Lamp", "Angle θ", "Angle φ", "Radius"})
+    for (const char *text : {"Distance X", "Distance Y", "Dstance Z", "X Axis", "Y Axis", "Z axis",
+                             "Position X", "Position Y", "Zoom", "Lamp", "Angle θ", "Angle φ", "Radius"})
         EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
     EXPECT_TRUE(labels.contains("font-size:10pt"));
     EXPECT_EQ(child<QPushButton>(dialog, "btnAddLamp")->text(), "Add Lamp");
