@@ -1,7 +1,6 @@
 #include "UI/View/DecorationPainter.h"
 
 #include "UI/View/UnlitDrawing.h"
-
 #include "UI/View/ViewGrid.h"
 
 #include <QColor>

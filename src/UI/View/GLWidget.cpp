@@ -1,9 +1,10 @@
 #include "UI/View/GLWidget.h"
 
-#include "Core/Operations/Operation.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/View/DecorationPainter.h"
 #include "UI/View/LampPainter.h"
+#include "UI/View/OperationPointFeed.h"
+#include "UI/View/SceneObjectPainter.h"
 #include "UI/View/SelectionPicker.h"
 #include "UI/View/ViewPresets.h"
 #include "UI/View/ViewProperties.h"
@@ -377,34 +378,9 @@ Util::Vector4D GLWidget::eyePosition() const
 
 void GLWidget::drawObjects(const Util::Vector4D &eye, bool named)
 {
-    if (!presenter)
-        return;
-    for (const auto &object : presenter->getScene().getObjects()) {
-        if (named)
-            glPushName(object->getObjectId());
-        drawObject(*object, eye);
-        if (named)
-            glPopName();
-    }
-}
-
-// An object that a Move or Copy is previewing is drawn displaced by its preview offset.
-void GLWidget::drawObject(Model::Object &object, const Util::Vector4D &eye)
-{
-    try {
-        if (!object.isPreview()) {
-            object.draw(solidsShown, objectEdgesShown, eye);
-            return;
-        }
-        const Util::Vector3D offset = object.getPreviewOffset();
-        glPushMatrix();
-        glTranslated(offset.x, offset.y, offset.z);
-        object.draw(solidsShown, objectEdgesShown, eye);
-        glPopMatrix();
-    } catch (const std::exception &error) {
-        qWarning() << "GLWidget::drawObject: object" << object.getObjectId()
-                   << "failed to draw:" << error.what();
-    }
+    if (presenter)
+        SceneObjectPainter::draw(presenter->getScene().getObjects(), {solidsShown, objectEdgesShown}, eye,
+                                 named);
 }
 
 // The axes stay at the rotation centre: the scene's position offset does not move them.
@@ -577,31 +553,14 @@ Util::Vector3D GLWidget::groundPointAt(int x, int y) const
     return snapping ? grid.snap(point) : point;
 }
 
-// An editing operation (Move, Copy) registers the point it wants filled, and the tracking mode
-// the view clears on the final click. Motion only feeds a point while a destination is being
-// tracked (an origin is registered too); a click feeds the registered point and ends tracking.
-// Returns whether a point was delivered.
+// Clicks and tracked motion go to an operation that asked for a point (Move, Copy).
 bool GLWidget::deliverPoint(int x, int y, bool final)
 {
-    if (!presenter)
+    if (!presenter || !OperationPointFeed::wants(presenter->getWorkspace(), final))
         return false;
-    Core::Workspace &workspace = presenter->getWorkspace();
-    const Core::PickState::Feedback feedback = workspace.getPickState().getFeedback();
-    const std::shared_ptr<Core::Operations::Operation> operation = workspace.currentOperation();
-    if (!operation || operation.get() != feedback.operation || !feedback.destination)
-        return false;
-    if (!final && (!feedback.origin || !feedback.trackingMode || *feedback.trackingMode == 0))
-        return false;
-    *feedback.destination = groundPointAt(x, y);
-    if (final && feedback.trackingMode)
-        *feedback.trackingMode = 0;
-    try {
-        operation->execute();
-    } catch (const std::exception &error) {
-        qWarning() << "GLWidget::deliverPoint: the operation failed:" << error.what();
-    }
+    const bool delivered = OperationPointFeed::deliver(presenter->getWorkspace(), groundPointAt(x, y), final);
     update();
-    return true;
+    return delivered;
 }
 
 } // namespace Ui

@@ -18,10 +18,6 @@
 
 Q_DECLARE_METATYPE(std::vector<float>)
 
-namespace Model {
-class Object;
-}
-
 namespace Ui {
 
 class MainWindowPresenter;
@@ -118,7 +114,6 @@ private:
     void applyProjection();
     void syncLamps();
     void drawObjects(const Util::Vector4D &eye, bool named);
-    void drawObject(Model::Object &object, const Util::Vector4D &eye);
     void drawAxes();
     void drawColorScaleLegend();
     std::optional<ColorScaleLegend::Scale> activeColorScale() const;

@@ -1,8 +1,7 @@
 #include "UI/View/LampPainter.h"
 
-#include "UI/View/UnlitDrawing.h"
-
 #include "UI/View/LampSet.h"
+#include "UI/View/UnlitDrawing.h"
 
 #include <QtOpenGL>
 
