@@ -311,6 +311,49 @@ TEST_F(GLWidgetTest, PresetsKeysAndShiftDragsChangeTheCamera)
     EXPECT_NEAR(view->getLamps().elevation(1), M_PI / 3.0, 1e-5); // 50 up on a sphere of radius 100
 }
 
+TEST_F(GLWidgetTest, LampsBecomeLightsFixedToTheEye)
+{
+    Ui::ViewSettings settings = view->viewSettings();
+    settings.lamps = {Ui::LampRecord{300.0f, 0.5f, 1.0f, false},
+                      Ui::LampRecord{200.0f, float(M_PI / 2.0), 2.0f, true}};
+    view->applyViewSettings(settings);
+    view->setRotation(-60, 0, 30); // lamps do not turn with the scene
+    view->renderImage();
+    view->makeCurrent();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
+    for (GLenum light = GL_LIGHT2; light <= GL_LIGHT7; ++light)
+        EXPECT_FALSE(glIsEnabled(light));
+    GLfloat position[4];
+    glGetLightfv(GL_LIGHT1, GL_POSITION, position);
+    EXPECT_NEAR(position[0], 0.0f, 1e-3);
+    EXPECT_NEAR(position[1], 0.0f, 1e-3);
+    EXPECT_NEAR(position[2], 200.0f, 1e-3);
+    EXPECT_EQ(position[3], 1.0f);
+}
+
+TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)
+{
+    view->setRotation(-60, 0, 30);
+    drag(QPoint(100, 100), QPoint(107, 93), Qt::LeftButton); // angles off whole degrees
+    view->increaseTranslateY();
+    const QMatrix4x4 before = view->getCamera().modelViewMatrix();
+    const Ui::ViewSettings settings = view->viewSettings();
+    view->applyViewSettings(settings);
+    EXPECT_TRUE(qFuzzyCompare(view->getCamera().modelViewMatrix(), before));
+    EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
+
+    Ui::ViewSettings changed = settings;
+    changed.rotation = {10, 20, 30};
+    changed.zoomValue = 0.25f;
+    changed.panX = 7.0f;
+    view->applyViewSettings(changed);
+    EXPECT_EQ(view->getCamera().rotationY(), 20.0f);
+    EXPECT_EQ(view->getCamera().panX(), 7.0f);
+    EXPECT_EQ(view->getZoom(), 4.0f);
+    EXPECT_EQ(view->getCamera().position(), Util::Vector3D(0.0, 5.0, 0.0));
+}
+
 TEST_F(GLWidgetTest, AClickFeedsThePointAnOperationAskedFor)
 {
     Core::Workspace &workspace = presenter.getWorkspace();

@@ -399,9 +399,10 @@ void GLWidget::drawColorScaleLegend()
         ColorScaleLegend::draw(*this, *scale, legendTextColor());
 }
 
-// The colour scale of a volume whose painter shows the particle-count field. The volume
-// painter does not report its drawing mode or colour scale yet; until it does, no volume is
-// in that view and no legend is drawn.
+// The colour scale of the first cell volume whose painter shows the particle-count field
+// (surface algorithm 3): its minimum, maximum and colour lookup. The volume painter does not
+// report its surface algorithm or colour scale yet; until it does, no volume counts as being
+// in that view and no legend is drawn. Once it does, this is the one place to connect.
 std::optional<ColorScaleLegend::Scale> GLWidget::activeColorScale() const
 {
     return std::nullopt;
