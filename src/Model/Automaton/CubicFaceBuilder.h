@@ -23,6 +23,8 @@ public:
     explicit MaterialColorSource(const MaterialColorMap &map) : map(map) {}
     AlphaClass classOf(size_t, uint32_t materialId) const { return map.alphaClass(materialId); }
     Materials::RgbaColor colorOf(size_t, uint32_t materialId) const { return map.color(materialId); }
+    // Whether two cells of one material have the same alpha class: always, by material.
+    bool sameAlphaClass(size_t, size_t) const { return true; }
 
 private:
     const MaterialColorMap &map;
@@ -63,21 +65,27 @@ public:
         const ptrdiff_t offsets[6] = {-1, 1, -sy, sy, -sx, sx};
         for (uint32_t x = slice.begin; x < slice.end; ++x) {
             for (uint32_t y = box.lower[1]; y < box.upper[1]; ++y) {
+                // Bits of the sides that face out of the box: x and y here, z per cell.
+                const unsigned xySides = (y == box.lower[1] ? 4u : 0u) | (y + 1 == box.upper[1] ? 8u : 0u)
+                                         | (x == box.lower[0] ? 16u : 0u)
+                                         | (x + 1 == box.upper[0] ? 32u : 0u);
                 size_t i = grid.index(x, y, box.lower[2]);
                 for (uint32_t z = box.lower[2]; z < box.upper[2]; ++z, ++i) {
                     const Voxel &cell = cells[i];
                     const uint32_t materialId = cell.materialId;
                     if (materialId == 0 || cell.cutCount != 0)
                         continue;
+                    const unsigned boxSides =
+                        xySides | (z == box.lower[2] ? 1u : 0u) | (z + 1 == box.upper[2] ? 2u : 0u);
+                    if (boxSides == 0 && buriedInItsOwnMaterial(i, materialId, offsets))
+                        continue;
                     const AlphaClass alphaClass = source.classOf(i, materialId);
                     if (alphaClass == AlphaClass::Invisible)
                         continue;
-                    const bool atBoxSide[6] = {z == box.lower[2], z + 1 == box.upper[2],
-                                               y == box.lower[1], y + 1 == box.upper[1],
-                                               x == box.lower[0], x + 1 == box.upper[0]};
-                    unsigned visible = 0;
+                    unsigned visible = boxSides;
                     for (int d = 0; d < 6; ++d) {
-                        if (atBoxSide[d] || !hides(alphaClass, materialId, size_t(ptrdiff_t(i) + offsets[d])))
+                        if (!(boxSides & (1u << d))
+                            && !hides(alphaClass, materialId, size_t(ptrdiff_t(i) + offsets[d])))
                             visible |= 1u << d;
                     }
                     if (visible != 0)
@@ -89,6 +97,18 @@ public:
     }
 
 private:
+    // Whether all six neighbours are uncut cells of the same material and alpha class: such a
+    // cell shows no side whatever its class (the common case inside a solid, checked cheaply).
+    bool buriedInItsOwnMaterial(size_t i, uint32_t materialId, const ptrdiff_t offsets[6]) const
+    {
+        for (int d = 0; d < 6; ++d) {
+            const size_t n = size_t(ptrdiff_t(i) + offsets[d]);
+            if (cells[n].materialId != materialId || cells[n].cutCount != 0 || !source.sameAlphaClass(i, n))
+                return false;
+        }
+        return true;
+    }
+
     bool hides(AlphaClass alphaClass, uint32_t materialId, size_t neighbourIndex) const
     {
         const Voxel &neighbour = cells[neighbourIndex];

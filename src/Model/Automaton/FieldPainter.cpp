@@ -40,14 +40,14 @@ private:
 class FieldColorSource {
 public:
     FieldColorSource(const CountValues &values, const ColorScale &scale, const MaterialColorMap &materials)
-        : values(values), scale(scale), materials(materials), active(values.available())
+        : values(values), scale(scale), materials(materials), active(values.available()),
+          scaleClass(classifyAlpha(scale.entry(0).a)) // every entry of a scale has the same alpha
     {
     }
+    bool showsCount(size_t cell) const { return active && values.shows(values.value(cell)); }
     AlphaClass classOf(size_t cell, uint32_t materialId) const
     {
-        if (active && values.shows(values.value(cell)))
-            return classifyAlpha(scale.colorAt(float(values.value(cell))).a);
-        return materials.alphaClass(materialId);
+        return showsCount(cell) ? scaleClass : materials.alphaClass(materialId);
     }
     Materials::RgbaColor colorOf(size_t cell, uint32_t materialId) const
     {
@@ -58,13 +58,43 @@ public:
         }
         return materials.color(materialId);
     }
+    // Two cells of one material share a class when both or neither show a count.
+    bool sameAlphaClass(size_t a, size_t b) const { return showsCount(a) == showsCount(b); }
 
 private:
     const CountValues &values;
     const ColorScale &scale;
     const MaterialColorMap &materials;
     bool active;
+    AlphaClass scaleClass;
 };
+
+// The smallest and largest value over the non-empty cells, when there is one.
+struct ValueRange {
+    int64_t minimum = std::numeric_limits<int64_t>::max();
+    int64_t maximum = std::numeric_limits<int64_t>::min();
+    bool isEmpty() const { return minimum > maximum; }
+};
+
+ValueRange valueRange(const Voxel *cells, const CellGrid &grid, const CountValues &values)
+{
+    auto parts =
+        runSlicedBuild<ValueRange>(0, grid.sizeX, [&](const Util::SlabRange &slice, ValueRange &range) {
+            for (size_t i = grid.index(slice.begin, 0, 0), end = grid.index(slice.end, 0, 0); i < end; ++i) {
+                if (cells[i].materialId == 0)
+                    continue;
+                const int64_t v = values.value(i);
+                range.minimum = std::min(range.minimum, v);
+                range.maximum = std::max(range.maximum, v);
+            }
+        });
+    ValueRange total;
+    for (const ValueRange &part : parts) {
+        total.minimum = std::min(total.minimum, part.minimum);
+        total.maximum = std::max(total.maximum, part.maximum);
+    }
+    return total;
+}
 
 const ParticleCountField *usable(const SharedParticleCountField &field, size_t cellCount)
 {
@@ -95,24 +125,11 @@ void FieldPainter::build(const Voxel *cells, const CellGrid &grid, const CutBox 
     clear();
     const size_t cellCount = size_t(grid.sizeX) * grid.sizeY * grid.sizeZ;
     const CountValues values(distribution, usable(nField, cellCount), usable(pField, cellCount));
-    float low = 0.0f;
-    float high = 1.0f;
-    if (values.available()) {
-        int64_t minimum = std::numeric_limits<int64_t>::max();
-        int64_t maximum = std::numeric_limits<int64_t>::min();
-        for (size_t i = 0; i < cellCount; ++i) {
-            if (cells[i].materialId == 0)
-                continue;
-            const int64_t v = values.value(i);
-            minimum = std::min(minimum, v);
-            maximum = std::max(maximum, v);
-        }
-        if (minimum <= maximum) {
-            low = float(minimum);
-            high = float(maximum);
-        }
-    }
-    scale.setRange(low, high);
+    const ValueRange range = values.available() ? valueRange(cells, grid, values) : ValueRange();
+    if (range.isEmpty())
+        scale.setRange(0.0f, 1.0f);
+    else
+        scale.setRange(float(range.minimum), float(range.maximum));
     const FieldColorSource source(values, scale, materialColors);
     lists = CubicFaceBuilder<FieldColorSource>(cells, grid, box, source).build();
     builtOpaqueColors = faceColors(lists.opaque);

@@ -1,5 +1,6 @@
 #include "Model/Automaton/MarchingCubeSurface.h"
 
+#include "Model/Automaton/KeyedIndexSort.h"
 #include "Model/Automaton/MarchingCubeTables.h"
 #include "Model/Automaton/SlicedBuild.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -30,13 +31,18 @@ public:
             last[axis] = std::min(box.upper[axis], sizes[axis] - 1);
         }
     }
-    bool inRange(int axis, uint32_t c) const { return c >= first[axis] && c <= last[axis]; }
-    uint32_t value(uint32_t x, uint32_t y, uint32_t z) const
+    // The cells of column (x, y), or null when the whole column reads as empty.
+    const Voxel *column(uint32_t x, uint32_t y) const
     {
-        if (!inRange(0, x) || !inRange(1, y) || !inRange(2, z))
+        if (x < first[0] || x > last[0] || y < first[1] || y > last[1])
+            return nullptr;
+        return cells + grid.index(x, y, 0);
+    }
+    uint32_t value(const Voxel *column, uint32_t z) const
+    {
+        if (!column || z < first[2] || z > last[2])
             return 0;
-        const Voxel &cell = cells[grid.index(x, y, z)];
-        return cell.cutCount != 0 ? 0 : cell.materialId;
+        return column[z].cutCount != 0 ? 0 : column[z].materialId;
     }
 
 private:
@@ -59,19 +65,12 @@ Vec3 normalized(const Vec3 &v)
     return {v[0] / length, v[1] / length, v[2] / length};
 }
 
-// Emits the triangles of the cube at sample (x, y, z) whose corner values are `values`.
-void polygonise(uint32_t x, uint32_t y, uint32_t z, const uint32_t values[8], const CellGrid &grid,
-                std::vector<Triangle> &out)
+// Emits the triangles of the cube at sample (x, y, z) with the given cube index and corner values.
+void polygonise(uint32_t x, uint32_t y, uint32_t z, unsigned cubeIndex, const uint32_t values[8],
+                const CellGrid &grid, std::vector<Triangle> &out)
 {
     using namespace MarchingCubeTables;
-    unsigned cubeIndex = 0;
-    for (int k = 0; k < 8; ++k) {
-        if (values[k] != 0)
-            cubeIndex |= 1u << k;
-    }
     const uint16_t edges = kEdgeTable[cubeIndex];
-    if (edges == 0)
-        return;
     const uint32_t sample[3] = {x, y, z};
     TriangleVertex cut[12];
     for (int e = 0; e < 12; ++e) {
@@ -111,15 +110,28 @@ void generateSlice(const CornerSampler &sampler, const CellGrid &grid, const Cut
     uint32_t values[8];
     for (uint32_t x = slice.begin; x < slice.end && x <= lastX; ++x) {
         for (uint32_t y = box.lower[1]; y <= lastY; ++y) {
-            // Walking up z, the top corners of one cube are the bottom corners of the next.
+            // The four corner columns of this row of cubes (c0..c3 below, c4..c7 above).
+            const Voxel *columns[4];
             for (int k = 0; k < 4; ++k)
-                values[k] = sampler.value(x + kCornerOffsets[k][0], y + kCornerOffsets[k][1], box.lower[2]);
+                columns[k] = sampler.column(x + kCornerOffsets[k][0], y + kCornerOffsets[k][1]);
+            if (!columns[0] && !columns[1] && !columns[2] && !columns[3])
+                continue;
+            // Walking up z, the top corners of one cube are the bottom corners of the next.
+            unsigned bits = 0;
+            for (int k = 0; k < 4; ++k) {
+                values[k] = sampler.value(columns[k], box.lower[2]);
+                bits |= unsigned(values[k] != 0) << k;
+            }
             for (uint32_t z = box.lower[2]; z <= lastZ; ++z) {
-                for (int k = 4; k < 8; ++k)
-                    values[k] = sampler.value(x + kCornerOffsets[k][0], y + kCornerOffsets[k][1], z + 1);
-                polygonise(x, y, z, values, grid, out);
+                for (int k = 0; k < 4; ++k) {
+                    values[k + 4] = sampler.value(columns[k], z + 1);
+                    bits |= unsigned(values[k + 4] != 0) << (k + 4);
+                }
+                if (bits != 0 && bits != 255)
+                    polygonise(x, y, z, bits, values, grid, out);
                 for (int k = 0; k < 4; ++k)
                     values[k] = values[k + 4];
+                bits >>= 4;
             }
         }
     }
@@ -139,29 +151,32 @@ int64_t roundToGrid(double value)
 void smoothNormals(std::vector<Triangle> &triangles, const CellGrid &grid)
 {
     const size_t vertexCount = triangles.size() * 3;
-    std::vector<std::pair<uint64_t, uint32_t>> keyed(vertexCount);
-    for (size_t i = 0; i < vertexCount; ++i) {
-        const TriangleVertex &vertex = triangles[i / 3].vertices[i % 3];
+    const auto vertexAt = [&](uint32_t i) -> TriangleVertex & { return triangles[i / 3].vertices[i % 3]; };
+    std::vector<KeyedIndex> keyed(vertexCount);
+    for (uint32_t i = 0; i < vertexCount; ++i) {
+        const TriangleVertex &vertex = vertexAt(i);
         int64_t k[3];
         for (int axis = 0; axis < 3; ++axis)
-            k[axis] = roundToGrid(double(vertex.position[axis]) / double(grid.cellSize[axis]));
+            k[axis] =
+                roundToGrid(double(vertex.position[size_t(axis)]) / double(grid.cellSize[size_t(axis)]));
         const uint64_t key =
             (uint64_t(grid.sizeY) * uint64_t(k[0]) + uint64_t(k[1])) * uint64_t(grid.sizeZ) + uint64_t(k[2]);
-        keyed[i] = {key, uint32_t(i)};
+        keyed[i] = {key, i};
     }
-    std::sort(keyed.begin(), keyed.end());
+    // Equal keys stay in vertex order, so every sum is added up in the same order.
+    sortByKeyStable(keyed);
     for (size_t begin = 0; begin < keyed.size();) {
         size_t end = begin;
         double sum[3] = {0.0, 0.0, 0.0};
-        for (; end < keyed.size() && keyed[end].first == keyed[begin].first; ++end) {
-            const TriangleVertex &vertex = triangles[keyed[end].second / 3].vertices[keyed[end].second % 3];
+        for (; end < keyed.size() && keyed[end].key == keyed[begin].key; ++end) {
+            const TriangleVertex &vertex = vertexAt(keyed[end].index);
             for (int axis = 0; axis < 3; ++axis)
                 sum[axis] += vertex.normal[size_t(axis)];
         }
         const double count = double(end - begin);
         const Vec3 mean = normalized({float(sum[0] / count), float(sum[1] / count), float(sum[2] / count)});
         for (size_t i = begin; i < end; ++i)
-            triangles[keyed[i].second / 3].vertices[keyed[i].second % 3].normal = mean;
+            vertexAt(keyed[i].index).normal = mean;
         begin = end;
     }
 }

@@ -70,27 +70,32 @@ void OctreeSurface::buildFrom(const Voxel *cells, const CellGrid &grid, const Cu
     root.length = uint32_t(rootLength);
     nodes.push_back(root);
 
+    int32_t last = 0; // the leaf the previous cell ended in
     for (uint32_t x = box.lower[0]; x < box.upper[0]; ++x) {
         for (uint32_t y = box.lower[1]; y < box.upper[1]; ++y) {
             size_t i = grid.index(x, y, box.lower[2]);
             for (uint32_t z = box.lower[2]; z < box.upper[2]; ++z, ++i) {
                 if (cells[i].materialId != 0 && cells[i].cutCount == 0)
-                    insert(x, y, z, cells[i].materialId);
+                    last = insert(last, x, y, z, cells[i].materialId);
             }
         }
     }
     emitFaces(colors);
 }
 
-void OctreeSurface::insert(uint32_t x, uint32_t y, uint32_t z, uint32_t material)
+int32_t OctreeSurface::insert(int32_t start, uint32_t x, uint32_t y, uint32_t z, uint32_t material)
 {
     const uint32_t cell[3] = {x, y, z};
-    int32_t current = 0;
+    // Climb to a node that contains the cell. Every ancestor of a node is an inner node, so going
+    // down from there is the same as going down from the root.
+    int32_t current = start;
+    while (!contains(nodes[size_t(current)], cell))
+        current = nodes[size_t(current)].parent;
     while (nodes[size_t(current)].length / 2 >= 1) {
         if (nodes[size_t(current)].isLeaf()) {
             // A leaf of the same material already holds this cell.
             if (nodes[size_t(current)].material == material)
-                return;
+                return current;
             split(current);
         }
         const Node &node = nodes[size_t(current)];
@@ -101,7 +106,16 @@ void OctreeSurface::insert(uint32_t x, uint32_t y, uint32_t z, uint32_t material
         current = node.firstChild + child;
     }
     nodes[size_t(current)].material = material;
-    collapseFrom(nodes[size_t(current)].parent);
+    return collapseFrom(current);
+}
+
+bool OctreeSurface::contains(const Node &node, const uint32_t cell[3])
+{
+    for (int axis = 0; axis < 3; ++axis) {
+        if (cell[axis] < node.origin[axis] || cell[axis] - node.origin[axis] >= node.length)
+            return false;
+    }
+    return true;
 }
 
 void OctreeSurface::split(int32_t index)
@@ -128,20 +142,23 @@ void OctreeSurface::split(int32_t index)
     }
 }
 
-void OctreeSurface::collapseFrom(int32_t index)
+int32_t OctreeSurface::collapseFrom(int32_t leaf)
 {
+    int32_t index = nodes[size_t(leaf)].parent;
     while (index >= 0) {
         Node &node = nodes[size_t(index)];
         const Node *children = &nodes[size_t(node.firstChild)];
         for (int k = 0; k < 8; ++k) {
             if (!children[k].isLeaf() || children[k].material != children[0].material)
-                return;
+                return leaf;
         }
         node.material = children[0].material;
         freeBlocks.push_back(node.firstChild);
         node.firstChild = -1;
+        leaf = index;
         index = node.parent;
     }
+    return leaf;
 }
 
 int32_t OctreeSurface::neighbour(const Node &leaf, int direction) const

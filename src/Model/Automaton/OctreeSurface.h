@@ -47,9 +47,13 @@ private:
         bool isLeaf() const { return firstChild < 0; }
     };
 
-    void insert(uint32_t x, uint32_t y, uint32_t z, uint32_t material);
+    // Puts one cell into the tree, searching from `start` (any live node), and returns the leaf
+    // that holds the cell afterwards.
+    int32_t insert(int32_t start, uint32_t x, uint32_t y, uint32_t z, uint32_t material);
+    static bool contains(const Node &node, const uint32_t cell[3]);
     void split(int32_t node);
-    void collapseFrom(int32_t node);
+    // Merges uniform groups of eight leaves upwards from `leaf`; returns the leaf that remains.
+    int32_t collapseFrom(int32_t leaf);
     int32_t neighbour(const Node &leaf, int direction) const;
     void emitSide(int32_t node, int side, bool translucentWanted, const MaterialColorMap &colors);
     void emitFaces(const MaterialColorMap &colors);

@@ -119,3 +119,22 @@ TEST_F(FieldFaces, BuiltColoursComeBackAfterTheHighlight)
     painter.restoreBuiltColors();
     EXPECT_TRUE(SurfaceTest::sameFaces(painter.opaqueFaces(), built));
 }
+
+TEST_F(FieldFaces, CountedCellInsideItsOwnTranslucentMaterialShowsItsSides)
+{
+    // The centre of a translucent 3³ block holds particles: it turns opaque, so it shows all six
+    // sides, and the translucent cells around it hide theirs towards it.
+    auto block = SurfaceTest::makeVolume(5, 5, 5, SurfaceTest::block(1, 4, SurfaceTest::kTranslucentA));
+    std::vector<uint32_t> counts(block->getCellCount(), 0);
+    counts[block->cellIndex(2, 2, 2)] = 7;
+    FieldPainter painter;
+    {
+        CellsLocker cells(*block);
+        painter.build(cells.get(), CellGrid::of(*block), {{0, 0, 0}, {5, 5, 5}}, fieldOf(counts), nullptr,
+                      colors);
+    }
+    ASSERT_EQ(painter.opaqueFaces().size(), 6u);
+    for (const auto &face : painter.opaqueFaces())
+        EXPECT_EQ(face.faceColor, painter.colorScale().entry(255));
+    EXPECT_EQ(painter.transparentFaces().size(), 54u);
+}
