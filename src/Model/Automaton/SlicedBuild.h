@@ -24,11 +24,13 @@ std::vector<Output> runSlicedBuild(uint32_t begin, uint32_t end, const Work &wor
     return outputs;
 }
 
-// Moves the per-slice lists into one list, in slice order.
+// Moves the per-slice lists into one list, in slice order, without spare capacity.
 template <class T> std::vector<T> joinInOrder(std::vector<std::vector<T>> &parts)
 {
-    if (parts.size() == 1)
+    if (parts.size() == 1) {
+        parts.front().shrink_to_fit();
         return std::move(parts.front());
+    }
     size_t total = 0;
     for (const auto &part : parts)
         total += part.size();
