@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 #include <QMutexLocker>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -48,6 +49,23 @@ TotalVolumePainter::~TotalVolumePainter() = default;
 
 void TotalVolumePainter::update()
 {
+    generateSafely(&TotalVolumePainter::rebuildAll);
+}
+
+void TotalVolumePainter::generateSafely(void (TotalVolumePainter::*generation)())
+{
+    try {
+        (this->*generation)();
+    } catch (...) {
+        // Out of memory on a pathological volume: show nothing rather than half a surface.
+        qWarning("TotalVolumePainter: the surface could not be generated");
+        clearAll();
+    }
+    invalidateArrays();
+}
+
+void TotalVolumePainter::rebuildAll()
+{
     buildDirectCubicFaces();
     if (surfaceAlgorithm == MarchingCubes)
         marchingCubes.build(getCutBox());
@@ -65,7 +83,16 @@ void TotalVolumePainter::update()
         buildEmptyCellOutlines();
     else
         std::vector<Geometry::QuadFace>().swap(outlineFaces);
-    invalidateArrays();
+}
+
+void TotalVolumePainter::clearAll()
+{
+    std::vector<Geometry::QuadFace>().swap(opaqueFaces);
+    std::vector<Geometry::QuadFace>().swap(outlineFaces);
+    bspTree.reset();
+    marchingCubes.clear();
+    octree.clear();
+    fieldPainter.clear();
 }
 
 void TotalVolumePainter::setSurfaceAlgorithm(uint32_t algorithm)
@@ -73,8 +100,7 @@ void TotalVolumePainter::setSurfaceAlgorithm(uint32_t algorithm)
     if (algorithm == surfaceAlgorithm || algorithm >= kAlgorithmCount)
         return;
     surfaceAlgorithm = algorithm;
-    buildDirectCubicFaces();
-    invalidateArrays();
+    generateSafely(&TotalVolumePainter::buildDirectCubicFaces);
 }
 
 void TotalVolumePainter::setCutLimits(uint32_t lowerX, uint32_t lowerY, uint32_t lowerZ, uint32_t upperX,

@@ -76,6 +76,10 @@ public:
     const FieldPainter &getFieldPainter() const { return fieldPainter; }
 
 private:
+    // Runs a generation step; a failure (memory) leaves every list empty instead of escaping.
+    void generateSafely(void (TotalVolumePainter::*generation)());
+    void rebuildAll();
+    void clearAll();
     void buildDirectCubicFaces();
     void buildEmptyCellOutlines();
     void buildParticleCountFaces();
