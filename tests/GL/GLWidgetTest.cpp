@@ -254,10 +254,10 @@ TEST_F(GLWidgetTest, ClickOutsideSelectionModeOrADragPicksNothing)
     EXPECT_TRUE(presenter.getSelection().getObjects().empty());
     EXPECT_GE(rotations.count(), 2); // on press and on the move
     // Pressed at the ellipsoid's top (0, 0, 200), moved to (4, 0, z): twice the angle between
-    // them, about the eye's −y axis.
+    // them, about the eye's y axis: the scene turns with the mouse.
     const double z = 200.0 * std::sqrt(1.0 - 16.0 / 40000.0);
     const double angle = 2.0 * std::asin(4.0 / std::sqrt(16.0 + z * z)) * 180.0 / M_PI;
-    EXPECT_NEAR(view->getCamera().rotationY(), -angle, 1e-3);
+    EXPECT_NEAR(view->getCamera().rotationY(), angle, 1e-3);
     EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
 }
 

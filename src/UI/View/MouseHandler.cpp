@@ -143,14 +143,14 @@ std::optional<MouseHandler::Parameters> MouseHandler::parameters(uint32_t reques
     }
 }
 
-// Axis ((p − c) × (q − p)) for c current, p previous and q the origin, normalised; the angle
-// between c and p. Degenerate positions (a point at the origin, no motion) give a zero angle
-// about the z axis.
+// Axis ((c − p) × (q − p)) for c current, p previous and q the origin, normalised, so the
+// scene turns with the mouse as if grabbed; the angle between c and p. Degenerate positions
+// (a point at the origin, no motion) give a zero angle about the z axis.
 MouseHandler::Parameters MouseHandler::rotationParameters() const
 {
     const Point &c = *current;
     const Point &p = *previous;
-    const Vec axis = cross(p - c, origin - p);
+    const Vec axis = cross(c - p, origin - p);
     const double axisLength = length(axis);
     const double lengths = length(toVec(c)) * length(toVec(p));
     if (axisLength == 0.0 || lengths == 0.0)

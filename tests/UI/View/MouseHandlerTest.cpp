@@ -113,14 +113,14 @@ TEST_F(MouseHandlerTest, RotationTurnsAboutTheNormalOfCurrentAndPreviousPoints)
     const auto turn = mouse.parameters(MouseHandler::EllipsoidRotation);
     ASSERT_TRUE(turn);
     EXPECT_NEAR((*turn)[0], 0.0, 1e-6);
-    EXPECT_NEAR((*turn)[1], -1.0, 1e-6);
+    EXPECT_NEAR((*turn)[1], 1.0, 1e-6) << "dragging right turns the near side to the right";
     EXPECT_NEAR((*turn)[2], 0.0, 1e-6);
     EXPECT_NEAR((*turn)[3], std::asin(20.0 / std::sqrt(400.0 + z * z)) * 180.0 / M_PI, 1e-4);
 
     mouse.setFirtPosition(100, 50, MouseHandler::EllipsoidRotation);
-    mouse.moveTo(100, 30); // straight up: axis +x
+    mouse.moveTo(100, 30); // straight up: the near side turns up, about −x
     const auto up = mouse.parameters(MouseHandler::EllipsoidRotation);
-    EXPECT_NEAR((*up)[0], 1.0, 1e-6);
+    EXPECT_NEAR((*up)[0], -1.0, 1e-6);
     EXPECT_NEAR((*up)[1], 0.0, 1e-6);
     EXPECT_GT((*up)[3], 0.0f);
 }
