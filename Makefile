@@ -26,7 +26,7 @@ test: build
 	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j2
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $(XVFB) $$b; done
 
 format:
 	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -2,12 +2,17 @@
 
 #include "Core/Operations/OperationCatalogue.h"
 #include "UI/Input/AboutWindow.h"
+#include "UI/Input/ChangeColorsDialog.h"
+#include "UI/Input/ChangeGridSpacingDialog.h"
 #include "UI/MainWindowActions.h"
 #include "UI/Observers/SelectionModeObserver.h"
+#include "UI/View/GLWidget.h"
+#include "UI/View/ViewStatusText.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -16,11 +21,6 @@ namespace Ui {
 namespace {
 
 constexpr int kStatusTimeout = 5000;
-
-QString number(float value)
-{
-    return QString::number(value, 'g', 6);
-}
 
 // View actions are mapped to the preset names the view understands.
 const std::pair<const char *, const char *> kViewPresets[] = {
@@ -38,6 +38,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     enterShortcut = new QShortcut(QKeySequence(Qt::Key_Enter), this);
     returnShortcut = new QShortcut(QKeySequence(Qt::Key_Return), this);
     escapeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    view = new GLWidget(this, presenter);
+    setCentralWidget(view);
+    view->setRotation(-60, 0, 30);
     presenter->connectViewUpdates();
     registerMappedActions();
     connect(&operationMapper, &OperationMapper::activated, presenter, &MainWindowPresenter::operationActivated);
@@ -114,7 +117,14 @@ void MainWindow::registerMappedActions()
         viewMapper.map(action(name), QString::fromUtf8(preset));
 }
 
-void MainWindow::connectView() {}
+void MainWindow::connectView()
+{
+    connect(view, &GLWidget::axisPositionChanged, this, &MainWindow::changeAxisPositionValue_staturBar);
+    connect(view, &GLWidget::viewPositionChanged, this, &MainWindow::changeViewPostionValue_statusBar);
+    connect(view, &GLWidget::rotationChanged, this, &MainWindow::changeRotationValue_statusBar);
+    connect(view, &GLWidget::zoomChanged, this, &MainWindow::changeZoomValue_statusBar);
+    connect(view, &GLWidget::lampPositionChanged, this, &MainWindow::changeLampPosition_statusBar);
+}
 
 QAction *MainWindow::action(const char *objectName) const
 {
@@ -155,23 +165,69 @@ void MainWindow::selectionToggled(bool checked)
     presenter->setSelectionMode(checked);
 }
 
-void MainWindow::lightingToggled(bool) {}
+void MainWindow::lightingToggled(bool on)
+{
+    view->setLightingEnabled(on);
+}
 
-void MainWindow::renderObjectsToggled(bool) {}
+void MainWindow::renderObjectsToggled(bool on)
+{
+    view->setObjectsShown(on);
+}
 
-void MainWindow::renderObjectEdgesToggled(bool) {}
+void MainWindow::renderObjectEdgesToggled(bool on)
+{
+    view->setEdgesShown(on);
+}
 
-void MainWindow::renderGridToggled(bool) {}
+void MainWindow::renderGridToggled(bool on)
+{
+    view->setGridShown(on);
+}
 
-void MainWindow::snapToGridToggled(bool) {}
+void MainWindow::snapToGridToggled(bool on)
+{
+    view->setSnapToGrid(on);
+}
 
-void MainWindow::setView(const QString &) {}
+void MainWindow::setView(const QString &viewAngle)
+{
+    view->setView(viewAngle);
+}
 
-void MainWindow::changeGridSpacing() {}
+void MainWindow::changeGridSpacing()
+{
+    Input::ChangeGridSpacingDialog dialog(view->getGridSpacing(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        view->setGridSpacing(dialog.getSpacing());
+}
 
-void MainWindow::changeWindowColors() {}
+void MainWindow::changeWindowColors()
+{
+    Input::ChangeColorsDialog dialog(view->getColors(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        view->setColors(dialog.getColors());
+}
 
-void MainWindow::saveImage(const QString &) {}
+// With a file name the view is saved there (the format follows the suffix); without one the
+// user chooses where, starting at the last place used.
+void MainWindow::saveImage(const QString &filename)
+{
+    QString target = filename;
+    if (target.isEmpty()) {
+        if (lastImagePath.isEmpty())
+            lastImagePath = QDir::homePath();
+        target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Screen Image"), lastImagePath,
+                                              QStringLiteral("Images (*.png *.xpm *.jpg)"));
+        if (target.isEmpty())
+            return;
+        lastImagePath = target;
+    }
+    const QImage image = view->renderImage();
+    if (image.isNull() || !image.save(target))
+        QMessageBox::warning(this, QStringLiteral("Save Screen Image"),
+                             QStringLiteral("The image could not be saved to %1.").arg(target));
+}
 
 void MainWindow::saveImage()
 {
@@ -184,9 +240,15 @@ void MainWindow::showAboutInfo()
     about.exec();
 }
 
-void MainWindow::on_actionShow_Lights_toggled(bool) {}
+void MainWindow::on_actionShow_Lights_toggled(bool on)
+{
+    view->setLampsShown(on);
+}
 
-void MainWindow::on_actionShow_Axis_toggled(bool) {}
+void MainWindow::on_actionShow_Axis_toggled(bool on)
+{
+    view->setAxesShown(on);
+}
 
 void MainWindow::on_actionManage_Materials_triggered()
 {
@@ -203,9 +265,15 @@ void MainWindow::on_actionNew_triggered()
     presenter->newDocument();
 }
 
-void MainWindow::on_actionSet_View_triggered() {}
+void MainWindow::on_actionSet_View_triggered()
+{
+    view->editViewProperties(0);
+}
 
-void MainWindow::on_actionSet_Lighting_triggered() {}
+void MainWindow::on_actionSet_Lighting_triggered()
+{
+    view->editViewProperties(1);
+}
 
 void MainWindow::on_actionOpen_Process_List_triggered()
 {
@@ -221,50 +289,32 @@ void MainWindow::on_actionNew_Process_List_triggered()
 
 void MainWindow::changeRotationValue_statusBar(std::vector<float> angles)
 {
-    if (angles.size() < 3)
-        return;
-    statusBar()->showMessage(QStringLiteral("Rotation angles: X Axis = %1 Y Axis = %2 Z axis = %3")
-                                 .arg(number(angles[0]), number(angles[1]), number(angles[2])),
-                             kStatusTimeout);
+    statusBar()->showMessage(ViewStatusText::rotation(angles), kStatusTimeout);
 }
 
 void MainWindow::changeAxisPositionValue_staturBar(std::vector<float> position)
 {
-    if (position.size() < 3)
-        return;
-    statusBar()->showMessage(QStringLiteral("Volume position in relation to the axes: X = %1 Y = %2 Z = %3")
-                                 .arg(number(position[0]), number(position[1]), number(position[2])),
-                             kStatusTimeout);
+    statusBar()->showMessage(ViewStatusText::axisPosition(position), kStatusTimeout);
 }
 
 void MainWindow::changeViewPostionValue_statusBar(std::vector<float> pan)
 {
-    if (pan.size() < 2)
-        return;
-    statusBar()->showMessage(QStringLiteral("Volume position in relation to the screen: X = %1 Y = %2")
-                                 .arg(number(pan[0]), number(pan[1])),
-                             kStatusTimeout);
+    statusBar()->showMessage(ViewStatusText::viewPosition(pan), kStatusTimeout);
 }
 
 void MainWindow::changeZoomValue_statusBar(float zoom)
 {
-    statusBar()->showMessage(QStringLiteral("Zoom = ") + number(zoom), kStatusTimeout);
+    statusBar()->showMessage(ViewStatusText::zoom(zoom), kStatusTimeout);
 }
 
 void MainWindow::changeLampPosition_statusBar(std::vector<float> lamp)
 {
-    if (lamp.size() < 4)
-        return;
-    statusBar()->showMessage(QStringLiteral("Lamp %1 Position : Radius = %2 Angle θ = %3 Angle φ = %4")
-                                 .arg(int(lamp[0]))
-                                 .arg(number(lamp[1]), number(lamp[2]), number(lamp[3])),
-                             kStatusTimeout);
+    statusBar()->showMessage(ViewStatusText::lamp(lamp), kStatusTimeout);
 }
 
 void MainWindow::repaintCentralWidget()
 {
-    if (centralWidget())
-        centralWidget()->update();
+    view->update();
 }
 
 } // namespace Ui

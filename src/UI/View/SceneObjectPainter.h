@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Util/Vector4D.h"
+
+#include <memory>
+#include <vector>
+
+namespace Model {
+class Object;
+}
+
+namespace Ui {
+
+// Draws the scene's objects with the view's flags; needs the context current and the camera's
+// model-view matrix loaded.
+class SceneObjectPainter {
+public:
+    struct Flags {
+        bool solidsShown = true;
+        bool edgesShown = false;
+    };
+
+    // With `named`, every object is drawn with its object id pushed as its selection name.
+    static void draw(const std::vector<std::shared_ptr<Model::Object>> &objects, const Flags &flags,
+                     const Util::Vector4D &eye, bool named);
+
+private:
+    static void drawOne(Model::Object &object, const Flags &flags, const Util::Vector4D &eye);
+};
+
+} // namespace Ui

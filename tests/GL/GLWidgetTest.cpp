@@ -1,0 +1,371 @@
+#include "UI/View/GLWidget.h"
+#include "Core/Operations/IOperationFactory.h"
+#include "Core/Operations/Operation.h"
+#include "UI/MainWindow.h"
+#include "UI/MainWindowPresenter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <QtOpenGL>
+
+#include <cmath>
+
+namespace {
+
+// A flat square in the plane z = 0 in one colour, unlit unless asked; it remembers the eye
+// position of its last draw.
+class SquareObject : public Model::Object {
+public:
+    SquareObject(float half, QColor color, bool lit = false) : half(half), color(color), lit(lit) {}
+    uint32_t getType() const override { return 99; }
+    void draw(bool solidsShown, bool, const Util::Vector4D &eye) override
+    {
+        lastEye = eye;
+        if (!solidsShown)
+            return;
+        // The colour is left current, as drawing code commonly does.
+        glPushAttrib(GL_ENABLE_BIT);
+        if (!lit)
+            glDisable(GL_LIGHTING);
+        glDisable(GL_CULL_FACE);
+        glColor3f(float(color.redF()), float(color.greenF()), float(color.blueF()));
+        glNormal3f(0.0f, 0.0f, 1.0f);
+        glBegin(GL_QUADS);
+        glVertex3f(-half, -half, 0.0f);
+        glVertex3f(half, -half, 0.0f);
+        glVertex3f(half, half, 0.0f);
+        glVertex3f(-half, half, 0.0f);
+        glEnd();
+        glPopAttrib();
+    }
+    void refreshDrawingData() override {}
+    std::shared_ptr<Object> clone() const override
+    {
+        return std::make_shared<SquareObject>(half, color, lit);
+    }
+    void translate(const Util::Vector3D &) override {}
+
+    Util::Vector4D lastEye;
+
+private:
+    float half;
+    QColor color;
+    bool lit;
+};
+
+// Asks the view for one point the way Move does: the first execute registers the point and the
+// tracking mode; later ones count deliveries.
+class PointOperation : public Core::Operations::Operation {
+public:
+    explicit PointOperation(Core::Workspace &workspace) : Operation(workspace, "Point", 1000) {}
+    void execute() override
+    {
+        ++executions;
+        if (executions == 1) {
+            trackingMode = 3;
+            workspace.getPickState().registerTracking(this, &point, &trackingMode);
+        }
+    }
+    void cancel() override {}
+    void finish() override {}
+
+    int executions = 0;
+    uint32_t trackingMode = 0;
+    Util::Vector3D point{-1.0, -1.0, -1.0};
+};
+
+class PointOperationFactory : public Core::Operations::IOperationFactory {
+public:
+    explicit PointOperationFactory(Core::Workspace &workspace) : workspace(workspace) {}
+    std::shared_ptr<Core::Operations::Operation> create(uint32_t id) override
+    {
+        return id == 1000 ? std::make_shared<PointOperation>(workspace) : nullptr;
+    }
+
+private:
+    Core::Workspace &workspace;
+};
+
+const QColor kSquareColor = QColor::fromRgb(40, 220, 90);
+constexpr int kSize = 200;
+
+class GLWidgetTest : public ::testing::Test {
+protected:
+    GLWidgetTest() : window(new Ui::MainWindow), presenter(window->getPresenter())
+    {
+        view = new Ui::GLWidget(nullptr, &presenter);
+        view->resize(kSize, kSize);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        view->setAxesShown(false);
+        view->setView(QStringLiteral("top"));
+        square = std::make_shared<SquareObject>(20.0f, kSquareColor);
+        presenter.getScene().addObject(square);
+    }
+    ~GLWidgetTest() override
+    {
+        delete view;
+        window->close();
+        delete window;
+    }
+
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(view, &event);
+    }
+    void click(QPoint at)
+    {
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        send(QEvent::MouseButtonPress, from, button, button, modifiers);
+        send(QEvent::MouseMove, to, Qt::NoButton, button, modifiers);
+        send(QEvent::MouseButtonRelease, to, button, Qt::NoButton, modifiers);
+    }
+    void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPoint centre(kSize / 2, kSize / 2);
+        QWheelEvent event(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &event);
+    }
+
+    static bool near(QRgb pixel, const QColor &expected)
+    {
+        return std::abs(qRed(pixel) - expected.red()) <= 2 && std::abs(qGreen(pixel) - expected.green()) <= 2
+               && std::abs(qBlue(pixel) - expected.blue()) <= 2;
+    }
+
+    Ui::MainWindow *window;
+    Ui::MainWindowPresenter &presenter;
+    Ui::GLWidget *view = nullptr;
+    std::shared_ptr<SquareObject> square;
+};
+
+TEST_F(GLWidgetTest, DrawsTheSceneOverTheBackground)
+{
+    const QImage image = view->renderImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(kSize, kSize));
+    EXPECT_FALSE(image.hasAlphaChannel());
+    // Top view at zoom 1: one world unit per pixel, the world origin in the middle.
+    EXPECT_TRUE(near(image.pixel(100, 100), kSquareColor));
+    EXPECT_TRUE(near(image.pixel(85, 115), kSquareColor));
+    EXPECT_TRUE(near(image.pixel(10, 10), view->getColors().background));
+    EXPECT_TRUE(near(image.pixel(100, 130), view->getColors().background));
+
+    // The eye sits on the view axis, half the larger side times the zoom away.
+    EXPECT_EQ(square->lastEye, Util::Vector4D(0.0, 0.0, 100.0, 1.0));
+
+    view->setObjectsShown(false);
+    EXPECT_TRUE(near(view->renderImage().pixel(100, 100), view->getColors().background));
+    view->setObjectsShown(true);
+    view->setColors(Ui::ViewColors::lowScheme());
+    EXPECT_TRUE(near(view->renderImage().pixel(10, 10), Ui::ViewColors::lowScheme().background));
+}
+
+TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
+{
+    presenter.getScene().removeObject(square);
+    presenter.getScene().addObject(std::make_shared<SquareObject>(20.0f, kSquareColor, true));
+    view->setGridShown(true);
+    view->setLampsShown(true);
+    view->setAxesShown(true);
+    const QRgb first = view->renderImage().pixel(90, 90);
+    EXPECT_GT(qRed(first) + qGreen(first) + qBlue(first), 30); // lit, not black
+    for (int frame = 0; frame < 3; ++frame)
+        EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
+}
+
+TEST_F(GLWidgetTest, ColourScaleLegendRunsAlongTheBottom)
+{
+    Ui::ColorScaleLegend::Scale scale;
+    scale.minimum = -2.0f;
+    scale.maximum = 2.0f;
+    scale.colorAt = [&](float v) {
+        const float g = (v - scale.minimum) / (scale.maximum - scale.minimum);
+        return std::array<float, 4>{g, g, g, 1.0f};
+    };
+    view->makeCurrent();
+    glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Ui::ColorScaleLegend::draw(*view, scale, Qt::red);
+    const QImage image = view->grabFrameBuffer(false);
+    // A 200 × 200 view: the bar spans x 10..190 and rows 170..190 from the top.
+    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
+    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
+    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
+    EXPECT_TRUE(near(image.pixel(100, 160), QColor(0, 0, 255)));
+    EXPECT_TRUE(near(image.pixel(5, 180), QColor(0, 0, 255)));
+    EXPECT_EQ(Ui::ColorScaleLegend::stopValue(scale, 255), 2.0f);
+    EXPECT_EQ(Ui::ColorScaleLegend::label(-2.0f), "-2");
+}
+
+TEST_F(GLWidgetTest, ZoomAndPanMoveTheDrawing)
+{
+    view->setZoom(0.5f); // zoom factor 2: the square covers 60..140
+    QImage image = view->renderImage();
+    EXPECT_TRUE(near(image.pixel(65, 100), kSquareColor));
+    EXPECT_EQ(view->getZoom(), 2.0f);
+
+    view->setZoom(1.0f);
+    drag(QPoint(100, 100), QPoint(150, 100), Qt::RightButton); // pan 50 pixels to the right
+    image = view->renderImage();
+    EXPECT_TRUE(near(image.pixel(150, 100), kSquareColor));
+    EXPECT_TRUE(near(image.pixel(100, 100), view->getColors().background));
+    EXPECT_FLOAT_EQ(view->getCamera().panX(), 50.0f);
+}
+
+TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursor)
+{
+    presenter.setSelectionMode(true);
+    click(QPoint(100, 100));
+    EXPECT_TRUE(square->isSelected());
+    ASSERT_EQ(presenter.getSelection().getObjects().size(), 1u);
+    EXPECT_EQ(presenter.getWorkspace().getPickState().getSelectedObjects().front(), square);
+
+    click(QPoint(10, 10)); // nothing there
+    EXPECT_TRUE(square->isSelected());
+
+    click(QPoint(110, 95));
+    EXPECT_FALSE(square->isSelected());
+    EXPECT_TRUE(presenter.getWorkspace().getPickState().getSelectedObjects().empty());
+}
+
+TEST_F(GLWidgetTest, ClickOutsideSelectionModeOrADragPicksNothing)
+{
+    click(QPoint(100, 100));
+    EXPECT_FALSE(square->isSelected());
+
+    presenter.setSelectionMode(true);
+    QSignalSpy rotations(view, &Ui::GLWidget::rotationChanged);
+    drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
+    EXPECT_FALSE(square->isSelected());
+    EXPECT_TRUE(presenter.getSelection().getObjects().empty());
+    EXPECT_GE(rotations.count(), 2); // on press and on the move
+    // Pressed at the ellipsoid's top (0, 0, 200), moved to (4, 0, z): twice the angle between
+    // them, about the eye's y axis: the scene turns with the mouse.
+    const double z = 200.0 * std::sqrt(1.0 - 16.0 / 40000.0);
+    const double angle = 2.0 * std::asin(4.0 / std::sqrt(16.0 + z * z)) * 180.0 / M_PI;
+    EXPECT_NEAR(view->getCamera().rotationY(), angle, 1e-3);
+    EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
+}
+
+TEST_F(GLWidgetTest, WheelNotchesZoomAndCancel)
+{
+    QSignalSpy zooms(view, &Ui::GLWidget::zoomChanged);
+    wheel(120);
+    EXPECT_FLOAT_EQ(view->getZoom(), 1.1f);
+    ASSERT_EQ(zooms.count(), 1);
+    EXPECT_FLOAT_EQ(zooms.at(0).at(0).toFloat(), 110.0f);
+    wheel(120);
+    wheel(-120);
+    wheel(-120);
+    EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
+
+    // With Shift the wheel moves the selected lamp instead.
+    QSignalSpy lampMoves(view, &Ui::GLWidget::lampPositionChanged);
+    const float radius = view->getLamps().radius(1);
+    wheel(120, Qt::ShiftModifier);
+    EXPECT_FLOAT_EQ(view->getLamps().radius(1), radius * 1.1f);
+    EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
+    ASSERT_EQ(lampMoves.count(), 1);
+    const auto lamp = lampMoves.at(0).at(0).value<std::vector<float>>();
+    ASSERT_EQ(lamp.size(), 4u);
+    EXPECT_EQ(lamp[0], 1.0f);
+    EXPECT_FLOAT_EQ(lamp[1], radius * 1.1f);
+}
+
+TEST_F(GLWidgetTest, PresetsKeysAndShiftDragsChangeTheCamera)
+{
+    EXPECT_FALSE(view->setView(QStringLiteral("manual")));
+    EXPECT_EQ(view->getCamera().rotationX(), 0.0f);
+    EXPECT_TRUE(view->setView(QStringLiteral("front")));
+    EXPECT_EQ(view->getCamera().rotationX(), -90.0f);
+
+    QSignalSpy positions(view, &Ui::GLWidget::axisPositionChanged);
+    view->increaseTranslateX();
+    view->decreaseTranslateZ();
+    EXPECT_EQ(view->getCamera().position(), Util::Vector3D(5.0, 0.0, -5.0));
+    ASSERT_EQ(positions.count(), 2);
+    EXPECT_EQ(positions.at(1).at(0).value<std::vector<float>>(), (std::vector<float>{5.0f, 0.0f, -5.0f}));
+
+    view->setView(QStringLiteral("top"));
+    drag(QPoint(100, 100), QPoint(110, 80), Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_NEAR(view->getCamera().position().x, 15.0, 1e-4);
+    EXPECT_NEAR(view->getCamera().position().y, 20.0, 1e-4);
+
+    // Shift + left places the selected lamp under the cursor on the lamp sphere.
+    drag(QPoint(100, 100), QPoint(100, 50), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_NEAR(view->getLamps().azimuth(1), M_PI / 2.0, 1e-5);
+    EXPECT_NEAR(view->getLamps().elevation(1), M_PI / 3.0, 1e-5); // 50 up on a sphere of radius 100
+}
+
+TEST_F(GLWidgetTest, LampsBecomeLightsFixedToTheEye)
+{
+    Ui::ViewSettings settings = view->viewSettings();
+    settings.lamps = {Ui::LampRecord{300.0f, 0.5f, 1.0f, false},
+                      Ui::LampRecord{200.0f, float(M_PI / 2.0), 2.0f, true}};
+    view->applyViewSettings(settings);
+    view->setRotation(-60, 0, 30); // lamps do not turn with the scene
+    view->renderImage();
+    view->makeCurrent();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
+    for (GLenum light = GL_LIGHT2; light <= GL_LIGHT7; ++light)
+        EXPECT_FALSE(glIsEnabled(light));
+    GLfloat position[4];
+    glGetLightfv(GL_LIGHT1, GL_POSITION, position);
+    EXPECT_NEAR(position[0], 0.0f, 1e-3);
+    EXPECT_NEAR(position[1], 0.0f, 1e-3);
+    EXPECT_NEAR(position[2], 200.0f, 1e-3);
+    EXPECT_EQ(position[3], 1.0f);
+}
+
+TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)
+{
+    view->setRotation(-60, 0, 30);
+    drag(QPoint(100, 100), QPoint(107, 93), Qt::LeftButton); // angles off whole degrees
+    view->increaseTranslateY();
+    const QMatrix4x4 before = view->getCamera().modelViewMatrix();
+    const Ui::ViewSettings settings = view->viewSettings();
+    view->applyViewSettings(settings);
+    EXPECT_TRUE(qFuzzyCompare(view->getCamera().modelViewMatrix(), before));
+    EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
+
+    Ui::ViewSettings changed = settings;
+    changed.rotation = {10, 20, 30};
+    changed.zoomValue = 0.25f;
+    changed.panX = 7.0f;
+    view->applyViewSettings(changed);
+    EXPECT_EQ(view->getCamera().rotationY(), 20.0f);
+    EXPECT_EQ(view->getCamera().panX(), 7.0f);
+    EXPECT_EQ(view->getZoom(), 4.0f);
+    EXPECT_EQ(view->getCamera().position(), Util::Vector3D(0.0, 5.0, 0.0));
+}
+
+TEST_F(GLWidgetTest, AClickFeedsThePointAnOperationAskedFor)
+{
+    Core::Workspace &workspace = presenter.getWorkspace();
+    workspace.setOperationFactory(std::make_shared<PointOperationFactory>(workspace));
+    workspace.activate(1000);
+    auto *operation = dynamic_cast<PointOperation *>(workspace.currentOperation().get());
+    ASSERT_NE(operation, nullptr);
+    view->setSnapToGrid(true);
+    click(QPoint(123, 71)); // world (23, 29), snapped to the 10-unit grid
+    EXPECT_EQ(operation->executions, 2);
+    EXPECT_EQ(operation->point, Util::Vector3D(20.0, 30.0, 0.0));
+    EXPECT_EQ(operation->trackingMode, 0u);
+}
+
+} // namespace

@@ -1,0 +1,278 @@
+#include "Model/Automaton/MarchingCubeSurface.h"
+#include "Model/Automaton/MarchingCubeTables.h"
+#include "Model/Automaton/TotalVolume.h"
+
+#include "Support/SurfaceTestVolumes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+using namespace Model::Automaton;
+
+namespace {
+
+using Vec = std::array<float, 3>;
+
+std::vector<Triangle> generate(TotalVolume &volume, const CutBox &box)
+{
+    CellsLocker cells(volume);
+    return MarchingCubeSurface::generate(cells.get(), CellGrid::of(volume), box);
+}
+
+std::vector<Triangle> generate(TotalVolume &volume)
+{
+    return generate(volume, {{0, 0, 0}, {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ()}});
+}
+
+// How many triangles use each undirected edge, by its end positions.
+std::map<std::pair<Vec, Vec>, int> edgeUse(const std::vector<Triangle> &triangles)
+{
+    std::map<std::pair<Vec, Vec>, int> uses;
+    for (const Triangle &t : triangles) {
+        for (int k = 0; k < 3; ++k) {
+            Vec a = t.vertices[size_t(k)].position;
+            Vec b = t.vertices[size_t((k + 1) % 3)].position;
+            if (b < a)
+                std::swap(a, b);
+            ++uses[{a, b}];
+        }
+    }
+    return uses;
+}
+
+// Every edge shared by exactly two triangles, and no triangle degenerate.
+void expectClosed(const std::vector<Triangle> &triangles)
+{
+    ASSERT_FALSE(triangles.empty());
+    for (const auto &entry : edgeUse(triangles))
+        ASSERT_EQ(entry.second, 2) << "edge used " << entry.second << " times";
+    for (const Triangle &t : triangles) {
+        EXPECT_NE(t.vertices[0].position, t.vertices[1].position);
+        EXPECT_NE(t.vertices[1].position, t.vertices[2].position);
+        EXPECT_NE(t.vertices[0].position, t.vertices[2].position);
+    }
+}
+
+// Every directed edge appears once: neighbouring triangles wind the same way round.
+void expectConsistentWinding(const std::vector<Triangle> &triangles)
+{
+    std::map<std::pair<Vec, Vec>, int> directed;
+    for (const Triangle &t : triangles) {
+        for (int k = 0; k < 3; ++k)
+            ++directed[{t.vertices[size_t(k)].position, t.vertices[size_t((k + 1) % 3)].position}];
+    }
+    for (const auto &entry : directed) {
+        ASSERT_EQ(entry.second, 1);
+        ASSERT_EQ(directed.count({entry.first.second, entry.first.first}), 1u);
+    }
+}
+
+Vec minus(const Vec &a, const Vec &b)
+{
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+
+Vec cross(const Vec &a, const Vec &b)
+{
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+float dot(const Vec &a, const Vec &b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+void expectNear(const Vec &a, const Vec &b)
+{
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(a[size_t(k)], b[size_t(k)], 1e-6f);
+}
+
+SurfaceTest::MaterialAt singleCell(uint32_t x0, uint32_t y0, uint32_t z0, uint32_t material = 1)
+{
+    return [=](uint32_t x, uint32_t y, uint32_t z) { return x == x0 && y == y0 && z == z0 ? material : 0u; };
+}
+
+class MarchingCubes : public ::testing::Test {
+protected:
+    void SetUp() override { SurfaceTest::installMaterials(); }
+};
+
+} // namespace
+
+TEST(MarchingCubeTables, EdgeTableListsTheEdgesWhoseCornersDiffer)
+{
+    using namespace MarchingCubeTables;
+    EXPECT_EQ(kEdgeTable[1], 0x109);
+    EXPECT_EQ(kEdgeTable[2], 0x203);
+    for (unsigned index = 0; index < 256; ++index) {
+        unsigned expected = 0;
+        for (unsigned e = 0; e < 12; ++e) {
+            const unsigned a = (index >> kEdgeCorners[e][0]) & 1;
+            const unsigned b = (index >> kEdgeCorners[e][1]) & 1;
+            expected |= unsigned(a != b) << e;
+        }
+        EXPECT_EQ(kEdgeTable[index], expected) << "cube " << index;
+    }
+}
+
+TEST(MarchingCubeTables, TriangleRowsUseExactlyTheCutEdges)
+{
+    using namespace MarchingCubeTables;
+    const std::array<int8_t, 16> row1 = {0, 8, 3, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    EXPECT_EQ(kTriangleTable[1], row1);
+    for (unsigned index = 0; index < 256; ++index) {
+        const auto &row = kTriangleTable[index];
+        int length = 0;
+        unsigned used = 0;
+        while (length < 16 && row[size_t(length)] != -1) {
+            ASSERT_LT(row[size_t(length)], 12);
+            used |= 1u << row[size_t(length)];
+            ++length;
+        }
+        ASSERT_LT(length, 16) << "row " << index << " is not terminated";
+        EXPECT_EQ(length % 3, 0);
+        EXPECT_EQ(used, kEdgeTable[index]) << "cube " << index;
+        // The complementary cube cuts the same edges.
+        EXPECT_EQ(kEdgeTable[index], kEdgeTable[255 - index]);
+    }
+}
+
+TEST_F(MarchingCubes, SingleSolidCellInsideTheBoxIsWrappedInAClosedOutwardSurface)
+{
+    auto volume = SurfaceTest::makeVolume(4, 4, 4, singleCell(1, 1, 1));
+    const std::vector<Triangle> triangles = generate(*volume);
+    ASSERT_EQ(triangles.size(), 8u); // one corner triangle in each of the eight cubes around it
+    expectClosed(triangles);
+    expectConsistentWinding(triangles);
+    const Vec solid = {1.0f, 1.0f, 1.0f};
+    for (const Triangle &t : triangles) {
+        const Vec winding = cross(minus(t.vertices[1].position, t.vertices[0].position),
+                                  minus(t.vertices[2].position, t.vertices[0].position));
+        EXPECT_GT(dot(winding, minus(t.vertices[0].position, solid)), 0.0f) << "triangle winds inwards";
+        for (const TriangleVertex &v : t.vertices) {
+            EXPECT_EQ(v.materialId, 1u);
+            // Edge midpoints: half a cell from the solid point along one axis.
+            const Vec offset = minus(v.position, solid);
+            EXPECT_FLOAT_EQ(std::abs(offset[0]) + std::abs(offset[1]) + std::abs(offset[2]), 0.5f);
+        }
+    }
+}
+
+TEST_F(MarchingCubes, NormalsAreAveragedPerRoundedGridPoint)
+{
+    // Around one solid point the three lower midpoints round up to the solid point itself and
+    // share one mean normal; each upper midpoint rounds to its own grid point.
+    auto volume = SurfaceTest::makeVolume(4, 4, 4, singleCell(1, 1, 1));
+    const float r = 1.0f / std::sqrt(3.0f);
+    for (const Triangle &t : generate(*volume)) {
+        for (const TriangleVertex &v : t.vertices) {
+            const Vec offset = minus(v.position, {1.0f, 1.0f, 1.0f});
+            if (offset[0] + offset[1] + offset[2] < 0.0f)
+                expectNear(v.normal, {-r, -r, -r});
+            else
+                expectNear(v.normal, {offset[0] * 2.0f, offset[1] * 2.0f, offset[2] * 2.0f});
+        }
+    }
+    // The rounding works in cells, whatever the cell size.
+    auto small = SurfaceTest::makeVolume(4, 4, 4, singleCell(1, 1, 1), 0.3f);
+    const auto scaled = generate(*small);
+    const auto unit = generate(*volume);
+    ASSERT_EQ(scaled.size(), unit.size());
+    for (size_t i = 0; i < unit.size(); ++i)
+        for (size_t k = 0; k < 3; ++k)
+            expectNear(scaled[i].vertices[k].normal, unit[i].vertices[k].normal);
+}
+
+TEST_F(MarchingCubes, RandomSolidsGiveClosedConsistentlyWoundSurfacesWithSharedNormals)
+{
+    using namespace SurfaceTest;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        auto volume = makeRandomVolume(9, 8, 7, {kOpaqueA, kOpaqueB, kTranslucentA}, 0.5, seed);
+        cutRandomCells(*volume, 0.1, seed + 100);
+        const auto triangles = generate(*volume, {{1, 0, 2}, {7, 8, 6}});
+        expectClosed(triangles);
+        expectConsistentWinding(triangles);
+        std::map<std::array<long, 3>, Vec> normalAt;
+        for (const Triangle &t : triangles) {
+            for (const TriangleVertex &v : t.vertices) {
+                EXPECT_NEAR(std::sqrt(dot(v.normal, v.normal)), 1.0f, 1e-5f);
+                const std::array<long, 3> key = {std::lround(std::floor(v.position[0] + 0.5f)),
+                                                 std::lround(std::floor(v.position[1] + 0.5f)),
+                                                 std::lround(std::floor(v.position[2] + 0.5f))};
+                const auto known = normalAt.emplace(key, v.normal);
+                EXPECT_EQ(known.first->second, v.normal);
+            }
+        }
+    }
+}
+
+TEST_F(MarchingCubes, LowerLimitsCountAsEmptyUpperLimitsAsFilled)
+{
+    // On the lower limit of the box (here the volume's own lower side) a cell yields nothing.
+    auto onLower = SurfaceTest::makeVolume(4, 4, 4, singleCell(0, 1, 1));
+    EXPECT_TRUE(generate(*onLower).empty());
+    auto inside = SurfaceTest::makeVolume(6, 4, 4, singleCell(2, 1, 1));
+    EXPECT_TRUE(generate(*inside, {{2, 0, 0}, {6, 4, 4}}).empty());
+    EXPECT_EQ(generate(*inside, {{1, 0, 0}, {6, 4, 4}}).size(), 8u);
+    // A corner counts up to and including the upper limit.
+    EXPECT_EQ(generate(*inside, {{0, 0, 0}, {2, 4, 4}}).size(), 8u);
+    EXPECT_TRUE(generate(*inside, {{0, 0, 0}, {1, 4, 4}}).empty());
+    // The far side of the volume closes the surface too.
+    auto onUpper = SurfaceTest::makeVolume(4, 4, 4, singleCell(3, 1, 1));
+    const auto closing = generate(*onUpper);
+    EXPECT_EQ(closing.size(), 8u);
+    expectClosed(closing);
+}
+
+TEST_F(MarchingCubes, CutAwayCellsAreEmptyAndVerticesTakeTheSolidSideMaterial)
+{
+    auto volume = SurfaceTest::makeVolume(7, 7, 7, [](uint32_t x, uint32_t y, uint32_t z) {
+        return x == 1 && y == 1 && z == 1 ? 1u : (x == 4 && y == 4 && z == 4 ? 3u : 0u);
+    });
+    const auto triangles = generate(*volume);
+    ASSERT_EQ(triangles.size(), 16u);
+    for (const Triangle &t : triangles)
+        for (const TriangleVertex &v : t.vertices)
+            EXPECT_EQ(v.materialId, v.position[0] < 2.5f ? 1u : 3u);
+    {
+        CellsLocker cells(*volume);
+        cells.get()[volume->cellIndex(4, 4, 4)].cutCount = 1;
+    }
+    EXPECT_EQ(generate(*volume).size(), 8u);
+}
+
+TEST_F(MarchingCubes, AnyThreadCountGivesTheSerialTriangles)
+{
+    using namespace SurfaceTest;
+    auto volume = makeRandomVolume(14, 6, 5, {kOpaqueA, kOpaqueB}, 0.45, 77);
+    cutRandomCells(*volume, 0.1, 78);
+    const CutBox boxes[] = {{{0, 0, 0}, {14, 6, 5}}, {{5, 1, 0}, {7, 6, 4}}};
+    for (const CutBox &box : boxes) {
+        std::vector<Triangle> serial;
+        {
+            PoolThreads threads(1);
+            serial = generate(*volume, box);
+        }
+        EXPECT_FALSE(serial.empty());
+        for (int count : {2, 3, 7}) {
+            PoolThreads threads(count);
+            EXPECT_EQ(generate(*volume, box), serial) << count << " threads";
+        }
+    }
+}
+
+TEST_F(MarchingCubes, SurfaceBuildsUnderItsLockAndClears)
+{
+    auto volume = SurfaceTest::makeVolume(4, 4, 4, singleCell(1, 1, 1));
+    MarchingCubeSurface surface(*volume);
+    surface.build({{0, 0, 0}, {9, 9, 9}}); // limits beyond the volume are cut back to it
+    EXPECT_EQ(surface.triangles().size(), 8u);
+    EXPECT_TRUE(surface.colors().contains(1));
+    EXPECT_TRUE(surface.mutex().tryLock());
+    surface.mutex().unlock();
+    surface.clear();
+    EXPECT_TRUE(surface.triangles().empty());
+}

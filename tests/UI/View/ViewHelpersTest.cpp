@@ -1,0 +1,101 @@
+#include "UI/View/SelectionPicker.h"
+#include "UI/View/ViewGrid.h"
+#include "UI/View/ViewPresets.h"
+#include "UI/View/ViewStatusText.h"
+#include "UI/View/WheelStep.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(WheelStep, NotchesForwardAndBackCancel)
+{
+    EXPECT_DOUBLE_EQ(Ui::WheelStep::factor(120), 1.1);
+    EXPECT_DOUBLE_EQ(Ui::WheelStep::factor(-120), 1.0 / 1.1);
+    EXPECT_DOUBLE_EQ(Ui::WheelStep::factor(0), 1.0);
+    float zoom = 1.7f;
+    for (int delta : {120, 120, -120, -120})
+        zoom = float(zoom * Ui::WheelStep::factor(delta));
+    EXPECT_NEAR(zoom, 1.7f, 1e-6);
+}
+
+TEST(WheelStep, LampDistanceScalesFromOneUpAndJumpsBelowOne)
+{
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(10.0f, 120), 11.0f);
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(11.0f, -120), 10.0f);
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(1.0f, -120), float(1.0 / 1.1));
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(0.5f, 120), 2.0f);
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(0.5f, -120), 0.0f);
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(0.0f, 120), 2.0f);
+    EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(-3.0f, 120), -3.0f);
+}
+
+TEST(ViewPresets, StandardViewsAndNothingElse)
+{
+    using Angles = std::array<int, 3>;
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("front"), (Angles{-90, 0, 0}));
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("back"), (Angles{-90, 0, 180}));
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("left"), (Angles{-90, 0, 90}));
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("right"), (Angles{-90, 0, -90}));
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("top"), (Angles{0, 0, 0}));
+    EXPECT_EQ(Ui::ViewPresets::anglesFor("bottom"), (Angles{180, 0, 0}));
+    for (const char *other : {"manual", "Front", "", "top "})
+        EXPECT_FALSE(Ui::ViewPresets::anglesFor(other)) << other;
+}
+
+TEST(ViewStatusText, TextsCarrySixSignificantDigits)
+{
+    EXPECT_EQ(Ui::ViewStatusText::rotation({-60.0f, 0.0f, 30.0f}),
+              "Rotation angles: X Axis = -60 Y Axis = 0 Z axis = 30");
+    EXPECT_EQ(Ui::ViewStatusText::axisPosition({5.0f, -1.234567f, 1234567.0f}),
+              "Volume position in relation to the axes: X = 5 Y = -1.23457 Z = 1.23457e+06");
+    EXPECT_EQ(Ui::ViewStatusText::viewPosition({0.5f, 2.0f}),
+              "Volume position in relation to the screen: X = 0.5 Y = 2");
+    EXPECT_EQ(Ui::ViewStatusText::zoom(110.0f), "Zoom = 110");
+    EXPECT_EQ(Ui::ViewStatusText::lamp({2.0f, 500.0f, 1.0471976f, 0.78539816f}),
+              QString::fromUtf8("Lamp 2 Position : Radius = 500 Angle θ = 1.0472 Angle φ = 0.785398"));
+    EXPECT_EQ(Ui::ViewStatusText::viewPosition({}), "Volume position in relation to the screen: X = 0 Y = 0");
+}
+
+TEST(ViewGrid, SpacingMustBePositiveAndSnappingRoundsToNodes)
+{
+    Ui::ViewGrid grid;
+    EXPECT_EQ(grid.getSpacing(), 10.0);
+    EXPECT_EQ(grid.minX(), -300.0);
+    EXPECT_EQ(grid.maxY(), 300.0);
+    for (double bad :
+         {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+        EXPECT_FALSE(grid.setSpacing(bad));
+    EXPECT_EQ(grid.getSpacing(), 10.0);
+    const Util::Vector3D snapped = grid.snap(Util::Vector3D(14.9, -15.1, 3.3));
+    EXPECT_EQ(snapped, Util::Vector3D(10.0, -20.0, 3.3));
+    ASSERT_TRUE(grid.setSpacing(2.5));
+    EXPECT_EQ(grid.snap(Util::Vector3D(3.6, 1.2, 0)), Util::Vector3D(2.5, 0.0, 0.0));
+}
+
+TEST(ViewGrid, FineSpacingsAreThinnedToABoundedLineCount)
+{
+    Ui::ViewGrid grid;
+    EXPECT_EQ(grid.drawStep(), 10.0);
+    ASSERT_TRUE(grid.setSpacing(0.001));
+    const double step = grid.drawStep();
+    EXPECT_LE((grid.maxX() - grid.minX()) / step, double(Ui::ViewGrid::kMaxLinesPerDirection));
+    const double multiple = step / 0.001;
+    EXPECT_NEAR(multiple, std::round(multiple), 1e-6);
+}
+
+TEST(SelectionPicker, FirstHitRecordNamesAreReadWithinTheBuffer)
+{
+    // Two hit records: (2 names: 7, 9) and (1 name: 4).
+    const uint32_t buffer[] = {2, 100, 200, 7, 9, 1, 50, 60, 4};
+    EXPECT_EQ(Ui::SelectionPicker::firstHitNames(buffer, 9, 2), (std::vector<uint32_t>{7, 9}));
+    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(buffer, 9, 0).empty());
+    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(buffer, 9, -1).empty()); // overflow
+    const uint32_t broken[] = {50, 1, 2, 3};
+    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(broken, 4, 1).empty());
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+#include "UI/View/ViewProperties.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace {
+
+using Ui::LampRecord;
+using Ui::ViewProperties;
+using Ui::ViewSettings;
+
+ViewSettings sampleSettings()
+{
+    ViewSettings settings;
+    settings.position = Util::Vector3D(1.5, -2.25, 3.0);
+    settings.rotation = {-60, 0, 30};
+    settings.panX = 12.5f;
+    settings.panY = -4.0f;
+    settings.zoomValue = 0.5f;
+    settings.lamps = {LampRecord{500.0f, 1.0471976f, 0.7853982f, true}, LampRecord{80.0f, 0.1f, -2.5f, false},
+                      LampRecord{30.0f, -0.3f, 3.0f, true}};
+    settings.selectedLamp = 2;
+    return settings;
+}
+
+template <typename T> T *child(const ViewProperties &dialog, const char *name)
+{
+    T *widget = dialog.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+QStringList labelTexts(const ViewProperties &dialog)
+{
+    QStringList texts;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text();
+    return texts;
+}
+
+TEST(ViewProperties, FormCarriesItsTitleTabsAndLabels)
+{
+    ViewProperties dialog(sampleSettings());
+    EXPECT_EQ(dialog.windowTitle(), "Set vew and lighting");
+    EXPECT_EQ(dialog.objectName(), "ViewPropertiesBase");
+    const auto *tabs = dialog.findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), "Lighting");
+
+    QStringList groups;
+    for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
+        groups << box->title();
+    for (const char *title : {"Position in relation to the axes", "Rotation Angles",
+                              "Position in relation to the screen", "Vew zoom", "Relative position"})
+        EXPECT_TRUE(groups.contains(QString::fromLatin1(title))) << title;
+
+    const QString labels = labelTexts(dialog).join('|');
+    for (const char *text : {"Distance X", "Distance Y", "Dstance Z", "X Axis", "Y Axis", "Z axis",
+                             "Position X", "Position Y", "Zoom", "Lamp", "Angle θ", "Angle φ", "Radius"})
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(labels.contains("font-size:10pt"));
+    EXPECT_EQ(child<QPushButton>(dialog, "btnAddLamp")->text(), "Add Lamp");
+    EXPECT_EQ(child<QPushButton>(dialog, "btnDelete")->text(), "Delete");
+    EXPECT_EQ(child<QCheckBox>(dialog, "chkEnabled")->text(), "Enabled");
+
+    dialog.setCurrentTab(ViewProperties::LightingTab);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    dialog.setCurrentTab(7);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+}
+
+TEST(ViewProperties, UntouchedDialogGivesBackExactlyWhatItWasGiven)
+{
+    const ViewSettings initial = sampleSettings();
+    ViewProperties dialog(initial);
+    // Looking at every lamp must not round its values through the spin boxes.
+    for (int i = 0; i < 3; ++i)
+        dialog.lampBox()->setCurrentIndex(i);
+    const ViewSettings result = dialog.settings();
+    EXPECT_EQ(result.position, initial.position);
+    EXPECT_EQ(result.rotation, initial.rotation);
+    EXPECT_EQ(result.panX, initial.panX);
+    EXPECT_EQ(result.panY, initial.panY);
+    EXPECT_EQ(result.zoomValue, initial.zoomValue);
+    EXPECT_EQ(result.lamps, initial.lamps);
+}
+
+TEST(ViewProperties, ChoosingALampShowsItsValuesInDegrees)
+{
+    ViewProperties dialog(sampleSettings());
+    EXPECT_EQ(dialog.lampBox()->currentIndex(), 1); // the view's selected lamp
+    EXPECT_EQ(dialog.lampBox()->itemText(2), "3");
+    EXPECT_FALSE(child<QCheckBox>(dialog, "chkEnabled")->isChecked());
+    dialog.lampBox()->setCurrentIndex(0);
+    EXPECT_NEAR(child<QDoubleSpinBox>(dialog, "dblAngleTeta")->value(), 60.0, 0.05);
+    EXPECT_NEAR(child<QDoubleSpinBox>(dialog, "dblAngleFi")->value(), 45.0, 0.05);
+    EXPECT_EQ(child<QDoubleSpinBox>(dialog, "dblRadius")->value(), 500.0);
+    EXPECT_TRUE(child<QCheckBox>(dialog, "chkEnabled")->isChecked());
+}
+
+TEST(ViewProperties, EditsGoToTheCurrentLampInRadians)
+{
+    ViewProperties dialog(sampleSettings());
+    dialog.lampBox()->setCurrentIndex(2);
+    child<QDoubleSpinBox>(dialog, "dblAngleTeta")->setValue(30.0);
+    child<QDoubleSpinBox>(dialog, "dblAngleFi")->setValue(-120.0);
+    child<QDoubleSpinBox>(dialog, "dblRadius")->setValue(75.0);
+    child<QCheckBox>(dialog, "chkEnabled")->setChecked(false);
+    child<QSpinBox>(dialog, "sbxRotationY")->setValue(15);
+    child<QDoubleSpinBox>(dialog, "dblZoom")->setValue(2.0);
+
+    const ViewSettings result = dialog.settings();
+    EXPECT_FLOAT_EQ(result.lamps[2].elevation, float(30.0 * M_PI / 180.0));
+    EXPECT_FLOAT_EQ(result.lamps[2].azimuth, float(-120.0 * M_PI / 180.0));
+    EXPECT_EQ(result.lamps[2].radius, 75.0f);
+    EXPECT_FALSE(result.lamps[2].enabled);
+    EXPECT_EQ(result.lamps[0], sampleSettings().lamps[0]);
+    EXPECT_EQ(result.rotation[1], 15);
+    EXPECT_EQ(result.zoomValue, 2.0f);
+}
+
+TEST(ViewProperties, AddsUpToEightLampsAndNeverDeletesTheLastOne)
+{
+    ViewSettings one = sampleSettings();
+    one.lamps.resize(1);
+    one.selectedLamp = 1;
+    ViewProperties dialog(one);
+    auto *remove = child<QPushButton>(dialog, "btnDelete");
+    auto *add = child<QPushButton>(dialog, "btnAddLamp");
+    EXPECT_FALSE(remove->isEnabled());
+    dialog.deleteLamp();
+    EXPECT_EQ(dialog.settings().lamps.size(), 1u);
+
+    for (int i = 0; i < 10; ++i)
+        dialog.addLamp();
+    const ViewSettings full = dialog.settings();
+    ASSERT_EQ(full.lamps.size(), 8u);
+    EXPECT_TRUE(full.lamps[7].enabled);
+    EXPECT_EQ(dialog.lampBox()->count(), 8);
+    EXPECT_EQ(dialog.lampBox()->itemText(7), "8");
+    EXPECT_EQ(dialog.lampBox()->currentIndex(), 7);
+    EXPECT_FALSE(add->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
+}
+
+TEST(ViewProperties, DeletingRemovesTheCurrentLampAndRenumbers)
+{
+    ViewProperties dialog(sampleSettings());
+    dialog.lampBox()->setCurrentIndex(1);
+    dialog.deleteLamp();
+    const ViewSettings result = dialog.settings();
+    ASSERT_EQ(result.lamps.size(), 2u);
+    EXPECT_EQ(result.lamps[0], sampleSettings().lamps[0]);
+    EXPECT_EQ(result.lamps[1], sampleSettings().lamps[2]);
+    EXPECT_EQ(dialog.lampBox()->count(), 2);
+    EXPECT_EQ(dialog.lampBox()->itemText(1), "2");
+    EXPECT_EQ(dialog.lampBox()->currentIndex(), 1);
+    EXPECT_EQ(child<QDoubleSpinBox>(dialog, "dblRadius")->value(), 30.0);
+}
+
+} // namespace
