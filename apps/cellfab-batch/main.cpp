@@ -32,7 +32,10 @@ int main(int argc, char *argv[])
     }
     Model::initializeCatalogues();
     Core::Batch::BatchCommand command(out, err);
+    Ui::BatchRun::SceneImageRenderer renderer;
     if (display)
-        command.setRenderer(Ui::BatchRun::SceneImageRenderer::render);
+        command.setRenderer([&renderer](Core::Scene &scene, const QString &filename, QString &error) {
+            return renderer.render(scene, filename, error);
+        });
     return command.run(line);
 }
