@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QElapsedTimer>
 
+#include <new>
+
 namespace Core::Operations {
 
 CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name,
@@ -56,7 +58,13 @@ void CellProcessOperation::apply()
     registry.getUndoHistory().write(historyKey, instance, *volume);
     QElapsedTimer timer;
     timer.start();
-    runEngine(*volume);
+    try {
+        runEngine(*volume);
+    } catch (const std::bad_alloc &) {
+        // The engine could not get its working memory: put back the cells as recorded.
+        registry.getUndoHistory().restore(historyKey, instance, *volume);
+        postNamedMessage("Not enough memory to run the process.");
+    }
     qDebug() << getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
     registry.getRedoHistory().write(historyKey, instance, *volume);
     volume->refreshDrawingData();
