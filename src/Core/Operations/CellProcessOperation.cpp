@@ -7,7 +7,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 
-#include <new>
+#include <exception>
 
 namespace Core::Operations {
 
@@ -60,8 +60,9 @@ void CellProcessOperation::apply()
     timer.start();
     try {
         runEngine(*volume);
-    } catch (const std::bad_alloc &) {
-        // The engine could not get its working memory: put back the cells as recorded.
+    } catch (const std::exception &) {
+        // The engine could not get its working memory (slab tasks report that as their own
+        // exception type): put back the cells as recorded.
         registry.getUndoHistory().restore(historyKey, instance, *volume);
         postNamedMessage("Not enough memory to run the process.");
     }

@@ -92,6 +92,24 @@ private:
     float limitSquared;
 };
 
+// Runs out of memory while initialising the cells of one x layer.
+class FailingInitialisation final : public DistanceCountingEngine<FailingInitialisation> {
+public:
+    FailingInitialisation(TotalVolume &volume, uint32_t failingLayer)
+        : DistanceCountingEngine(volume), failingLayer(failingLayer)
+    {
+    }
+    void initializeCellAt(const CellSite &cell, uint32_t)
+    {
+        if (cell.x == failingLayer)
+            throw std::bad_alloc();
+    }
+    void updateCellAt(const CellSite &, uint32_t, uint32_t, Front &, uint32_t) {}
+
+private:
+    uint32_t failingLayer;
+};
+
 std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX)
 {
     return TestSupport::makeVolume(sizeX, 9, 12, [sizeX](uint32_t x, uint32_t y, uint32_t z) {
@@ -143,4 +161,16 @@ TEST(AutomatonBase, AnEngineOverridingAddNeighboursToFrontIsHonoured)
     }
     // Nothing was queued after the first step, so the run stopped there.
     EXPECT_EQ(engine.getStepsRun(), 1u);
+}
+
+TEST(AutomatonBase, AFailingSlabEndsTheRunWithTheCellsUnlocked)
+{
+    for (int threads : {1, 3}) {
+        TestSupport::PoolThreads pool(threads);
+        auto volume = trenchVolume(9);
+        FailingInitialisation engine(*volume, 4);
+        EXPECT_THROW(engine.run(3), std::exception);
+        // The lock was released: this would block forever otherwise.
+        EXPECT_EQ(volume->materialIds().size(), volume->getCellCount());
+    }
 }

@@ -32,6 +32,21 @@ std::vector<uint32_t> expectedAfter(TotalVolume &volume, uint32_t material, floa
     return copy->materialIds();
 }
 
+// A deposition whose engine runs out of memory half-way, after changing some cells.
+class ExhaustedDepositionOperation : public IsotropicFilmDepositionOperation {
+public:
+    using IsotropicFilmDepositionOperation::IsotropicFilmDepositionOperation;
+
+protected:
+    void runEngine(TotalVolume &volume) override
+    {
+        auto ids = volume.materialIds();
+        ids.assign(ids.size(), kMetal);
+        volume.setMaterialIds(ids);
+        throw std::bad_alloc();
+    }
+};
+
 class IsotropicFilmOperationsTest : public ::testing::Test {
 protected:
     IsotropicFilmOperationsTest()
@@ -59,6 +74,9 @@ protected:
         harness.addOperation<IsotropicFilmDepositionOperation>(
             99, [](Core::Workspace &w) { return std::make_shared<IsotropicFilmDepositionOperation>(w); },
             nullptr);
+        harness.addOperation<ExhaustedDepositionOperation>(
+            98, [](Core::Workspace &w) { return std::make_shared<ExhaustedDepositionOperation>(w); },
+            [](ExhaustedDepositionOperation &op) { op.setThickness(3.0f); });
         volume = substrate();
         harness.workspace.getScene().addObject(volume);
     }
@@ -177,4 +195,13 @@ TEST_F(IsotropicFilmOperationsTest, WaitsForAVolumeWhenNoneCanBeChosen)
     workspace().cancelCurrent();
     EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation canceled.");
     EXPECT_EQ(workspace().getUndoRedoStacks().undoCount(), 1u);
+}
+
+TEST_F(IsotropicFilmOperationsTest, AnEngineOutOfMemoryLeavesTheCellsAsTheyWere)
+{
+    const auto original = volume->materialIds();
+    workspace().activate(98);
+    EXPECT_EQ(volume->materialIds(), original);
+    EXPECT_EQ(harness.log->lines.at(1), "Isotropic Deposition: Not enough memory to run the process.");
+    EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation finished.");
 }
