@@ -47,9 +47,9 @@ void EditCompatibleMaterialsDialog::buildWidgets()
     compatibleList = new QListWidget(this);
     compatibleList->setObjectName(QStringLiteral("lstCompatibleMaterials"));
     compatibleList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *insertButton = new QPushButton(QStringLiteral(">>"), this);
+    auto *insertButton = new QPushButton(QStringLiteral("Insert >>"), this);
     insertButton->setObjectName(QStringLiteral("btnInsert"));
-    auto *removeButton = new QPushButton(QStringLiteral("<<"), this);
+    auto *removeButton = new QPushButton(QStringLiteral("<< Remove"), this);
     removeButton->setObjectName(QStringLiteral("btnRemove"));
 
     auto *buttonColumn = new QVBoxLayout;
