@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -92,8 +93,8 @@ void AbstractDistanceCountingAutomatonBase::runPasses(uint32_t iterations, bool 
     stepsRun = 0;
     if (sliceCount == 0 || volume.getCellCount() == 0)
         return;
-    // Zeroed lazily by the system for large volumes: only pages of queued cells are touched.
-    queued.reset(static_cast<uint8_t *>(std::calloc(size_t(volume.getCellCount()), 1)));
+    // Each slab clears its own part in its initialisation pass.
+    queued.reset(static_cast<uint8_t *>(std::malloc(size_t(volume.getCellCount()))));
     if (!queued)
         throw std::bad_alloc();
     Model::Automaton::CellsLocker locker(volume);
@@ -146,6 +147,9 @@ bool AbstractDistanceCountingAutomatonBase::allFrontsEmpty() const
 
 void AbstractDistanceCountingAutomatonBase::resetSlice(uint32_t slice)
 {
+    const size_t layer = size_t(sizeY) * sizeZ;
+    std::memset(queued.get() + slabs[slice].begin * layer, 0,
+                (slabs[slice].end - slabs[slice].begin) * layer);
     fronts[slice].clear();
     nextFronts[slice].clear();
     outboxBelow[slice].clear();
