@@ -93,12 +93,16 @@ void AbstractDistanceCountingAutomatonBase::runPasses(uint32_t iterations, bool 
     stepsRun = 0;
     if (sliceCount == 0 || volume.getCellCount() == 0)
         return;
-    // Each slab clears its own part in its initialisation pass.
     queued.reset(static_cast<uint8_t *>(std::malloc(size_t(volume.getCellCount()))));
     if (!queued)
         throw std::bad_alloc();
     Model::Automaton::CellsLocker locker(volume);
     cells = locker.get();
+    // Every slab clears its own queue marks, whatever its initialisation does.
+    Util::runSlabs(slabs, [this](const Util::SlabRange &slab, size_t) {
+        const size_t layer = size_t(sizeY) * sizeZ;
+        std::memset(queued.get() + slab.begin * layer, 0, (slab.end - slab.begin) * layer);
+    });
     runPass(&AbstractDistanceCountingAutomatonBase::initializeSlice);
     settleInitialFronts();
     while (stepsRun < iterations && !allFrontsEmpty()) {
@@ -147,9 +151,6 @@ bool AbstractDistanceCountingAutomatonBase::allFrontsEmpty() const
 
 void AbstractDistanceCountingAutomatonBase::resetSlice(uint32_t slice)
 {
-    const size_t layer = size_t(sizeY) * sizeZ;
-    std::memset(queued.get() + slabs[slice].begin * layer, 0,
-                (slabs[slice].end - slabs[slice].begin) * layer);
     fronts[slice].clear();
     nextFronts[slice].clear();
     outboxBelow[slice].clear();
