@@ -92,6 +92,47 @@ private:
     float limitSquared;
 };
 
+// Deposition whose initialisation queues the neighbours of every source cell itself, across slab
+// borders too (as engines that place their own sources do): the outboxes of the initialisation
+// must reach the neighbouring slabs before the first step.
+class SourceSeededDeposition final : public DistanceCountingEngine<SourceSeededDeposition> {
+public:
+    SourceSeededDeposition(TotalVolume &volume, float limit)
+        : DistanceCountingEngine(volume), limit(limit), limitSquared(limit * limit)
+    {
+        eligibleMaterials = {0, 4};
+    }
+    void initializeCellAt(const CellSite &, uint32_t) {}
+    void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice)
+    {
+        DistanceVector best;
+        const Voxel &voxel = cells[cell.index];
+        if (!voxel.fixed && relax(cell, limitSquared, best))
+            changeCell(cell, voxel.materialId == 0 ? 4 : voxel.materialId, best, begin, end, nextFront,
+                       slice);
+    }
+
+protected:
+    void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
+    {
+        resetSlice(slice);
+        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
+            Voxel &voxel = cells[cell.index];
+            const bool solid = voxel.materialId != 0;
+            voxel.fixed = solid;
+            voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
+        });
+        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
+            if (cells[cell.index].materialId != 0)
+                addNeighboursToFront(cell.index, begin, end, fronts[slice], slice);
+        });
+    }
+
+private:
+    float limit;
+    float limitSquared;
+};
+
 // Runs out of memory while initialising the cells of one x layer.
 class FailingInitialisation final : public DistanceCountingEngine<FailingInitialisation> {
 public:
@@ -145,6 +186,20 @@ TEST(AutomatonBase, VirtualSlotsGiveTheSameCellsAsTheInlinedRules)
         IsotropicFilmDeposition(*inlined, 4, 3.5f).run(9);
         VirtualSlotDeposition(*virtualSlots, 4, 3.5f).run(9);
         EXPECT_EQ(TestSupport::cellStates(*inlined), TestSupport::cellStates(*virtualSlots)) << threads;
+    }
+}
+
+TEST(AutomatonBase, CellsQueuedAcrossSlabsDuringInitialisationReachTheirSlab)
+{
+    TestSupport::PoolThreads reference(1);
+    auto expected = trenchVolume(13);
+    IsotropicFilmDeposition(*expected, 4, 3.0f).run(8);
+    const auto expectedCells = expected->materialIds();
+    for (int threads : {1, 2, 3, 12}) {
+        TestSupport::PoolThreads pool(threads);
+        auto volume = trenchVolume(13);
+        SourceSeededDeposition(*volume, 3.0f).run(8);
+        EXPECT_EQ(volume->materialIds(), expectedCells) << threads;
     }
 }
 
