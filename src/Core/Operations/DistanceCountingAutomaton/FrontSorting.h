@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace Core::Operations {
+
+// Sorts cell indices ascending. Fronts of large volumes hold hundreds of thousands of indices
+// every step, so this is a least-significant-digit radix sort (11-bit digits, only as many
+// passes as the largest index needs); short fronts use a comparison sort. `scratch` is working
+// storage the caller keeps between calls.
+void sortCellIndices(std::vector<uint32_t> &indices, std::vector<uint32_t> &scratch);
+
+} // namespace Core::Operations

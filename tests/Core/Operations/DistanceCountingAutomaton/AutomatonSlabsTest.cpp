@@ -1,0 +1,109 @@
+#include "Core/Operations/DistanceCountingAutomaton/AbstractDistanceCountingAutomatonBase.h"
+#include "Core/Operations/DistanceCountingAutomaton/CellSite.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+using Core::Operations::AbstractDistanceCountingAutomatonBase;
+using Core::Operations::CellIndexDecoder;
+using Util::SlabRange;
+
+namespace {
+
+std::vector<std::pair<uint32_t, uint32_t>> asPairs(const std::vector<SlabRange> &slabs)
+{
+    std::vector<std::pair<uint32_t, uint32_t>> pairs;
+    for (const SlabRange &slab : slabs)
+        pairs.emplace_back(slab.begin, slab.end);
+    return pairs;
+}
+
+} // namespace
+
+TEST(AutomatonSlabs, WiderSlabsComeFirstAndTheLastEndsAtSizeX)
+{
+    using P = std::vector<std::pair<uint32_t, uint32_t>>;
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(100, 12)), (P{{0, 9},
+                                                                                          {9, 18},
+                                                                                          {18, 27},
+                                                                                          {27, 36},
+                                                                                          {36, 44},
+                                                                                          {44, 52},
+                                                                                          {52, 60},
+                                                                                          {60, 68},
+                                                                                          {68, 76},
+                                                                                          {76, 84},
+                                                                                          {84, 92},
+                                                                                          {92, 100}}));
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(10, 4)),
+              (P{{0, 2}, {2, 4}, {4, 6}, {6, 10}}));
+    // The remainder is taken modulo the width, not the thread count.
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(35, 12)), (P{{0, 3},
+                                                                                         {3, 5},
+                                                                                         {5, 7},
+                                                                                         {7, 9},
+                                                                                         {9, 11},
+                                                                                         {11, 13},
+                                                                                         {13, 15},
+                                                                                         {15, 17},
+                                                                                         {17, 19},
+                                                                                         {19, 21},
+                                                                                         {21, 23},
+                                                                                         {23, 35}}));
+    EXPECT_EQ(asPairs(AbstractDistanceCountingAutomatonBase::partitionSlabs(3, 4)), (P{{0, 3}}));
+}
+
+TEST(AutomatonSlabs, EveryPartitionTilesTheVolumeWithoutEmptySlabs)
+{
+    for (uint32_t sizeX = 1; sizeX <= 70; ++sizeX) {
+        for (uint32_t threads = 1; threads <= 16; ++threads) {
+            const auto slabs = AbstractDistanceCountingAutomatonBase::partitionSlabs(sizeX, threads);
+            ASSERT_EQ(slabs.size(), sizeX < threads ? 1u : threads) << sizeX << " " << threads;
+            uint32_t begin = 0;
+            for (const SlabRange &slab : slabs) {
+                EXPECT_EQ(slab.begin, begin);
+                EXPECT_LT(slab.begin, slab.end);
+                begin = slab.end;
+            }
+            EXPECT_EQ(begin, sizeX);
+        }
+    }
+}
+
+TEST(AutomatonSlabs, IterationConstantAndTruncation)
+{
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::K, 1.7071067811865472);
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(3.999), 3u);
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(0.7), 0u);
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(-5.0), 0u);
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(std::nan("")), 0u);
+    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(1e300),
+              std::numeric_limits<uint32_t>::max());
+}
+
+TEST(CellIndexDecoder, MatchesIntegerDivisionForAllShapes)
+{
+    const std::vector<std::pair<uint32_t, uint32_t>> shapes = {
+        {1, 1},         {1, 7},           {7, 1},           {3, 4},        {200, 200},
+        {65535, 65537}, {1, 4294967295u}, {4294967295u, 1}, {65536, 65535}};
+    std::mt19937 random(7);
+    for (const auto &[sizeY, sizeZ] : shapes) {
+        const CellIndexDecoder decoder(sizeY, sizeZ);
+        for (int i = 0; i < 20000; ++i) {
+            const uint32_t index = i < 1000 ? uint32_t(i) : uint32_t(random());
+            const uint64_t layer = uint64_t(sizeY) * sizeZ;
+            const auto site = decoder.decode(index);
+            ASSERT_EQ(site.x, uint32_t(index / layer)) << sizeY << "x" << sizeZ << " " << index;
+            ASSERT_EQ(site.y, uint32_t((index / sizeZ) % sizeY)) << sizeY << "x" << sizeZ << " " << index;
+            ASSERT_EQ(site.z, index % sizeZ) << sizeY << "x" << sizeZ << " " << index;
+        }
+    }
+    // Cell (1, 2, 3) of a 2 × 3 × 4 volume is index 23.
+    const auto site = CellIndexDecoder(3, 4).decode(23);
+    EXPECT_EQ(site.x, 1u);
+    EXPECT_EQ(site.y, 2u);
+    EXPECT_EQ(site.z, 3u);
+}

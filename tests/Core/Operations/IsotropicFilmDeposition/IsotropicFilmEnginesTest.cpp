@@ -1,0 +1,339 @@
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
+#include "Model/Automaton/TotalVolume.h"
+#include "Support/CellVolumes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+
+using namespace Core::Operations;
+using Model::Automaton::TotalVolume;
+using TestSupport::makeVolume;
+using TestSupport::materialAt;
+
+namespace {
+
+constexpr uint32_t kSi = 1;
+constexpr uint32_t kOxide = 3;
+constexpr uint32_t kMetal = 4;
+
+uint32_t depositionSteps(float thickness, float csx, float csy, float csz)
+{
+    auto volume = makeVolume(
+        1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
+    return IsotropicFilmDeposition(*volume, kMetal, thickness).iterationCount();
+}
+
+uint32_t etchingSteps(float depth, float csx, float csy, float csz)
+{
+    auto volume = makeVolume(
+        1, 1, 1, [](uint32_t, uint32_t, uint32_t) { return 0u; }, csx, csy, csz);
+    return IsotropicFilmEtching(*volume, kSi, depth).iterationCount();
+}
+
+// A substrate below z = 8 with a trench along y, 6 cells wide and 5 deep, a step on one side and
+// a pillar on the other: flat faces, inner and outer edges and corners.
+std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ,
+                                          uint32_t material = kSi)
+{
+    return makeVolume(sizeX, sizeY, sizeZ, [=](uint32_t x, uint32_t y, uint32_t z) {
+        const uint32_t middle = sizeX / 2;
+        const bool trench = x + 3 >= middle && x < middle + 3 && z >= 3;
+        const bool step = x < middle / 2 && y < sizeY / 2 && z >= 6;
+        const bool pillar = x > middle + 5 && x < middle + 8 && y > 2 && y < 5 && z < 11;
+        return ((z < 8 && !trench && !step) || pillar) ? material : 0u;
+    });
+}
+
+struct Disagreement {
+    size_t missed = 0;     // the exact rule deposits, the automaton does not
+    size_t extra = 0;      // the automaton deposits, the exact rule does not
+    size_t exact = 0;      // cells the exact rule deposits
+    size_t emptyCells = 0; // cells empty before the run
+};
+
+// Deposits L on the volume and compares with "distance to the nearest solid cell <= L".
+Disagreement compareWithExactDeposition(TotalVolume &volume, float thickness)
+{
+    const auto before = volume.materialIds();
+    const auto exact = TestSupport::squaredDistanceToSolid(before, volume.getSizeX(), volume.getSizeY(),
+                                                           volume.getSizeZ(), volume.getCellSizeX(),
+                                                           volume.getCellSizeY(), volume.getCellSizeZ());
+    IsotropicFilmDeposition(volume, kMetal, thickness).execute();
+    const auto after = volume.materialIds();
+    Disagreement result;
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (before[i] != 0) {
+            EXPECT_EQ(after[i], before[i]);
+            continue;
+        }
+        ++result.emptyCells;
+        const bool byRule = exact[i] <= double(thickness) * double(thickness);
+        const bool byAutomaton = after[i] == kMetal;
+        result.exact += byRule;
+        result.missed += byRule && !byAutomaton;
+        result.extra += byAutomaton && !byRule;
+    }
+    return result;
+}
+
+std::vector<TestSupport::CellState> runAt(int threads,
+                                          const std::function<std::shared_ptr<TotalVolume>()> &make,
+                                          const std::function<void(TotalVolume &)> &process)
+{
+    TestSupport::PoolThreads pool(threads);
+    auto volume = make();
+    process(*volume);
+    return TestSupport::cellStates(*volume);
+}
+
+} // namespace
+
+TEST(IsotropicFilmSteps, DepositionRoundsTheLayerCountEtchingTheScaledDepth)
+{
+    EXPECT_EQ(depositionSteps(0.0f, 1, 1, 1), 0u);
+    EXPECT_EQ(depositionSteps(0.5f, 1, 1, 1), 1u); // ceilf(0.5) = 1 layer -> trunc(K)
+    EXPECT_EQ(depositionSteps(1.0f, 1, 1, 1), 1u);
+    EXPECT_EQ(depositionSteps(1.2f, 1, 1, 1), 3u); // 2 layers -> trunc(3.41)
+    EXPECT_EQ(depositionSteps(10.0f, 1, 1, 1), 17u);
+    EXPECT_EQ(depositionSteps(40.0f, 1, 1, 1), 68u);
+    EXPECT_EQ(depositionSteps(1.0f, 1.0f, 0.5f, 2.0f), 3u); // m = 0.5
+
+    EXPECT_EQ(etchingSteps(0.0f, 1, 1, 1), 0u);
+    EXPECT_EQ(etchingSteps(1.0f, 1, 1, 1), 2u); // ceil(K)
+    EXPECT_EQ(etchingSteps(0.5f, 1, 1, 1), 1u); // ceil(0.85); deposition gives 1 too
+    EXPECT_EQ(etchingSteps(1.2f, 1, 1, 1), 3u); // ceil(2.05)
+    EXPECT_EQ(etchingSteps(10.0f, 1, 1, 1), 18u);
+    EXPECT_EQ(etchingSteps(1.0f, 1.0f, 0.5f, 2.0f), 4u); // ceil(3.41)
+    EXPECT_EQ(etchingSteps(-3.0f, 1, 1, 1), 0u);
+}
+
+TEST(IsotropicFilmDeposition, FlatFilmHasExactlyTheLayersWithinTheThickness)
+{
+    for (float thickness : {0.5f, 1.0f, 3.0f, 3.5f}) {
+        auto volume = makeVolume(5, 4, 12, [](uint32_t, uint32_t, uint32_t z) { return z < 4 ? kSi : 0u; });
+        IsotropicFilmDeposition(*volume, kMetal, thickness).execute();
+        for (uint32_t z = 4; z < 12; ++z) {
+            const uint32_t expected = float(z - 3) <= thickness ? kMetal : 0u;
+            for (uint32_t x = 0; x < 5; ++x)
+                for (uint32_t y = 0; y < 4; ++y)
+                    ASSERT_EQ(materialAt(*volume, x, y, z), expected) << thickness << " " << x << y << z;
+        }
+    }
+    // With flat cells half as high, a thickness of one half is one layer.
+    auto thin = makeVolume(
+        3, 3, 6, [](uint32_t, uint32_t, uint32_t z) { return z < 2 ? kSi : 0u; }, 1, 1, 0.5f);
+    IsotropicFilmDeposition(*thin, kMetal, 0.5f).execute();
+    EXPECT_EQ(materialAt(*thin, 1, 1, 2), kMetal);
+    EXPECT_EQ(materialAt(*thin, 1, 1, 3), 0u);
+}
+
+TEST(IsotropicFilmDeposition, ZeroThicknessChangesNothing)
+{
+    auto volume = trenchVolume(20, 8, 16);
+    const auto before = volume->materialIds();
+    IsotropicFilmDeposition deposition(*volume, kMetal, 0.0f);
+    deposition.execute();
+    EXPECT_EQ(deposition.getStepsRun(), 0u);
+    EXPECT_EQ(volume->materialIds(), before);
+    IsotropicFilmEtching(*volume, kSi, 0.0f).execute();
+    EXPECT_EQ(volume->materialIds(), before);
+}
+
+TEST(IsotropicFilmDeposition, NeverDepositsBeyondTheExactDistanceAndRarelyMissesIt)
+{
+    for (float thickness : {1.5f, 2.0f, 3.0f, 4.5f}) {
+        auto volume = trenchVolume(22, 8, 16);
+        const Disagreement d = compareWithExactDeposition(*volume, thickness);
+        // A propagated vector is a real displacement to a solid cell, never shorter than the nearest.
+        EXPECT_EQ(d.extra, 0u) << thickness;
+        EXPECT_LE(double(d.missed), 0.02 * double(d.exact)) << thickness;
+        EXPECT_GT(d.exact, 0u);
+    }
+    // Scattered single solid cells: the hardest case for propagated vectors.
+    std::mt19937 random(11);
+    auto scattered =
+        makeVolume(24, 24, 24, [&](uint32_t, uint32_t, uint32_t) { return random() % 100 == 0 ? kSi : 0u; });
+    const Disagreement s = compareWithExactDeposition(*scattered, 3.0f);
+    EXPECT_EQ(s.extra, 0u);
+    EXPECT_LE(double(s.missed), 0.002 * double(s.exact));
+    // Non-cubic cells: the exact rule in length units.
+    auto flat = makeVolume(
+        12, 10, 14,
+        [](uint32_t x, uint32_t y, uint32_t z) {
+            return (z < 4 || (x > 4 && x < 8 && y > 3 && y < 7 && z < 7)) ? kSi : 0u;
+        },
+        1.0f, 0.5f, 0.75f);
+    const Disagreement d = compareWithExactDeposition(*flat, 2.2f);
+    EXPECT_EQ(d.extra, 0u);
+    EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
+}
+
+// The accuracy figures for a trench-like volume (printed for the record).
+TEST(IsotropicFilmDeposition, AccuracyOnATrenchAgainstTheExactRule)
+{
+    const auto make = [] {
+        return makeVolume(48, 32, 56, [](uint32_t x, uint32_t y, uint32_t z) {
+            const bool trench = x >= 14 && x < 34 && y >= 6 && y < 26 && z >= 8;
+            return z < 24 && !trench ? kSi : 0u;
+        });
+    };
+    for (float thickness : {5.0f, 10.0f, 20.0f}) {
+        auto volume = make();
+        const Disagreement d = compareWithExactDeposition(*volume, thickness);
+        std::printf(
+            "L = %4.1f: %zu of %zu empty cells disagree (%.4f %%; %.4f %% of the %zu cells the exact rule "
+            "deposits), %zu deposited beyond the exact distance\n",
+            double(thickness), d.missed + d.extra, d.emptyCells,
+            100.0 * double(d.missed + d.extra) / double(d.emptyCells),
+            100.0 * double(d.missed + d.extra) / double(d.exact), d.exact, d.extra);
+        EXPECT_EQ(d.extra, 0u);
+        EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
+    }
+}
+
+TEST(IsotropicFilmEngines, SameCellsForAnySlabCount)
+{
+    // 13 layers along x: slab borders fall inside the trench and the pillar for every count.
+    const auto make = [] { return trenchVolume(13, 9, 16); };
+    const std::vector<std::function<void(TotalVolume &)>> processes = {
+        [](TotalVolume &v) { IsotropicFilmDeposition(v, kMetal, 4.5f).execute(); },
+        [](TotalVolume &v) { IsotropicFilmDeposition(v, kSi, 2.0f).execute(); },
+        [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 3.7f).execute(); },
+    };
+    for (const auto &process : processes) {
+        const auto reference = runAt(1, make, process);
+        for (int threads : {2, 3, 12})
+            EXPECT_TRUE(runAt(threads, make, process) == reference) << threads << " threads";
+    }
+}
+
+TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)
+{
+    // Empty cells at (1, 1, 1) with two solid face neighbours at the same distance.
+    struct Case {
+        int ax, ay, az, bx, by, bz; // offsets of the two solid neighbours
+        float ex, ey, ez;           // the expected distance vector
+    };
+    const Case cases[] = {
+        {0, 0, -1, 0, 0, 1, 0, 0, -1},  // -z before +z
+        {1, 0, 0, 0, 0, 1, 0, 0, 1},    // +z before +x
+        {-1, 0, 0, 0, -1, 0, 0, -1, 0}, // -y before -x
+        {0, 1, 0, 1, 0, 0, 0, 1, 0},    // +y before +x
+    };
+    for (const Case &c : cases) {
+        auto volume = makeVolume(3, 3, 3, [&](uint32_t x, uint32_t y, uint32_t z) {
+            const int dx = int(x) - 1, dy = int(y) - 1, dz = int(z) - 1;
+            return (dx == c.ax && dy == c.ay && dz == c.az) || (dx == c.bx && dy == c.by && dz == c.bz) ? kSi
+                                                                                                        : 0u;
+        });
+        IsotropicFilmDeposition(*volume, kMetal, 1.0f).execute();
+        const auto states = TestSupport::cellStates(*volume);
+        const auto &centre = states[volume->cellIndex(1, 1, 1)];
+        EXPECT_EQ(centre.materialId, kMetal);
+        EXPECT_EQ(centre.distanceX, c.ex);
+        EXPECT_EQ(centre.distanceY, c.ey);
+        EXPECT_EQ(centre.distanceZ, c.ez);
+    }
+}
+
+TEST(IsotropicFilmEngines, CellsBeyondASlabBorderAreReachedFromTheNeighbourSlab)
+{
+    TestSupport::PoolThreads pool(2);
+    // Slabs [0, 3) and [3, 6): a film growing along +x from x = 0 and along -x from x = 5 must
+    // cross the border in both directions.
+    for (bool fromBelow : {true, false}) {
+        auto volume = makeVolume(
+            6, 3, 3, [=](uint32_t x, uint32_t, uint32_t) { return x == (fromBelow ? 0u : 5u) ? kSi : 0u; });
+        IsotropicFilmDeposition deposition(*volume, kMetal, 3.5f);
+        ASSERT_EQ(deposition.getSliceCount(), 2u);
+        EXPECT_EQ(deposition.getSlabs()[1].begin, 3u);
+        deposition.execute();
+        for (uint32_t step = 1; step <= 4; ++step) {
+            const uint32_t x = fromBelow ? step : 5 - step;
+            EXPECT_EQ(materialAt(*volume, x, 1, 1), step <= 3 ? kMetal : 0u) << fromBelow << " " << x;
+        }
+    }
+}
+
+TEST(IsotropicFilmEtching, RemovesTheMaterialWithinTheDepthOfEmptySpace)
+{
+    auto volume = makeVolume(8, 8, 10, [](uint32_t, uint32_t, uint32_t z) { return z < 7 ? kSi : 0u; });
+    IsotropicFilmEtching(*volume, kSi, 2.5f).execute();
+    for (uint32_t z = 0; z < 7; ++z)
+        EXPECT_EQ(materialAt(*volume, 3, 4, z), z < 5 ? kSi : 0u) << z;
+}
+
+TEST(IsotropicFilmEtching, AnotherMaterialStopsTheEtch)
+{
+    // Silicon under an oxide mask with one 2 × 2 opening; a deep etch undercuts the mask through
+    // the silicon only, and never removes oxide.
+    const auto make = [](bool opening) {
+        return makeVolume(12, 12, 12, [=](uint32_t x, uint32_t y, uint32_t z) {
+            if (z < 6)
+                return kSi;
+            const bool hole = opening && x >= 5 && x < 7 && y >= 5 && y < 7;
+            return z < 8 && !hole ? kOxide : 0u;
+        });
+    };
+    auto closed = make(false);
+    const auto before = closed->materialIds();
+    IsotropicFilmEtching(*closed, kSi, 30.0f).execute();
+    EXPECT_EQ(closed->materialIds(), before);
+
+    auto open = make(true);
+    const float depth = 3.0f;
+    IsotropicFilmEtching(*open, kSi, depth).execute();
+    const auto after = open->materialIds();
+    size_t etched = 0;
+    for (uint32_t x = 0; x < 12; ++x)
+        for (uint32_t y = 0; y < 12; ++y)
+            for (uint32_t z = 0; z < 12; ++z) {
+                const size_t i = open->cellIndex(x, y, z);
+                if (z >= 6) {
+                    EXPECT_EQ(after[i], z < 8 && !(x >= 5 && x < 7 && y >= 5 && y < 7) ? kOxide : 0u);
+                    continue;
+                }
+                // Distance from the cell to the nearest empty cell of the opening (z = 6).
+                const float dx = x < 5 ? 5.0f - x : (x > 6 ? x - 6.0f : 0.0f);
+                const float dy = y < 5 ? 5.0f - y : (y > 6 ? y - 6.0f : 0.0f);
+                const float dz = 6.0f - z;
+                if (dx * dx + dy * dy + dz * dz > depth * depth) {
+                    EXPECT_EQ(after[i], kSi) << x << y << z;
+                }
+                etched += after[i] == 0;
+            }
+    // The straight-down column of the opening and its undercut are gone.
+    EXPECT_EQ(after[open->cellIndex(5, 5, 3)], 0u);
+    EXPECT_EQ(after[open->cellIndex(4, 5, 5)], 0u);
+    EXPECT_GT(etched, 4u * 3u);
+}
+
+TEST(IsotropicFilmEtching, SealedPocketOfTheEtchedMaterialIsNeverReached)
+{
+    // A silicon pocket inside an oxide shell inside silicon, below empty space, and an empty
+    // void sealed inside the silicon: the pocket stays, the void etches its surroundings.
+    auto volume = makeVolume(14, 14, 16, [](uint32_t x, uint32_t y, uint32_t z) {
+        const auto inBox = [&](uint32_t lo, uint32_t hi) {
+            return x >= lo && x < hi && y >= lo && y < hi && z >= lo && z < hi;
+        };
+        if (z >= 12)
+            return 0u;
+        if (x >= 2 && x < 4 && y >= 2 && y < 4 && z >= 2 && z < 4)
+            return 0u; // sealed void
+        if (inBox(6, 11))
+            return inBox(7, 10) ? kSi : kOxide;
+        return kSi;
+    });
+    IsotropicFilmEtching(*volume, kSi, 100.0f).execute();
+    const auto after = volume->materialIds();
+    for (uint32_t x = 7; x < 10; ++x)
+        for (uint32_t y = 7; y < 10; ++y)
+            for (uint32_t z = 7; z < 10; ++z)
+                EXPECT_EQ(after[volume->cellIndex(x, y, z)], kSi);
+    for (size_t i = 0; i < after.size(); ++i)
+        EXPECT_TRUE(after[i] == 0 || after[i] == kOxide || after[i] == kSi);
+    EXPECT_EQ(after[volume->cellIndex(0, 0, 0)], 0u);
+}
