@@ -1,8 +1,10 @@
 #include "UI/MainWindowPresenter.h"
 
 #include "Core/Operations/CellVolumeChoice.h"
+#include "Model/Process/ProcessFactory.h"
 #include "UI/BatchRun/BatchDialogLauncher.h"
 #include "UI/Console/CommandConsole.h"
+#include "UI/EditCompatibleMaterialsDialog.h"
 #include "UI/MainWindow.h"
 #include "UI/Observers/UndoRedoObserver.h"
 #include "UI/Observers/UpdateObserver.h"
@@ -87,7 +89,18 @@ void MainWindowPresenter::setSelectionMode(bool on)
 
 void MainWindowPresenter::manageMaterials() {}
 
-void MainWindowPresenter::manageCompatibleMaterials() {}
+void MainWindowPresenter::manageCompatibleMaterials()
+{
+    EditCompatibleMaterialsDialog dialog(mainWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto catalogue = Model::Process::ProcessFactory::instance();
+    for (const auto &process : dialog.getProcesses())
+        catalogue->setProcess(process);
+    catalogue->saveProcesses();
+    workspace.getSelection().clear();
+    workspace.requestRedraw();
+}
 
 void MainWindowPresenter::runProcessList(const QString &path)
 {

@@ -55,7 +55,7 @@ MaterialConflictDialog::MaterialConflictDialog(QWidget *parent, const Model::Mat
     replacement->addWidget(new QLabel(QStringLiteral("Replacement Material"), this));
     cbxReplacement = new QComboBox(this);
     cbxReplacement->setObjectName(QStringLiteral("cbxReplacement"));
-    Operations::fillMaterialComboBox(cbxReplacement, catalogue);
+    Operations::MaterialComboBox::fill(cbxReplacement, catalogue);
     replacement->addWidget(cbxReplacement, 1);
     layout->addLayout(replacement);
 
@@ -92,7 +92,8 @@ MaterialConflictChoice MaterialConflictDialog::choice() const
     if (radReplaceExisting->isChecked())
         return {MaterialConflictChoice::ReplaceExisting, 0};
     if (radUseAnother->isChecked())
-        return {MaterialConflictChoice::UseAnother, Operations::selectedMaterialId(cbxReplacement)};
+        return {MaterialConflictChoice::UseAnother,
+                Operations::MaterialComboBox::selectedMaterialId(cbxReplacement)};
     if (radAddAsNew->isChecked())
         return {MaterialConflictChoice::AddAsNew, 0};
     return {MaterialConflictChoice::UseExisting, 0};

@@ -4,53 +4,86 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
+#include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/Observers/BatchRunObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/IsotropicFilmDepositionObserver.h"
+#include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
 
 namespace Ui {
 namespace {
 
-template <class OperationClass>
-std::shared_ptr<Core::Operations::Operation> withObserver(std::shared_ptr<OperationClass> operation,
-                                                          std::shared_ptr<Util::IObserver> observer)
+using namespace Core::Operations;
+namespace ProcessIds = Model::Process::ProcessIds;
+
+std::shared_ptr<Operation> withObserver(std::shared_ptr<Operation> operation,
+                                        std::shared_ptr<Util::IObserver> observer)
 {
     operation->addObserver(std::move(observer));
     return operation;
 }
 
+// A process operation whose observer offers the compatible materials of `processId`.
+template <class OperationClass, class ObserverClass, class... Arguments>
+std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter, uint32_t processId,
+                                               Arguments &&...arguments)
+{
+    Core::Workspace &workspace = presenter->getWorkspace();
+    return withObserver(std::make_shared<OperationClass>(workspace, std::forward<Arguments>(arguments)...),
+                        std::make_shared<ObserverClass>(workspace, presenter->getMainWindow(), processId));
+}
+
 } // namespace
 
-std::shared_ptr<Core::Operations::Operation> OperationFactory::create(uint32_t id)
+std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
 {
-    const Core::Operations::CatalogueEntry *entry = Core::Operations::findCatalogueEntry(id);
+    const CatalogueEntry *entry = findCatalogueEntry(id);
     if (!entry)
         return nullptr;
     Core::Workspace &workspace = presenter->getWorkspace();
-    QWidget *window = presenter->getMainWindow();
     switch (id) {
     case 2:
-        return withObserver(std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace),
-                            std::make_shared<Observers::CreateSubstrateObserver>(workspace, window));
+        return withObserver(
+            std::make_shared<CreateSubstrateOperation>(workspace),
+            std::make_shared<Observers::CreateSubstrateObserver>(workspace, presenter->getMainWindow()));
+    case 13:
+        return processWithObserver<IsotropicFilmDepositionOperation,
+                                   Observers::IsotropicFilmDepositionObserver>(
+            presenter, ProcessIds::kIsotropicDeposition, entry->displayName);
+    case 33:
+        return processWithObserver<IsotropicFilmDepositionOperation,
+                                   Observers::IsotropicFilmDepositionObserver>(presenter, ProcessIds::kCvd,
+                                                                               entry->displayName);
+    case 14:
+        return processWithObserver<IsotropicFilmEtchingOperation, Observers::IsotropicFilmEtchingObserver>(
+            presenter, ProcessIds::kIsotropicEtching);
     case 9:
-        return withObserver(std::make_shared<Core::Operations::SaveDocumentOperation>(workspace),
-                            std::make_shared<Observers::DocumentSavedObserver>(workspace, window));
+        return withObserver(
+            std::make_shared<SaveDocumentOperation>(workspace),
+            std::make_shared<Observers::DocumentSavedObserver>(workspace, presenter->getMainWindow()));
     case 10:
-        return withObserver(std::make_shared<Core::Operations::SaveDocumentAsOperation>(workspace),
-                            std::make_shared<Observers::DocumentSavedObserver>(workspace, window));
+        return withObserver(
+            std::make_shared<SaveDocumentAsOperation>(workspace),
+            std::make_shared<Observers::DocumentSavedObserver>(workspace, presenter->getMainWindow()));
     case 11: {
-        auto open = std::make_shared<Core::Operations::OpenDocumentOperation>(workspace);
-        open->setConflictResolver(std::make_shared<Observers::MaterialConflictObserver>(window));
-        return withObserver(open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, window));
+        auto open = std::make_shared<OpenDocumentOperation>(workspace);
+        open->setConflictResolver(
+            std::make_shared<Observers::MaterialConflictObserver>(presenter->getMainWindow()));
+        return withObserver(
+            open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
     case 24:
-        return withObserver(std::make_shared<Core::Operations::SelectVolumesOperation>(workspace),
+        return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));
     default:
         // Catalogue operations whose classes are not built yet create nothing.

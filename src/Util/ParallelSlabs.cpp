@@ -5,6 +5,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <exception>
 
 namespace Util {
 
@@ -36,8 +37,19 @@ void runSlabs(const std::vector<SlabRange> &slabs, const std::function<void(cons
     futures.reserve(slabs.size());
     for (size_t i = 0; i < slabs.size(); ++i)
         futures.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [&work, &slabs, i] { work(slabs[i], i); }));
-    for (auto &future : futures)
-        future.waitForFinished();
+    // Every task refers to `work` and the slabs: wait for all of them even when one failed, then
+    // report the first failure.
+    std::exception_ptr failure;
+    for (auto &future : futures) {
+        try {
+            future.waitForFinished();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace Util

@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QElapsedTimer>
 
+#include <exception>
+
 namespace Core::Operations {
 
 CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name,
@@ -56,7 +58,14 @@ void CellProcessOperation::apply()
     registry.getUndoHistory().write(historyKey, instance, *volume);
     QElapsedTimer timer;
     timer.start();
-    runEngine(*volume);
+    try {
+        runEngine(*volume);
+    } catch (const std::exception &) {
+        // The engine could not get its working memory (slab tasks report that as their own
+        // exception type): put back the cells as recorded.
+        registry.getUndoHistory().restore(historyKey, instance, *volume);
+        postNamedMessage("Not enough memory to run the process.");
+    }
     qDebug() << getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
     registry.getRedoHistory().write(historyKey, instance, *volume);
     volume->refreshDrawingData();

@@ -220,7 +220,7 @@ void CreateSubstrateDialog::toggleSubsShape(bool checked)
 
 void CreateSubstrateDialog::setMaterials(const std::vector<Model::Materials::Material> &materials)
 {
-    fillMaterialComboBox(cbxFilm, materials);
+    MaterialComboBox::fill(cbxFilm, materials);
 }
 
 void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
@@ -249,10 +249,10 @@ void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
     const QVariant spherical = parameters.value(QStringLiteral("SphericalSubstrate"));
     if (spherical.isValid())
         cbxSubsSphere->setChecked(spherical.toBool());
-    selectMaterialFromParameters(cbxFilm, parameters);
+    MaterialComboBox::select(cbxFilm, parameters, QStringLiteral("Material_Id"), QStringLiteral("Material"));
 }
 
-uint32_t CreateSubstrateDialog::getMaterial() const { return selectedMaterialId(cbxFilm); }
+uint32_t CreateSubstrateDialog::getMaterial() const { return MaterialComboBox::selectedMaterialId(cbxFilm); }
 uint32_t CreateSubstrateDialog::getTotalWidth() const { return uint32_t(sbxTotalWidth->value()); }
 uint32_t CreateSubstrateDialog::getTotalLength() const { return uint32_t(sbxTotalLength->value()); }
 uint32_t CreateSubstrateDialog::getTotalHeight() const { return uint32_t(sbxTotalHeight->value()); }

@@ -1,43 +1,84 @@
 #include "UI/Operations/MaterialComboBox.h"
 
+#include "Model/Materials/MaterialFactory.h"
+#include "Model/Process/ProcessFactory.h"
+
+#include <QColor>
 #include <QComboBox>
-#include <QIcon>
 #include <QPixmap>
 
 namespace Ui::Operations {
 
-QIcon materialIcon(const Model::Materials::Material &material)
+using Model::Materials::Material;
+using Model::Materials::MaterialFactory;
+
+namespace {
+
+constexpr int kIconSize = 100;
+
+int colorComponent(float value)
 {
-    const auto &c = material.getColor();
-    QPixmap swatch(100, 100);
-    swatch.fill(QColor(int(c.r * 255), int(c.g * 255), int(c.b * 255), int(c.a * 255)));
-    return QIcon(swatch);
+    return qBound(0, int(value * 255.0f), 255);
 }
 
-void fillMaterialComboBox(QComboBox *comboBox, const std::vector<Model::Materials::Material> &materials)
+} // namespace
+
+QIcon MaterialComboBox::icon(const Material &material)
 {
-    for (const auto &material : materials)
-        comboBox->addItem(materialIcon(material), material.getName(), material.getId());
+    const auto &color = material.getColor();
+    QPixmap pixmap(kIconSize, kIconSize);
+    pixmap.fill(QColor(colorComponent(color.r), colorComponent(color.g), colorComponent(color.b),
+                       colorComponent(color.a)));
+    return QIcon(pixmap);
 }
 
-bool selectMaterialFromParameters(QComboBox *comboBox, const QVariantMap &parameters, const QString &key)
+void MaterialComboBox::fill(QComboBox *box, const std::vector<Material> &materials)
 {
-    const QVariant id = parameters.value(key + QStringLiteral("_Id"));
-    const QVariant name = parameters.value(key);
-    int found = -1;
-    for (int i = 0; i < comboBox->count(); ++i) {
-        if (id.isValid() ? comboBox->itemData(i).toUInt() == id.toUInt()
-                         : name.isValid() && comboBox->itemText(i) == name.toString())
-            found = i;
+    box->clear();
+    for (const Material &material : materials)
+        box->addItem(icon(material), material.getName(), QVariant(material.getId()));
+}
+
+void MaterialComboBox::fillWithProcessMaterials(QComboBox *box, uint32_t processId)
+{
+    const auto catalogue = MaterialFactory::instance();
+    std::vector<Material> materials;
+    for (uint32_t id :
+         Model::Process::ProcessFactory::instance()->getProcess(processId).getCompatibleMaterials()) {
+        const Material material = catalogue->getMaterialById(id);
+        if (material.getId() != 0)
+            materials.push_back(material);
     }
-    if (found >= 0)
-        comboBox->setCurrentIndex(found);
-    return found >= 0;
+    fill(box, materials);
 }
 
-uint32_t selectedMaterialId(const QComboBox *comboBox)
+void MaterialComboBox::fillWithAllMaterials(QComboBox *box)
 {
-    return comboBox->currentIndex() < 0 ? 0 : comboBox->currentData().toUInt();
+    fill(box, MaterialFactory::instance()->getMaterials());
+}
+
+uint32_t MaterialComboBox::selectedMaterialId(const QComboBox *box)
+{
+    return box->currentIndex() < 0 ? 0 : box->currentData().toUInt();
+}
+
+void MaterialComboBox::select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
+                              const QString &nameKey)
+{
+    const bool byId = parameters.contains(idKey);
+    bool idOk = false;
+    const uint32_t id = parameters.value(idKey).toUInt(&idOk);
+    if ((byId && !idOk) || (!byId && !parameters.contains(nameKey)))
+        return;
+    const QString name = parameters.value(nameKey).toString();
+    // All items are scanned; the last match wins.
+    int index = -1;
+    for (int i = 0; i < box->count(); ++i) {
+        if (byId ? box->itemData(i).toUInt() == id : box->itemText(i) == name)
+            index = i;
+    }
+    if (index >= 0)
+        box->setCurrentIndex(index);
 }
 
 } // namespace Ui::Operations

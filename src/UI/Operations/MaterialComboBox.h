@@ -2,27 +2,38 @@
 
 #include "Model/Materials/Material.h"
 
-#include <QVariantMap>
+#include <QIcon>
+#include <QMap>
+#include <QString>
+#include <QVariant>
 
 #include <vector>
 
 class QComboBox;
-class QIcon;
 
 namespace Ui::Operations {
 
-// A 100 × 100 swatch filled with the material's colour (each component × 255, truncated).
-QIcon materialIcon(const Model::Materials::Material &material);
+// Fills and reads the material combo boxes of the option dialogs: each item shows the material's
+// name and a 100 × 100 icon of its colour, and carries the material id as item data.
+class MaterialComboBox {
+public:
+    static void fill(QComboBox *box, const std::vector<Model::Materials::Material> &materials);
+    // The compatible materials of a process of the process catalogue that the materials
+    // catalogue knows, in the process's order.
+    static void fillWithProcessMaterials(QComboBox *box, uint32_t processId);
+    // Every material of the materials catalogue.
+    static void fillWithAllMaterials(QComboBox *box);
 
-// Appends one item per material: colour icon, name, and the material id as item data.
-void fillMaterialComboBox(QComboBox *comboBox, const std::vector<Model::Materials::Material> &materials);
+    // The id of the current item; 0 when the box is empty.
+    static uint32_t selectedMaterialId(const QComboBox *box);
+    // Makes the item current whose id is `parameters[idKey]`, or, without that key, whose
+    // text is `parameters[nameKey]` (the last matching item); keeps the current item when
+    // neither matches.
+    static void select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
+                       const QString &nameKey);
 
-// Selects the item whose id is `key`_Id in the parameters or, when that is absent, the item
-// whose text is `key` (the last match wins). Returns whether an item was selected.
-bool selectMaterialFromParameters(QComboBox *comboBox, const QVariantMap &parameters,
-                                  const QString &key = QStringLiteral("Material"));
-
-// The current item's material id, 0 when nothing is selected.
-uint32_t selectedMaterialId(const QComboBox *comboBox);
+    // A square icon filled with the material's colour (components scaled by 255).
+    static QIcon icon(const Model::Materials::Material &material);
+};
 
 } // namespace Ui::Operations

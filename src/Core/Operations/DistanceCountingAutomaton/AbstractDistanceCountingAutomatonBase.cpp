@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -92,12 +93,16 @@ void AbstractDistanceCountingAutomatonBase::runPasses(uint32_t iterations, bool 
     stepsRun = 0;
     if (sliceCount == 0 || volume.getCellCount() == 0)
         return;
-    // Zeroed lazily by the system for large volumes: only pages of queued cells are touched.
-    queued.reset(static_cast<uint8_t *>(std::calloc(size_t(volume.getCellCount()), 1)));
+    queued.reset(static_cast<uint8_t *>(std::malloc(size_t(volume.getCellCount()))));
     if (!queued)
         throw std::bad_alloc();
     Model::Automaton::CellsLocker locker(volume);
     cells = locker.get();
+    // Every slab clears its own queue marks, whatever its initialisation does.
+    Util::runSlabs(slabs, [this](const Util::SlabRange &slab, size_t) {
+        const size_t layer = size_t(sizeY) * sizeZ;
+        std::memset(queued.get() + slab.begin * layer, 0, (slab.end - slab.begin) * layer);
+    });
     runPass(&AbstractDistanceCountingAutomatonBase::initializeSlice);
     settleInitialFronts();
     while (stepsRun < iterations && !allFrontsEmpty()) {

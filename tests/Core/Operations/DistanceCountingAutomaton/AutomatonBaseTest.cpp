@@ -92,6 +92,65 @@ private:
     float limitSquared;
 };
 
+// Deposition whose initialisation queues the neighbours of every source cell itself, across slab
+// borders too (as engines that place their own sources do): the outboxes of the initialisation
+// must reach the neighbouring slabs before the first step.
+class SourceSeededDeposition final : public DistanceCountingEngine<SourceSeededDeposition> {
+public:
+    SourceSeededDeposition(TotalVolume &volume, float limit)
+        : DistanceCountingEngine(volume), limit(limit), limitSquared(limit * limit)
+    {
+        eligibleMaterials = {0, 4};
+    }
+    void initializeCellAt(const CellSite &, uint32_t) {}
+    void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice)
+    {
+        DistanceVector best;
+        const Voxel &voxel = cells[cell.index];
+        if (!voxel.fixed && relax(cell, limitSquared, best))
+            changeCell(cell, voxel.materialId == 0 ? 4 : voxel.materialId, best, begin, end, nextFront,
+                       slice);
+    }
+
+protected:
+    void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
+    {
+        resetSlice(slice);
+        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
+            Voxel &voxel = cells[cell.index];
+            const bool solid = voxel.materialId != 0;
+            voxel.fixed = solid;
+            voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
+        });
+        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
+            if (cells[cell.index].materialId != 0)
+                addNeighboursToFront(cell.index, begin, end, fronts[slice], slice);
+        });
+    }
+
+private:
+    float limit;
+    float limitSquared;
+};
+
+// Runs out of memory while initialising the cells of one x layer.
+class FailingInitialisation final : public DistanceCountingEngine<FailingInitialisation> {
+public:
+    FailingInitialisation(TotalVolume &volume, uint32_t failingLayer)
+        : DistanceCountingEngine(volume), failingLayer(failingLayer)
+    {
+    }
+    void initializeCellAt(const CellSite &cell, uint32_t)
+    {
+        if (cell.x == failingLayer)
+            throw std::bad_alloc();
+    }
+    void updateCellAt(const CellSite &, uint32_t, uint32_t, Front &, uint32_t) {}
+
+private:
+    uint32_t failingLayer;
+};
+
 std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX)
 {
     return TestSupport::makeVolume(sizeX, 9, 12, [sizeX](uint32_t x, uint32_t y, uint32_t z) {
@@ -130,6 +189,23 @@ TEST(AutomatonBase, VirtualSlotsGiveTheSameCellsAsTheInlinedRules)
     }
 }
 
+TEST(AutomatonBase, CellsQueuedAcrossSlabsDuringInitialisationReachTheirSlab)
+{
+    // Few steps: a cell missed by the first step would not be caught up later.
+    for (uint32_t steps : {1u, 2u, 8u}) {
+        TestSupport::PoolThreads reference(1);
+        auto expected = trenchVolume(13);
+        IsotropicFilmDeposition(*expected, 4, 3.0f).run(steps);
+        const auto expectedCells = expected->materialIds();
+        for (int threads : {1, 2, 3, 12}) {
+            TestSupport::PoolThreads pool(threads);
+            auto volume = trenchVolume(13);
+            SourceSeededDeposition(*volume, 3.0f).run(steps);
+            EXPECT_EQ(volume->materialIds(), expectedCells) << threads << " threads, " << steps << " steps";
+        }
+    }
+}
+
 TEST(AutomatonBase, AnEngineOverridingAddNeighboursToFrontIsHonoured)
 {
     TestSupport::PoolThreads pool(2);
@@ -143,4 +219,16 @@ TEST(AutomatonBase, AnEngineOverridingAddNeighboursToFrontIsHonoured)
     }
     // Nothing was queued after the first step, so the run stopped there.
     EXPECT_EQ(engine.getStepsRun(), 1u);
+}
+
+TEST(AutomatonBase, AFailingSlabEndsTheRunWithTheCellsUnlocked)
+{
+    for (int threads : {1, 3}) {
+        TestSupport::PoolThreads pool(threads);
+        auto volume = trenchVolume(9);
+        FailingInitialisation engine(*volume, 4);
+        EXPECT_THROW(engine.run(3), std::exception);
+        // The lock was released: this would block forever otherwise.
+        EXPECT_EQ(volume->materialIds().size(), volume->getCellCount());
+    }
 }

@@ -1,0 +1,68 @@
+#include "UI/Operations/IsotropicFilmOptionsDialog.h"
+
+#include "UI/Operations/MaterialComboBox.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace Ui::Operations {
+
+IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, uint32_t processId,
+                                                       QWidget *parent)
+    : QDialog(parent), distanceKey(texts.distanceKey)
+{
+    setObjectName(texts.formName);
+    setWindowTitle(texts.title);
+
+    distanceBox = new QDoubleSpinBox(this);
+    distanceBox->setObjectName(texts.distanceName);
+    distanceBox->setDecimals(2);
+    distanceBox->setRange(0.0, 1e9);
+    distanceBox->setValue(10.0);
+    distanceBox->setSuffix(QStringLiteral(" units"));
+
+    materialBox = new QComboBox(this);
+    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
+    MaterialComboBox::fillWithProcessMaterials(materialBox, processId);
+
+    auto *form = new QFormLayout;
+    form->addRow(new QLabel(texts.distanceLabel, this), distanceBox);
+    form->addRow(new QLabel(QStringLiteral("Material"), this), materialBox);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+double IsotropicFilmOptionsDialog::getDistance() const
+{
+    return distanceBox->value();
+}
+
+uint32_t IsotropicFilmOptionsDialog::getMaterialId() const
+{
+    return MaterialComboBox::selectedMaterialId(materialBox);
+}
+
+void IsotropicFilmOptionsDialog::loadParameters(const QMap<QString, QVariant> &parameters)
+{
+    if (parameters.contains(distanceKey)) {
+        bool ok = false;
+        const double value = parameters.value(distanceKey).toDouble(&ok);
+        if (ok)
+            distanceBox->setValue(value);
+    }
+    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
+                             QStringLiteral("Material"));
+}
+
+} // namespace Ui::Operations

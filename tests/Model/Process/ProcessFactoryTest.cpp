@@ -1,0 +1,131 @@
+#include "Model/Process/ProcessFactory.h"
+#include "Util/SettingsFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using Model::Process::Process;
+using Model::Process::ProcessFactory;
+
+namespace {
+
+QString catalogueText()
+{
+    QFile file(Util::SettingsFolder::filePath(QStringLiteral("processes.xml")));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void writeCatalogue(const QByteArray &text)
+{
+    ASSERT_TRUE(Util::SettingsFolder::ensureExists());
+    QFile file(Util::SettingsFolder::filePath(QStringLiteral("processes.xml")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+std::vector<uint32_t> ids(std::initializer_list<uint32_t> list)
+{
+    return list;
+}
+
+class ProcessFactoryTest : public ::testing::Test {
+protected:
+    void SetUp() override { QFile::remove(Util::SettingsFolder::filePath(QStringLiteral("processes.xml"))); }
+    void TearDown() override
+    {
+        factory->createDefaultProcesses();
+        QFile::remove(Util::SettingsFolder::filePath(QStringLiteral("processes.xml")));
+    }
+    std::shared_ptr<ProcessFactory> factory = ProcessFactory::instance();
+};
+
+} // namespace
+
+TEST_F(ProcessFactoryTest, BuiltInTableHasEighteenKindsWithTheirMaterials)
+{
+    factory->createDefaultProcesses();
+    const auto processes = factory->getProcesses();
+    ASSERT_EQ(processes.size(), 18u);
+    for (uint32_t i = 0; i < 18; ++i)
+        EXPECT_EQ(processes[i].getId(), i + 1);
+    EXPECT_EQ(factory->getProcess(3), Process("CVD", 3, ids({3, 16})));
+    EXPECT_EQ(factory->getProcess(7), Process("Planarization", 7));
+    EXPECT_EQ(factory->getProcess(10).getCompatibleMaterials(),
+              ids({1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(factory->getProcess(18).getName(), "Isotropic Deposition");
+    EXPECT_EQ(factory->getProcess(18).getCompatibleMaterials(),
+              ids({1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(factory->getProcess(14).getName(), factory->getProcess(15).getName());
+    EXPECT_EQ(factory->getProcess(19), Process());
+}
+
+TEST_F(ProcessFactoryTest, SetProcessRefusesIdZeroAndReplacesOthers)
+{
+    factory->createDefaultProcesses();
+    EXPECT_FALSE(factory->setProcess(Process("Nothing", 0, ids({1}))));
+    EXPECT_EQ(factory->getProcess(0), Process());
+    Process cvd = factory->getProcess(3);
+    cvd.addCompatibleMaterial(16); // listed twice on purpose
+    cvd.removeCompatibleMaterial(3);
+    EXPECT_TRUE(factory->setProcess(cvd));
+    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), ids({16, 16}));
+}
+
+TEST_F(ProcessFactoryTest, SaveAndLoadRoundTrip)
+{
+    factory->createDefaultProcesses();
+    factory->setProcess(Process("Custom", 40, ids({2001, 3, 3})));
+    factory->saveProcesses();
+    const QString text = catalogueText();
+    EXPECT_TRUE(text.contains(R"(<Process version="1" name="CVD" process-id="3">)")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<CompatibleMaterials>2001;3;3</CompatibleMaterials>"));
+    // Process 7 has no materials: an empty element.
+    const int planarization = text.indexOf(R"(name="Planarization")");
+    ASSERT_GE(planarization, 0);
+    EXPECT_TRUE(
+        text.mid(planarization, 120).contains(QRegExp("<CompatibleMaterials(/>|></CompatibleMaterials>)")));
+
+    const auto saved = factory->getProcesses();
+    factory->createDefaultProcesses();
+    ASSERT_TRUE(factory->loadProcesses());
+    EXPECT_EQ(factory->getProcesses(), saved);
+}
+
+TEST_F(ProcessFactoryTest, StartUpAddsMissingBuiltInsAndRewritesTheFile)
+{
+    writeCatalogue(R"(<?xml version="1.0"?>
+<Processes>
+  <Process version="1" name="CVD" process-id="3"><CompatibleMaterials>3;16;2001</CompatibleMaterials></Process>
+  <Process version="1" name="Odd" process-id="41"><CompatibleMaterials>3;;x;5;</CompatibleMaterials></Process>
+</Processes>)");
+    factory->initialize();
+    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), ids({3, 16, 2001}));
+    // Empty parts are skipped, a part that is no number reads as 0.
+    EXPECT_EQ(factory->getProcess(41).getCompatibleMaterials(), ids({3, 0, 5}));
+    EXPECT_EQ(factory->getProcesses().size(), 19u);
+    EXPECT_EQ(factory->getProcess(18).getName(), "Isotropic Deposition");
+    EXPECT_EQ(catalogueText().count("<Process "), 19);
+    EXPECT_TRUE(catalogueText().contains("3;16;2001"));
+}
+
+TEST_F(ProcessFactoryTest, UnreadableFileLeavesTheTableAndStartUpInstallsTheBuiltIns)
+{
+    factory->createDefaultProcesses();
+    factory->setProcess(Process("Kept", 50, ids({1})));
+    const auto before = factory->getProcesses();
+    for (const QByteArray &bad : {QByteArray("<Processes><Process process-id=\"3\" name=\"CVD\"><Compat"),
+                                  QByteArray("<Materials/>"), QByteArray("")}) {
+        writeCatalogue(bad);
+        EXPECT_FALSE(factory->loadProcesses()) << bad.constData();
+        EXPECT_EQ(factory->getProcesses(), before);
+    }
+    QFile::remove(Util::SettingsFolder::filePath(QStringLiteral("processes.xml")));
+    EXPECT_FALSE(factory->loadProcesses());
+    factory->initialize();
+    EXPECT_EQ(factory->getProcesses().size(), 18u);
+    EXPECT_EQ(factory->getProcess(50), Process());
+    EXPECT_EQ(catalogueText().count("<Process "), 18);
+}
