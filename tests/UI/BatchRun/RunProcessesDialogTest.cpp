@@ -5,15 +5,15 @@
 #include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Persistence/ProcessListWriter.h"
-#include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/MoveTo.h"
+#include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/RunProcessesDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
@@ -231,13 +231,6 @@ TEST_F(RunProcessesDialogTest, AddAndModifyGoThroughTheProcessEditor)
     button("btnAddProcess")->click();
     EXPECT_EQ(dialog->getProcessList().size(), 1u);
     EXPECT_EQ(boxes.titles.size(), 1);
-}
-
-TEST_F(RunProcessesDialogTest, ProcessEditorTableCoversSaveImageAndCreateSubstrate)
-{
-    EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(10), nullptr);
-    EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(11), nullptr);
-    EXPECT_EQ(Ui::BatchRun::ProcessStepEditors::find(25), nullptr);
 }
 
 TEST_F(RunProcessesDialogTest, RunWithoutVolumeCreatesTheSubstrateAndSavesImagesOnTheUserInterfaceThread)
