@@ -195,6 +195,9 @@ bool CommandInterpreter::deliver(const std::string &text)
         break;
     }
     releaseRequester();
+    // The request is answered: a pending wait for Enter belonged to it too.
+    waitingForEnter = false;
+    enterFlag = nullptr;
     if (deliveredFlag)
         *deliveredFlag = true;
     return true;

@@ -121,6 +121,22 @@ TEST_F(CommandInterpreterTest, EnterRuleContinuesOnlyAnOperationWaitingForEnter)
     EXPECT_EQ(executions(), 2);
 }
 
+TEST_F(CommandInterpreterTest, ATypedAnswerAlsoEndsTheWaitForEnter)
+{
+    std::string answer;
+    interpreter().requestText(operation.get(), &answer);
+    interpreter().requestEnter(operation.get());
+    interpreter().interpret("n");
+    EXPECT_EQ(executions(), 1);
+    EXPECT_FALSE(interpreter().isWaitingForEnter());
+
+    // A later number request must not be answered by a bare Enter.
+    int32_t value = 0;
+    interpreter().requestWholeNumber(operation.get(), &value, &delivered);
+    interpreter().interpret("");
+    EXPECT_EQ(executions(), 1);
+}
+
 TEST_F(CommandInterpreterTest, ReservedWordsAndIdleInputHaveNoEffect)
 {
     for (const char *word : {"undo", "redo", "set view", "+", "sel", "random text", ""})
