@@ -47,8 +47,9 @@ int main(int argc, char **argv)
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return 1;
-    auto volume = std::make_shared<Model::Automaton::TotalVolume>(
-        200, 200, 100, 1.0f, 1.0f, 1.0f, Util::Vector3D(-100, -100, -50), std::vector<uint32_t>(200 * 200 * 100, 1));
+    auto volume = std::make_shared<Model::Automaton::TotalVolume>(200, 200, 100, 1.0f, 1.0f, 1.0f,
+                                                                  Util::Vector3D(-100, -100, -50),
+                                                                  std::vector<uint32_t>(200 * 200 * 100, 1));
     volume->refreshDrawingData();
     window->getPresenter().getScene().addObject(volume);
     benchmark::Initialize(&argc, argv);

@@ -10,8 +10,8 @@
 
 namespace Model {
 
-bool CatalogueFile::load(const QString &fileName, const QString &rootName,
-                         const ElementReader &readElement, const char *where)
+bool CatalogueFile::load(const QString &fileName, const QString &rootName, const ElementReader &readElement,
+                         const char *where)
 {
     QFile file(Util::SettingsFolder::filePath(fileName));
     if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))

@@ -12,8 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -24,8 +24,8 @@ constexpr int kStatusTimeout = 5000;
 
 // View actions are mapped to the preset names the view understands.
 const std::pair<const char *, const char *> kViewPresets[] = {
-    {"actionFront_View", "front"}, {"actionBack_view", "back"},     {"actionLeft_View", "left"},
-    {"actionRight_View", "right"}, {"actionTop_View", "top"},       {"actionBottom_View", "bottom"},
+    {"actionFront_View", "front"},   {"actionBack_view", "back"}, {"actionLeft_View", "left"},
+    {"actionRight_View", "right"},   {"actionTop_View", "top"},   {"actionBottom_View", "bottom"},
     {"actionManual_View", "manual"},
 };
 
@@ -43,13 +43,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     view->setRotation(-60, 0, 30);
     presenter->connectViewUpdates();
     registerMappedActions();
-    connect(&operationMapper, &OperationMapper::activated, presenter, &MainWindowPresenter::operationActivated);
+    connect(&operationMapper, &OperationMapper::activated, presenter,
+            &MainWindowPresenter::operationActivated);
     connect(&viewMapper, &OperationMapper::activated, this, &MainWindow::setView);
     connect(enterShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::enterPressed);
     connect(returnShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::enterPressed);
     connect(escapeShortcut, &QShortcut::activated, presenter, &MainWindowPresenter::cancelPressed);
-    presenter->getSelection().addModeObserver(
-        std::make_shared<Observers::SelectionModeObserver>(action("actionSelect"), presenter->getSelection()));
+    presenter->getSelection().addModeObserver(std::make_shared<Observers::SelectionModeObserver>(
+        action("actionSelect"), presenter->getSelection()));
     setAttribute(Qt::WA_DeleteOnClose);
     connectView();
 }
@@ -100,11 +101,13 @@ void MainWindow::connectFormActions()
     connect(action("actionSelect"), &QAction::toggled, this, &MainWindow::selectionToggled);
     connect(action("actionLighting"), &QAction::toggled, this, &MainWindow::lightingToggled);
     connect(action("actionRender_Objects"), &QAction::toggled, this, &MainWindow::renderObjectsToggled);
-    connect(action("actionRender_Object_Edges"), &QAction::toggled, this, &MainWindow::renderObjectEdgesToggled);
+    connect(action("actionRender_Object_Edges"), &QAction::toggled, this,
+            &MainWindow::renderObjectEdgesToggled);
     connect(action("actionSnap_to_Grid"), &QAction::toggled, this, &MainWindow::snapToGridToggled);
     connect(action("actionGrid"), &QAction::toggled, this, &MainWindow::renderGridToggled);
     connect(action("actionGrid_Spacing"), &QAction::triggered, this, &MainWindow::changeGridSpacing);
-    connect(action("actionConfigure_Window_Colors"), &QAction::triggered, this, &MainWindow::changeWindowColors);
+    connect(action("actionConfigure_Window_Colors"), &QAction::triggered, this,
+            &MainWindow::changeWindowColors);
     connect(action("actionSave_Image"), &QAction::triggered, this, qOverload<>(&MainWindow::saveImage));
     connect(action("actionAbout_Cellfab"), &QAction::triggered, this, &MainWindow::showAboutInfo);
 }
@@ -277,8 +280,8 @@ void MainWindow::on_actionSet_Lighting_triggered()
 
 void MainWindow::on_actionOpen_Process_List_triggered()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Process List File"), QDir::homePath(),
-                                                      QStringLiteral("Process List (*.plst)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Process List File"), QDir::homePath(), QStringLiteral("Process List (*.plst)"));
     presenter->runProcessList(path);
 }
 

@@ -36,7 +36,8 @@ void runSlabs(const std::vector<SlabRange> &slabs, const std::function<void(cons
     std::vector<QFuture<void>> futures;
     futures.reserve(slabs.size());
     for (size_t i = 0; i < slabs.size(); ++i)
-        futures.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [&work, &slabs, i] { work(slabs[i], i); }));
+        futures.push_back(
+            QtConcurrent::run(QThreadPool::globalInstance(), [&work, &slabs, i] { work(slabs[i], i); }));
     // Every task refers to `work` and the slabs: wait for all of them even when one failed, then
     // report the first failure.
     std::exception_ptr failure;

@@ -23,6 +23,7 @@ std::vector<SlabRange> equalSlabs(uint32_t begin, uint32_t end, uint32_t count);
 
 // Runs `work(slab, index)` for every slab as one task on the global thread pool and waits for
 // all of them, in slab order. Each task must write only its own outputs.
-void runSlabs(const std::vector<SlabRange> &slabs, const std::function<void(const SlabRange &, size_t)> &work);
+void runSlabs(const std::vector<SlabRange> &slabs,
+              const std::function<void(const SlabRange &, size_t)> &work);
 
 } // namespace Util

@@ -54,7 +54,8 @@ protected:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
-                if (c.red() == c.green() && c.green() == c.blue() && std::abs(c.red() - background.red()) > 8) {
+                if (c.red() == c.green() && c.green() == c.blue()
+                    && std::abs(c.red() - background.red()) > 8) {
                     ++result.count;
                     sx += x;
                     sy += y;

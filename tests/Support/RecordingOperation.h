@@ -38,7 +38,10 @@ private:
 class PreparedFactory : public Core::Operations::IOperationFactory {
 public:
     std::shared_ptr<Core::Operations::Operation> next;
-    std::shared_ptr<Core::Operations::Operation> create(uint32_t) override { return std::exchange(next, nullptr); }
+    std::shared_ptr<Core::Operations::Operation> create(uint32_t) override
+    {
+        return std::exchange(next, nullptr);
+    }
 };
 
 // Counts notifications.

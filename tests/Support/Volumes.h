@@ -10,7 +10,8 @@ namespace TestSupport {
 
 // A volume whose cell (x, y, z) holds materialAt(x, y, z); cell sizes 1.
 inline std::shared_ptr<Model::Automaton::TotalVolume>
-makeVolume(uint32_t sx, uint32_t sy, uint32_t sz, const std::function<uint32_t(uint32_t, uint32_t, uint32_t)> &materialAt,
+makeVolume(uint32_t sx, uint32_t sy, uint32_t sz,
+           const std::function<uint32_t(uint32_t, uint32_t, uint32_t)> &materialAt,
            const Util::Vector3D &position = Util::Vector3D())
 {
     std::vector<uint32_t> ids(size_t(sx) * sy * sz);
@@ -23,8 +24,8 @@ makeVolume(uint32_t sx, uint32_t sy, uint32_t sz, const std::function<uint32_t(u
 }
 
 // Solid `material` below z = height, empty above.
-inline std::shared_ptr<Model::Automaton::TotalVolume> makeSlab(uint32_t sx, uint32_t sy, uint32_t sz, uint32_t height,
-                                                               uint32_t material = 1)
+inline std::shared_ptr<Model::Automaton::TotalVolume> makeSlab(uint32_t sx, uint32_t sy, uint32_t sz,
+                                                               uint32_t height, uint32_t material = 1)
 {
     return makeVolume(sx, sy, sz, [=](uint32_t, uint32_t, uint32_t z) { return z < height ? material : 0u; });
 }

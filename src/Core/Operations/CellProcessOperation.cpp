@@ -11,8 +11,8 @@
 
 namespace Core::Operations {
 
-CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name,
-                                           uint32_t operationId, std::string historyKey, uint32_t instance)
+CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
+                                           std::string historyKey, uint32_t instance)
     : ObjectOperation(workspace, std::move(name), operationId), historyKey(std::move(historyKey)),
       instance(instance)
 {

@@ -13,8 +13,7 @@ class TotalVolume;
 namespace Core::Operations {
 
 // Each operation class numbers its instances from 0; the number keys its history records.
-template <class OperationClass>
-uint32_t nextInstanceNumber()
+template <class OperationClass> uint32_t nextInstanceNumber()
 {
     static std::atomic<uint32_t> counter{0};
     return counter.fetch_add(1);

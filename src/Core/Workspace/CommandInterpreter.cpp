@@ -13,9 +13,9 @@ namespace {
 
 // Command words of earlier versions; typing one has no effect.
 const char *const kReservedWords[] = {
-    "rect", "l",    "polygon", "undo", "redo", "copy",  "move",  "del",    "sel",
-    "color", "rotate", "new",  "open", "save", "close", "render", "light", "edge",
-    "axis", "extrude", "ext",  "cr",   "copyrotate", "setview", "set view", "+",
+    "rect",  "l",       "polygon", "undo", "redo",       "copy",    "move",     "del",   "sel",
+    "color", "rotate",  "new",     "open", "save",       "close",   "render",   "light", "edge",
+    "axis",  "extrude", "ext",     "cr",   "copyrotate", "setview", "set view", "+",
 };
 
 bool isReservedWord(const std::string &text)
@@ -81,13 +81,15 @@ void CommandInterpreter::takeRequest(Operations::Operation *operation, RequestKi
     kind = newKind;
 }
 
-void CommandInterpreter::requestWholeNumber(Operations::Operation *operation, int32_t *destination, bool *delivered)
+void CommandInterpreter::requestWholeNumber(Operations::Operation *operation, int32_t *destination,
+                                            bool *delivered)
 {
     takeRequest(operation, WholeNumber, delivered);
     integerDestination = destination;
 }
 
-void CommandInterpreter::requestFloatingValue(Operations::Operation *operation, double *destination, bool *delivered)
+void CommandInterpreter::requestFloatingValue(Operations::Operation *operation, double *destination,
+                                              bool *delivered)
 {
     takeRequest(operation, FloatingValue, delivered);
     floatDestination = destination;
@@ -100,7 +102,8 @@ void CommandInterpreter::requestCoordinates(Operations::Operation *operation, Ut
     vectorDestination = destination;
 }
 
-void CommandInterpreter::requestText(Operations::Operation *operation, std::string *destination, bool *delivered)
+void CommandInterpreter::requestText(Operations::Operation *operation, std::string *destination,
+                                     bool *delivered)
 {
     takeRequest(operation, Text, delivered);
     textDestination = destination;
@@ -191,8 +194,7 @@ bool CommandInterpreter::deliver(const std::string &text)
         if (textDestination)
             *textDestination = text;
         break;
-    default:
-        break;
+    default: break;
     }
     releaseRequester();
     // The request is answered: a pending wait for Enter belonged to it too.

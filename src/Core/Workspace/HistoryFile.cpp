@@ -111,7 +111,8 @@ bool HistoryFile::write(const std::string &key, uint32_t instance, Model::Automa
     return true;
 }
 
-bool HistoryFile::restore(const std::string &key, uint32_t instance, Model::Automaton::TotalVolume &volume) const
+bool HistoryFile::restore(const std::string &key, uint32_t instance,
+                          Model::Automaton::TotalVolume &volume) const
 {
     if (path.isEmpty())
         return false;

@@ -32,7 +32,8 @@ ScratchFiles::ScratchFiles()
                 return;
         }
     }
-    qDebug() << "Core/Workspace/scratchfiles: could not create the undo and redo files; undo of cell changes is off";
+    qDebug() << "Core/Workspace/scratchfiles: could not create the undo and redo files; undo of cell changes "
+                "is off";
 }
 
 ScratchFiles::~ScratchFiles()

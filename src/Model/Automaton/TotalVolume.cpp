@@ -24,8 +24,8 @@ uint64_t physicalMemoryBytes()
 
 } // namespace
 
-TotalVolume::TotalVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, float cellSizeX,
-                         float cellSizeY, float cellSizeZ, const Util::Vector3D &position,
+TotalVolume::TotalVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, float cellSizeX, float cellSizeY,
+                         float cellSizeZ, const Util::Vector3D &position,
                          const std::vector<uint32_t> &materialIds)
     : cells(new Voxel[size_t(sizeX) * sizeY * sizeZ]), sizeX(sizeX), sizeY(sizeY), sizeZ(sizeZ),
       cellSizeX(cellSizeX), cellSizeY(cellSizeY), cellSizeZ(cellSizeZ), position(position)
@@ -61,8 +61,8 @@ void TotalVolume::refreshDrawingData()
 
 std::shared_ptr<Object> TotalVolume::clone() const
 {
-    return std::make_shared<TotalVolume>(sizeX, sizeY, sizeZ, cellSizeX, cellSizeY, cellSizeZ,
-                                         position, materialIds());
+    return std::make_shared<TotalVolume>(sizeX, sizeY, sizeZ, cellSizeX, cellSizeY, cellSizeZ, position,
+                                         materialIds());
 }
 
 void TotalVolume::translate(const Util::Vector3D &displacement)

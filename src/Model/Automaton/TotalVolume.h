@@ -48,10 +48,7 @@ public:
     float getCellSizeZ() const { return cellSizeZ; }
     Util::Vector3D getPosition() const { return position; }
 
-    size_t cellIndex(uint32_t x, uint32_t y, uint32_t z) const
-    {
-        return (size_t(x) * sizeY + y) * sizeZ + z;
-    }
+    size_t cellIndex(uint32_t x, uint32_t y, uint32_t z) const { return (size_t(x) * sizeY + y) * sizeZ + z; }
 
     // The cell array under the volume's non-recursive cell lock.
     Voxel *lockCells();

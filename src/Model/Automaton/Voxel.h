@@ -11,9 +11,9 @@ struct Voxel {
     float distanceX = 0.0f;  // working distance vector of the distance-counting automata
     float distanceY = 0.0f;
     float distanceZ = 0.0f;
-    uint32_t atomCount = 0;  // silicon lattice atoms inside this cell
-    uint8_t fixed = 0;       // set by an engine for cells that must not change during its run
-    uint8_t cutCount = 0;    // masked cuts hiding this cell (0..255); hidden when above 0
+    uint32_t atomCount = 0; // silicon lattice atoms inside this cell
+    uint8_t fixed = 0;      // set by an engine for cells that must not change during its run
+    uint8_t cutCount = 0;   // masked cuts hiding this cell (0..255); hidden when above 0
 
     void setDistance(float x, float y, float z)
     {

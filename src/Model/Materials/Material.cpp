@@ -4,8 +4,8 @@ namespace Model::Materials {
 
 Material::Material() : id(0), name(QStringLiteral("Empty")) {}
 
-Material::Material(uint32_t id, const QString &name, float density, float youngModulus,
-                   float poissonRatio, RgbaColor color)
+Material::Material(uint32_t id, const QString &name, float density, float youngModulus, float poissonRatio,
+                   RgbaColor color)
     : id(id), name(name), density(density), youngModulus(youngModulus), poissonRatio(poissonRatio),
       color(color)
 {

@@ -22,8 +22,7 @@ RgbaColor attributeColor(const QXmlStreamAttributes &attributes)
     color.setNamedColor(attributes.value(QStringLiteral("color")).toString());
     if (!color.isValid())
         return RgbaColor();
-    return RgbaColor{float(color.redF()), float(color.greenF()), float(color.blueF()),
-                     float(color.alphaF())};
+    return RgbaColor{float(color.redF()), float(color.greenF()), float(color.blueF()), float(color.alphaF())};
 }
 
 QString hexByte(float component)
@@ -46,8 +45,7 @@ std::optional<Material> MaterialXml::read(QXmlStreamReader &reader)
         return std::nullopt;
     return Material(id, name, attributeFloat(attributes, QStringLiteral("density")),
                     attributeFloat(attributes, QStringLiteral("young-modulus")),
-                    attributeFloat(attributes, QStringLiteral("poisson-ratio")),
-                    attributeColor(attributes));
+                    attributeFloat(attributes, QStringLiteral("poisson-ratio")), attributeColor(attributes));
 }
 
 bool MaterialXml::write(QXmlStreamWriter &writer, const Material &material)
@@ -67,8 +65,7 @@ bool MaterialXml::write(QXmlStreamWriter &writer, const Material &material)
 
 QString MaterialXml::colorText(const RgbaColor &color)
 {
-    return QStringLiteral("#") + hexByte(color.a) + hexByte(color.r) + hexByte(color.g)
-           + hexByte(color.b);
+    return QStringLiteral("#") + hexByte(color.a) + hexByte(color.r) + hexByte(color.g) + hexByte(color.b);
 }
 
 } // namespace Model::Materials

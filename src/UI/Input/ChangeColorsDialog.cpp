@@ -8,7 +8,8 @@
 
 namespace Ui::Input {
 
-ChangeColorsDialog::ChangeColorsDialog(const ViewColors &initial, QWidget *parent) : QDialog(parent), colors(initial)
+ChangeColorsDialog::ChangeColorsDialog(const ViewColors &initial, QWidget *parent)
+    : QDialog(parent), colors(initial)
 {
     setWindowTitle(QStringLiteral("Change Default Colors"));
     auto *form = new QFormLayout;

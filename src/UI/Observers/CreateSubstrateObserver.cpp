@@ -18,14 +18,15 @@ void CreateSubstrateObserver::notify()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.isSpherical()) {
-        operation->setSphericalParameters(dialog.getMaterial(), dialog.getTotalWidth(), dialog.getTotalLength(),
-                                          dialog.getTotalHeight(), dialog.getPosition(), dialog.getCenterX(),
-                                          dialog.getCenterY(), dialog.getCenterZ(), dialog.getRadius());
+        operation->setSphericalParameters(dialog.getMaterial(), dialog.getTotalWidth(),
+                                          dialog.getTotalLength(), dialog.getTotalHeight(),
+                                          dialog.getPosition(), dialog.getCenterX(), dialog.getCenterY(),
+                                          dialog.getCenterZ(), dialog.getRadius());
     } else {
-        operation->setBlockParameters(dialog.getMaterial(), dialog.getTotalWidth(), dialog.getTotalLength(),
-                                      dialog.getTotalHeight(), dialog.getPosition(), dialog.getSubstrateX(),
-                                      dialog.getSubstrateY(), dialog.getSubstrateZ(), dialog.getSubstrateWidth(),
-                                      dialog.getSubstrateLength(), dialog.getSubstrateHeight());
+        operation->setBlockParameters(
+            dialog.getMaterial(), dialog.getTotalWidth(), dialog.getTotalLength(), dialog.getTotalHeight(),
+            dialog.getPosition(), dialog.getSubstrateX(), dialog.getSubstrateY(), dialog.getSubstrateZ(),
+            dialog.getSubstrateWidth(), dialog.getSubstrateLength(), dialog.getSubstrateHeight());
     }
 }
 

@@ -13,7 +13,9 @@ namespace Ui::Observers {
 // Keeps the Select action's check mark in step with the selection mode.
 class SelectionModeObserver : public Util::IObserver {
 public:
-    SelectionModeObserver(QAction *action, Core::Selection &selection) : action(action), selection(selection) {}
+    SelectionModeObserver(QAction *action, Core::Selection &selection) : action(action), selection(selection)
+    {
+    }
     void notify() override;
 
 private:

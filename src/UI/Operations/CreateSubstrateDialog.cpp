@@ -43,7 +43,8 @@ QLabel *label(const char *text)
 const char *const kTotalTip = "Define the size of the total volume.";
 const char *const kSizeTip = "Size of the substrate in cells.";
 const char *const kDisplacementTip = "Location of the substrate relative to the total volume in cells.";
-const char *const kCenterTip = "Define the center position of the substrate relative to the total volume in cells.";
+const char *const kCenterTip =
+    "Define the center position of the substrate relative to the total volume in cells.";
 
 } // namespace
 
@@ -86,9 +87,9 @@ void CreateSubstrateDialog::buildForm()
     dblVolumeZ = positionBox("dblVolumeZ");
 
     auto *totalGroup = new QGroupBox(QStringLiteral("Total Volume Dimensions and Position"));
-    totalGroup->setWhatsThis(QStringLiteral(
-        "The simulation is run on a volume of cells. This is the total size of the volume. Substrate and aditional "
-        "deposited films must fit inside this volume."));
+    totalGroup->setWhatsThis(QStringLiteral("The simulation is run on a volume of cells. This is the total "
+                                            "size of the volume. Substrate and aditional "
+                                            "deposited films must fit inside this volume."));
     auto *total = new QGridLayout(totalGroup);
     total->addWidget(label("Width"), 0, 1);
     total->addWidget(label("Length"), 0, 2);
@@ -99,7 +100,8 @@ void CreateSubstrateDialog::buildForm()
     total->addWidget(sbxTotalHeight, 1, 3);
     auto *cornerLabel = label("Lower Left Front Corner");
     cornerLabel->setWhatsThis(QStringLiteral(
-        "This allows you to change where the volume will be placed. This is to avoid creating superimposed volumes. "
+        "This allows you to change where the volume will be placed. This is to avoid creating superimposed "
+        "volumes. "
         "The coordinates indicate where the lower left front corner of the volume will be located."));
     total->addWidget(cornerLabel, 2, 0);
     total->addWidget(dblVolumeX, 2, 1);
@@ -108,7 +110,8 @@ void CreateSubstrateDialog::buildForm()
 
     auto *substrateGroup = new QGroupBox(QStringLiteral("Substrate Dimensions and position"));
     substrateGroup->setWhatsThis(QStringLiteral(
-        "This allows you to displace the substrate inside the final volume. This might be desirable to, for example, "
+        "This allows you to displace the substrate inside the final volume. This might be desirable to, for "
+        "example, "
         "etch the substrate from both sides. This can be done by increasing the Z displacement."));
     auto *substrate = new QGridLayout(substrateGroup);
     auto *sizeLabel = label("Size");
@@ -137,10 +140,10 @@ void CreateSubstrateDialog::buildForm()
     substrate->addWidget(sbxSubsCenterX, 6, 1);
     substrate->addWidget(sbxSubsCenterY, 6, 2);
     substrate->addWidget(sbxSubsCenterZ, 6, 3);
-    blockControls = {sizeLabel, displacementLabel, sbxSubsWidth, sbxSubsLength, sbxSubsHeight,
-                     sbxSubsX,  sbxSubsY,          sbxSubsZ};
-    ballControls = {radiusLabel,  centerXLabel,   centerYLabel,   centerZLabel,  sbxSubsRadius,
-                    sbxSubsCenterX, sbxSubsCenterY, sbxSubsCenterZ};
+    blockControls = {sizeLabel,     displacementLabel, sbxSubsWidth, sbxSubsLength,
+                     sbxSubsHeight, sbxSubsX,          sbxSubsY,     sbxSubsZ};
+    ballControls = {radiusLabel,   centerXLabel,   centerYLabel,   centerZLabel,
+                    sbxSubsRadius, sbxSubsCenterX, sbxSubsCenterY, sbxSubsCenterZ};
 
     auto *materialGroup = new QGroupBox(QStringLiteral("Substrate Material"));
     auto *material = new QVBoxLayout(materialGroup);
@@ -233,11 +236,11 @@ void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
         dblVolumeZ->setValue(position.z);
     }
     const std::pair<const char *, QSpinBox *> boxes[] = {
-        {"Volume Size X", sbxTotalWidth},     {"Volume Size Y", sbxTotalLength},
-        {"Volume Size Z", sbxTotalHeight},    {"Substrate Size X", sbxSubsWidth},
-        {"Substrate Size Y", sbxSubsLength},  {"Substrate Size Z", sbxSubsHeight},
-        {"Substrate Delta X", sbxSubsX},      {"Substrate Delta Y", sbxSubsY},
-        {"Substrate Delta Z", sbxSubsZ},      {"Substrate Center X", sbxSubsCenterX},
+        {"Volume Size X", sbxTotalWidth},       {"Volume Size Y", sbxTotalLength},
+        {"Volume Size Z", sbxTotalHeight},      {"Substrate Size X", sbxSubsWidth},
+        {"Substrate Size Y", sbxSubsLength},    {"Substrate Size Z", sbxSubsHeight},
+        {"Substrate Delta X", sbxSubsX},        {"Substrate Delta Y", sbxSubsY},
+        {"Substrate Delta Z", sbxSubsZ},        {"Substrate Center X", sbxSubsCenterX},
         {"Substrate Center Y", sbxSubsCenterY}, {"Substrate Center Z", sbxSubsCenterZ},
         {"Substrate Radius", sbxSubsRadius},
     };
@@ -252,21 +255,66 @@ void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
     MaterialComboBox::select(cbxFilm, parameters, QStringLiteral("Material_Id"), QStringLiteral("Material"));
 }
 
-uint32_t CreateSubstrateDialog::getMaterial() const { return MaterialComboBox::selectedMaterialId(cbxFilm); }
-uint32_t CreateSubstrateDialog::getTotalWidth() const { return uint32_t(sbxTotalWidth->value()); }
-uint32_t CreateSubstrateDialog::getTotalLength() const { return uint32_t(sbxTotalLength->value()); }
-uint32_t CreateSubstrateDialog::getTotalHeight() const { return uint32_t(sbxTotalHeight->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateX() const { return uint32_t(sbxSubsX->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateY() const { return uint32_t(sbxSubsY->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateZ() const { return uint32_t(sbxSubsZ->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateWidth() const { return uint32_t(sbxSubsWidth->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateLength() const { return uint32_t(sbxSubsLength->value()); }
-uint32_t CreateSubstrateDialog::getSubstrateHeight() const { return uint32_t(sbxSubsHeight->value()); }
-uint32_t CreateSubstrateDialog::getRadius() const { return uint32_t(sbxSubsRadius->value()); }
-uint32_t CreateSubstrateDialog::getCenterX() const { return uint32_t(sbxSubsCenterX->value()); }
-uint32_t CreateSubstrateDialog::getCenterY() const { return uint32_t(sbxSubsCenterY->value()); }
-uint32_t CreateSubstrateDialog::getCenterZ() const { return uint32_t(sbxSubsCenterZ->value()); }
-bool CreateSubstrateDialog::isSpherical() const { return cbxSubsSphere->isChecked(); }
+uint32_t CreateSubstrateDialog::getMaterial() const
+{
+    return MaterialComboBox::selectedMaterialId(cbxFilm);
+}
+uint32_t CreateSubstrateDialog::getTotalWidth() const
+{
+    return uint32_t(sbxTotalWidth->value());
+}
+uint32_t CreateSubstrateDialog::getTotalLength() const
+{
+    return uint32_t(sbxTotalLength->value());
+}
+uint32_t CreateSubstrateDialog::getTotalHeight() const
+{
+    return uint32_t(sbxTotalHeight->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateX() const
+{
+    return uint32_t(sbxSubsX->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateY() const
+{
+    return uint32_t(sbxSubsY->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateZ() const
+{
+    return uint32_t(sbxSubsZ->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateWidth() const
+{
+    return uint32_t(sbxSubsWidth->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateLength() const
+{
+    return uint32_t(sbxSubsLength->value());
+}
+uint32_t CreateSubstrateDialog::getSubstrateHeight() const
+{
+    return uint32_t(sbxSubsHeight->value());
+}
+uint32_t CreateSubstrateDialog::getRadius() const
+{
+    return uint32_t(sbxSubsRadius->value());
+}
+uint32_t CreateSubstrateDialog::getCenterX() const
+{
+    return uint32_t(sbxSubsCenterX->value());
+}
+uint32_t CreateSubstrateDialog::getCenterY() const
+{
+    return uint32_t(sbxSubsCenterY->value());
+}
+uint32_t CreateSubstrateDialog::getCenterZ() const
+{
+    return uint32_t(sbxSubsCenterZ->value());
+}
+bool CreateSubstrateDialog::isSpherical() const
+{
+    return cbxSubsSphere->isChecked();
+}
 
 Util::Vector3D CreateSubstrateDialog::getPosition() const
 {

@@ -15,7 +15,8 @@ using Model::Automaton::TotalVolume;
 class FillOperation : public Core::Operations::CellProcessOperation {
 public:
     explicit FillOperation(Core::Workspace &workspace)
-        : CellProcessOperation(workspace, "Fill", 13, "Fill", Core::Operations::nextInstanceNumber<FillOperation>())
+        : CellProcessOperation(workspace, "Fill", 13, "Fill",
+                               Core::Operations::nextInstanceNumber<FillOperation>())
     {
     }
     uint32_t height = 2;
@@ -55,7 +56,8 @@ protected:
     std::string lastMessage() { return workspace.getCommandInterpreter().getLastMessage(); }
 
     Core::Workspace workspace;
-    std::shared_ptr<TestSupport::CountingObserver> messages = std::make_shared<TestSupport::CountingObserver>();
+    std::shared_ptr<TestSupport::CountingObserver> messages =
+        std::make_shared<TestSupport::CountingObserver>();
     std::shared_ptr<TestSupport::CountingObserver> dialog = std::make_shared<TestSupport::CountingObserver>();
     std::shared_ptr<TestSupport::PreparedFactory> factory = std::make_shared<TestSupport::PreparedFactory>();
 };
@@ -92,9 +94,8 @@ TEST_F(CellProcessOperationTest, TheOnlyVolumeInTheSceneIsTakenAtOnce)
 
 TEST_F(CellProcessOperationTest, UndoRestoresAndRedoReappliesTheExactCells)
 {
-    auto volume = TestSupport::makeVolume(4, 3, 5, [](uint32_t x, uint32_t y, uint32_t z) {
-        return (x + y + z) % 3 == 0 ? 0u : x + 1;
-    });
+    auto volume = TestSupport::makeVolume(
+        4, 3, 5, [](uint32_t x, uint32_t y, uint32_t z) { return (x + y + z) % 3 == 0 ? 0u : x + 1; });
     workspace.getScene().addObject(volume);
     const auto before = volume->materialIds();
     start();

@@ -25,7 +25,8 @@ protected:
     Core::Workspace workspace;
     std::vector<std::string> log;
     std::shared_ptr<RecordingOperation> operation;
-    std::shared_ptr<TestSupport::CountingObserver> messages = std::make_shared<TestSupport::CountingObserver>();
+    std::shared_ptr<TestSupport::CountingObserver> messages =
+        std::make_shared<TestSupport::CountingObserver>();
     bool delivered = false;
 };
 
@@ -58,7 +59,8 @@ TEST_F(CommandInterpreterTest, FloatingValuesAcceptSpecialValuesButNotDanglingEx
     for (const char *bad : {"1e", "2E", "1.5+", "3-", "abc", "1.0x", " 1"}) {
         interpreter().requestFloatingValue(operation.get(), &value, &delivered);
         interpreter().interpret(bad);
-        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter a floating point value") << bad;
+        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter a floating point value")
+            << bad;
         EXPECT_FALSE(delivered) << bad;
     }
     interpreter().requestFloatingValue(operation.get(), &value, &delivered);

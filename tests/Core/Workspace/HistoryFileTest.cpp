@@ -24,7 +24,8 @@ protected:
 TEST_F(HistoryFileTest, RecordsAreOneLineInTheDocumentedLayout)
 {
     Core::HistoryFile history(pathOf("undo1.temp"));
-    auto volume = TestSupport::makeVolume(1, 2, 2, [](uint32_t, uint32_t y, uint32_t z) { return y * 2 + z; });
+    auto volume =
+        TestSupport::makeVolume(1, 2, 2, [](uint32_t, uint32_t y, uint32_t z) { return y * 2 + z; });
     ASSERT_TRUE(history.write("IsotropicDeposition", 4, *volume));
     QFile file(history.getPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

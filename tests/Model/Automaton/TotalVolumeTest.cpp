@@ -15,7 +15,8 @@ TEST(TotalVolumeTest, CellIndexRunsZFastestXSlowest)
 {
     auto single = TestSupport::makeSlab(1, 1, 1, 1);
     EXPECT_EQ(single->cellIndex(0, 0, 0), 0u);
-    auto volume = TestSupport::makeVolume(2, 3, 4, [](uint32_t x, uint32_t y, uint32_t z) { return 100 * x + 10 * y + z; });
+    auto volume = TestSupport::makeVolume(
+        2, 3, 4, [](uint32_t x, uint32_t y, uint32_t z) { return 100 * x + 10 * y + z; });
     EXPECT_EQ(volume->cellIndex(1, 2, 3), 23u);
     EXPECT_EQ(volume->cellIndex(0, 0, 1), 1u);
     const auto ids = volume->materialIds();
@@ -95,7 +96,8 @@ TEST(TotalVolumeTest, PropertiesAndParticleCountsHaveOneOwner)
     volume->setParticleCounts("Random Walk Particle Count Type N", std::make_shared<ParticleCountField>(8));
     EXPECT_TRUE(watch.expired()) << "replacing the field frees the old one";
 
-    std::weak_ptr<const ParticleCountField> second = volume->getParticleCounts("Random Walk Particle Count Type N");
+    std::weak_ptr<const ParticleCountField> second =
+        volume->getParticleCounts("Random Walk Particle Count Type N");
     volume.reset();
     EXPECT_TRUE(second.expired()) << "the volume's destruction frees its fields";
 }
@@ -106,7 +108,8 @@ TEST(TotalVolumeTest, AllocationLimitsAreCheckedWithoutOverflow)
     EXPECT_FALSE(TotalVolume::isAllocatable(0, 10, 10));
     EXPECT_FALSE(TotalVolume::isAllocatable(10000, 10000, 10000));
     EXPECT_FALSE(TotalVolume::isAllocatable(1ull << 32, 1, 1));
-    EXPECT_FALSE(TotalVolume::isAllocatable(1ull << 31, 1ull << 31, 1ull << 31)) << "product overflows 64 bits";
+    EXPECT_FALSE(TotalVolume::isAllocatable(1ull << 31, 1ull << 31, 1ull << 31))
+        << "product overflows 64 bits";
 }
 
 } // namespace

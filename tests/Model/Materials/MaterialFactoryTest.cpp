@@ -81,7 +81,8 @@ TEST_F(MaterialFactoryTest, MissingFileInstallsAndSavesTheBuiltInTable)
 
 TEST_F(MaterialFactoryTest, SaveAndLoadRoundTripKeepsEveryField)
 {
-    factory->addMaterial(Material(2001, "Custom & <odd> \"name\"", 1234.5f, 3.25e9f, 0.125f, {1.0f, 0.5f, 0.0f, 0.2f}));
+    factory->addMaterial(
+        Material(2001, "Custom & <odd> \"name\"", 1234.5f, 3.25e9f, 0.125f, {1.0f, 0.5f, 0.0f, 0.2f}));
     factory->saveMaterials();
     const auto before = factory->getMaterials();
     factory->createDefaultMaterials();
@@ -193,10 +194,12 @@ TEST(MaterialXmlTest, AttributesAreWrittenInOrder)
 {
     QString text;
     QXmlStreamWriter writer(&text);
-    Model::Materials::MaterialXml::write(writer, Material(5, "Cu (bulk)", 8960, 1.28e11f, 0.36f, {1.0f, 0.8f, 0.3f, 1.0f}));
+    Model::Materials::MaterialXml::write(
+        writer, Material(5, "Cu (bulk)", 8960, 1.28e11f, 0.36f, {1.0f, 0.8f, 0.3f, 1.0f}));
     writer.writeEndDocument();
-    EXPECT_EQ(text.toStdString(), "<Material version=\"1\" name=\"Cu (bulk)\" material-id=\"5\" density=\"8960\" "
-                                  "poisson-ratio=\"0.36\" young-modulus=\"1.28e+11\" color=\"#FFFFCC4C\"/>\n");
+    EXPECT_EQ(text.toStdString(),
+              "<Material version=\"1\" name=\"Cu (bulk)\" material-id=\"5\" density=\"8960\" "
+              "poisson-ratio=\"0.36\" young-modulus=\"1.28e+11\" color=\"#FFFFCC4C\"/>\n");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "Model/Materials/MaterialFactory.h"
 #include "UI/Operations/CreateSubstrateDialog.h"
+#include "Model/Materials/MaterialFactory.h"
 
 #include <QCheckBox>
 #include <QComboBox>

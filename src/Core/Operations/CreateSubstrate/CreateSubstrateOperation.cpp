@@ -66,9 +66,10 @@ void CreateSubstrateOperation::setVolume(uint32_t material, uint32_t width, uint
 }
 
 void CreateSubstrateOperation::setBlockParameters(uint32_t material, uint32_t width, uint32_t length,
-                                                  uint32_t height, const Util::Vector3D &position, uint32_t blockX,
-                                                  uint32_t blockY, uint32_t blockZ, uint32_t blockWidth,
-                                                  uint32_t blockLength, uint32_t blockHeight)
+                                                  uint32_t height, const Util::Vector3D &position,
+                                                  uint32_t blockX, uint32_t blockY, uint32_t blockZ,
+                                                  uint32_t blockWidth, uint32_t blockLength,
+                                                  uint32_t blockHeight)
 {
     setVolume(material, width, length, height, position);
     description.blockX = blockX;

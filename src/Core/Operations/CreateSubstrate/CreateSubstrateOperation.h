@@ -33,7 +33,8 @@ public:
     std::shared_ptr<Model::Automaton::TotalVolume> getVolume() const { return volume; }
 
 private:
-    void setVolume(uint32_t material, uint32_t width, uint32_t length, uint32_t height, const Util::Vector3D &position);
+    void setVolume(uint32_t material, uint32_t width, uint32_t length, uint32_t height,
+                   const Util::Vector3D &position);
 
     std::shared_ptr<Model::Automaton::TotalVolume> volume;
     SubstrateDescription description;

@@ -54,8 +54,8 @@ std::shared_ptr<Model::Automaton::TotalVolume> buildSubstrate(const SubstrateDes
         fillBall(d, ids);
     else
         fillBlock(d, ids);
-    return std::make_shared<Model::Automaton::TotalVolume>(d.totalWidth, d.totalLength, d.totalHeight,
-                                                           d.cellSizeX, d.cellSizeY, d.cellSizeZ, d.position, ids);
+    return std::make_shared<Model::Automaton::TotalVolume>(
+        d.totalWidth, d.totalLength, d.totalHeight, d.cellSizeX, d.cellSizeY, d.cellSizeZ, d.position, ids);
 }
 
 } // namespace Core::Operations

@@ -62,7 +62,8 @@ TEST_F(CreateSubstrateOperationTest, DefaultBlockFillsTheLowestThirtyLayers)
     auto volume = operation->getVolume();
     ASSERT_TRUE(volume);
     EXPECT_EQ(workspace.getScene().getObjects().size(), 1u);
-    EXPECT_EQ(workspace.getCommandInterpreter().getLastMessage(), "Create Substrate: substrate created successfully.");
+    EXPECT_EQ(workspace.getCommandInterpreter().getLastMessage(),
+              "Create Substrate: substrate created successfully.");
     EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Create Substrate");
     const auto ids = volume->materialIds();
     for (uint32_t z = 0; z < 80; ++z)
@@ -115,8 +116,9 @@ TEST(SubstrateBuilderTest, UnitBallAtTheOriginHoldsFourCells)
     description.radius = 1;
     auto volume = Core::Operations::buildSubstrate(description);
     ASSERT_TRUE(volume);
-    EXPECT_EQ(filledCells(*volume), (std::vector<size_t>{volume->cellIndex(0, 0, 0), volume->cellIndex(0, 0, 1),
-                                                         volume->cellIndex(0, 1, 0), volume->cellIndex(1, 0, 0)}));
+    EXPECT_EQ(filledCells(*volume),
+              (std::vector<size_t>{volume->cellIndex(0, 0, 0), volume->cellIndex(0, 0, 1),
+                                   volume->cellIndex(0, 1, 0), volume->cellIndex(1, 0, 0)}));
 }
 
 TEST(SubstrateBuilderTest, BallMatchesTheSphereEquationWithCellSizes)
