@@ -1,5 +1,6 @@
 // Cell-history records of a 200 × 200 × 200 volume: writing one record (what every process step
 // does twice) and restoring it (what Undo and Redo do), against a plain pass over the cells.
+#include "BenchVolumes.h"
 #include "Core/Workspace/HistoryFile.h"
 #include "Model/Automaton/TotalVolume.h"
 
@@ -15,23 +16,16 @@ using Model::Automaton::TotalVolume;
 
 std::shared_ptr<TotalVolume> blockVolume()
 {
-    const uint32_t n = 200;
-    std::vector<uint32_t> ids(size_t(n) * n * n);
-    for (size_t i = 0; i < ids.size(); ++i)
-        ids[i] = i % n < n / 2 ? 1 : 0;
-    return std::make_shared<TotalVolume>(n, n, n, 1.0f, 1.0f, 1.0f, Util::Vector3D(), ids);
+    const uint32_t n = BenchVolumes::kSize;
+    return std::make_shared<TotalVolume>(n, n, n, 1.0f, 1.0f, 1.0f, Util::Vector3D(),
+                                         BenchVolumes::materialIds(false));
 }
 
 void floorPass(benchmark::State &state)
 {
     auto volume = blockVolume();
-    for (auto _ : state) {
-        Model::Automaton::CellsLocker cells(*volume);
-        uint64_t sum = 0;
-        for (uint64_t i = 0; i < volume->getCellCount(); ++i)
-            sum += cells.get()[i].materialId;
-        benchmark::DoNotOptimize(sum);
-    }
+    for (auto _ : state)
+        BenchVolumes::readEveryMaterial(*volume);
 }
 
 void writeRecord(benchmark::State &state)

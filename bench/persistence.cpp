@@ -2,6 +2,7 @@
 // beside the floor: one plain pass reading every cell's material once. Figures are bytes of the
 // document file per second. `xmlParseOnly` times Qt's XML reader alone over the same file
 // (tokens only, no cell ids), the lower bound of any reader built on it.
+#include "BenchVolumes.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/DocumentFile.h"
@@ -23,8 +24,7 @@ namespace {
 using Model::Automaton::TotalVolume;
 using Model::Persistence::DocumentFile;
 
-constexpr uint32_t kSize = 200;
-constexpr uint32_t kSurface = 100;
+using BenchVolumes::kSize;
 
 struct Fixture {
     QTemporaryDir folder;
@@ -38,14 +38,8 @@ Fixture &fixture()
     static Fixture f;
     if (!f.volume) {
         Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-        std::vector<uint32_t> ids;
-        ids.reserve(size_t(kSize) * kSize * kSize);
-        for (uint32_t x = 0; x < kSize; ++x)
-            for (uint32_t y = 0; y < kSize; ++y)
-                for (uint32_t z = 0; z < kSize; ++z)
-                    ids.push_back(z < kSurface ? 1u : 0u);
-        f.volume =
-            std::make_shared<TotalVolume>(kSize, kSize, kSize, 1.0f, 1.0f, 1.0f, Util::Vector3D(), ids);
+        f.volume = std::make_shared<TotalVolume>(kSize, kSize, kSize, 1.0f, 1.0f, 1.0f, Util::Vector3D(),
+                                                 BenchVolumes::materialIds(false));
         f.documentPath = f.folder.filePath(QStringLiteral("block.cfb"));
         DocumentFile::save(f.documentPath, {f.volume}, DocumentFile::standardArchivers());
         f.documentBytes = QFileInfo(f.documentPath).size();
@@ -58,15 +52,8 @@ Fixture &fixture()
 
 void floorPass(benchmark::State &state)
 {
-    TotalVolume &volume = *fixture().volume;
-    for (auto _ : state) {
-        Model::Automaton::CellsLocker locker(volume);
-        const Model::Automaton::Voxel *cells = locker.get();
-        uint64_t sum = 0;
-        for (size_t i = 0, n = size_t(volume.getCellCount()); i < n; ++i)
-            sum += cells[i].materialId;
-        benchmark::DoNotOptimize(sum);
-    }
+    for (auto _ : state)
+        BenchVolumes::readEveryMaterial(*fixture().volume);
 }
 
 // What opening costs before any text is read: an empty volume of the same size.

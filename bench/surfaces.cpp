@@ -1,9 +1,6 @@
-// Surface generation on 200³-cell volumes: the four algorithms with one and two threads, and the
-// floor pass that reads every cell's material once.
-//
-//   block:  material 1 below z = 100
-//   trench: the block with a 4 × 4 grid of 20 × 20-cell holes, 40 cells deep, centred in each
-//           50 × 50 tile
+// Surface generation on the block and trench volumes: the four algorithms with one and two
+// threads, and the floor pass.
+#include "BenchVolumes.h"
 #include "Model/Automaton/FieldPainter.h"
 #include "Model/Automaton/MarchingCubeSurface.h"
 #include "Model/Automaton/OctreeSurface.h"
@@ -22,25 +19,12 @@ using namespace Model::Automaton;
 
 namespace {
 
-constexpr uint32_t kSize = 200;
-constexpr uint32_t kSurface = 100;
+using BenchVolumes::kSize;
 const QString kNField = QStringLiteral("Random Walk Particle Count Type N");
-
-bool inHole(uint32_t x, uint32_t y, uint32_t z)
-{
-    const uint32_t tx = x % 50;
-    const uint32_t ty = y % 50;
-    return z >= kSurface - 40 && tx >= 15 && tx < 35 && ty >= 15 && ty < 35;
-}
 
 std::unique_ptr<TotalVolume> makeVolume(bool trench)
 {
-    std::vector<uint32_t> ids(size_t(kSize) * kSize * kSize, 0);
-    size_t i = 0;
-    for (uint32_t x = 0; x < kSize; ++x)
-        for (uint32_t y = 0; y < kSize; ++y)
-            for (uint32_t z = 0; z < kSize; ++z, ++i)
-                ids[i] = z < kSurface && !(trench && inHole(x, y, z)) ? 1u : 0u;
+    const std::vector<uint32_t> ids = BenchVolumes::materialIds(trench);
     auto volume = std::make_unique<TotalVolume>(kSize, kSize, kSize, 1.0f, 1.0f, 1.0f, Util::Vector3D(), ids);
     // Particle counts for the particle-count view: a few per solid cell, varying with depth.
     auto field = std::make_shared<ParticleCountField>(ids.size());
@@ -85,14 +69,8 @@ size_t faceBytes(const std::vector<Model::Geometry::QuadFace> &faces)
 void Floor(benchmark::State &state)
 {
     TotalVolume &v = volume(state.range(0));
-    for (auto _ : state) {
-        CellsLocker cells(v);
-        uint64_t sum = 0;
-        const Voxel *c = cells.get();
-        for (size_t i = 0, n = v.getCellCount(); i < n; ++i)
-            sum += c[i].materialId;
-        benchmark::DoNotOptimize(sum);
-    }
+    for (auto _ : state)
+        BenchVolumes::readEveryMaterial(v);
 }
 
 // What the painter's update does for the direct cubic view (colour map, faces, BSP tree).
