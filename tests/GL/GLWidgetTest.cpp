@@ -1,6 +1,5 @@
 #include "UI/View/GLWidget.h"
-#include "Core/Operations/IOperationFactory.h"
-#include "Core/Operations/Operation.h"
+#include "Support/OperationTestSupport.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 
@@ -77,18 +76,6 @@ public:
     int executions = 0;
     uint32_t trackingMode = 0;
     Util::Vector3D point{-1.0, -1.0, -1.0};
-};
-
-class PointOperationFactory : public Core::Operations::IOperationFactory {
-public:
-    explicit PointOperationFactory(Core::Workspace &workspace) : workspace(workspace) {}
-    std::shared_ptr<Core::Operations::Operation> create(uint32_t id) override
-    {
-        return id == 1000 ? std::make_shared<PointOperation>(workspace) : nullptr;
-    }
-
-private:
-    Core::Workspace &workspace;
 };
 
 const QColor kSquareColor = QColor::fromRgb(40, 220, 90);
@@ -357,7 +344,9 @@ TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)
 TEST_F(GLWidgetTest, AClickFeedsThePointAnOperationAskedFor)
 {
     Core::Workspace &workspace = presenter.getWorkspace();
-    workspace.setOperationFactory(std::make_shared<PointOperationFactory>(workspace));
+    auto factory = std::make_shared<TestSupport::MakerFactory>();
+    factory->makers[1000] = [&workspace] { return std::make_shared<PointOperation>(workspace); };
+    workspace.setOperationFactory(factory);
     workspace.activate(1000);
     auto *operation = dynamic_cast<PointOperation *>(workspace.currentOperation().get());
     ASSERT_NE(operation, nullptr);

@@ -12,8 +12,8 @@ TEST(SceneImageRendererTest, DrawsTheSceneCentredIntoTheImageFile)
     PersistenceTest::resetCatalogue();
     Core::Scene scene;
     // A silicon block far from the origin: framing must still bring it to the middle.
-    scene.addObject(PersistenceTest::makeVolume(20, 20, 10, std::vector<uint32_t>(4000, 1),
-                                                Util::Vector3D(500, -300, 40)));
+    scene.addObject(
+        PersistenceTest::volumeOf(20, 20, 10, std::vector<uint32_t>(4000, 1), Util::Vector3D(500, -300, 40)));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("scene.png"));
     QString error;

@@ -1,7 +1,7 @@
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Automaton/TotalVolumePainter.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -96,7 +96,7 @@ protected:
 TEST_F(PainterDrawing, OpaqueBlockShowsItsColourTheHighlightAndTheBackgroundAround)
 {
     // A 4 × 4 × 4 block of Si (grey 0.5) in the corner of the view.
-    auto volume = SurfaceTest::makeVolume(4, 4, 4, SurfaceTest::block(0, 4, SurfaceTest::kOpaqueA));
+    auto volume = TestSupport::makeVolume(4, 4, 4, TestSupport::block(0, 4, SurfaceTest::kOpaqueA));
     volume->refreshDrawingData();
     render(*volume);
     expectColor(pixelOverCell(1, 2), 0.5f, 0.5f, 0.5f);
@@ -122,7 +122,7 @@ TEST_F(PainterDrawing, OpaqueBlockShowsItsColourTheHighlightAndTheBackgroundArou
 TEST_F(PainterDrawing, TranslucentLayerAndMaskOverlayBlendOverTheSolid)
 {
     // Si below z = 3, a translucent layer at z = 3 (colour 0.2, 0.4, 0.9, alpha 0.5).
-    auto volume = SurfaceTest::makeVolume(4, 4, 4, [](uint32_t, uint32_t, uint32_t z) {
+    auto volume = TestSupport::makeVolume(4, 4, 4, [](uint32_t, uint32_t, uint32_t z) {
         return z < 3 ? SurfaceTest::kOpaqueA : (z == 3 ? SurfaceTest::kTranslucentA : 0u);
     });
     QBitArray mask(16);
@@ -140,7 +140,7 @@ TEST_F(PainterDrawing, TranslucentLayerAndMaskOverlayBlendOverTheSolid)
 
 TEST_F(PainterDrawing, EveryAlgorithmDrawsTheBlockInItsMaterialColour)
 {
-    auto volume = SurfaceTest::makeVolume(4, 4, 4, SurfaceTest::block(0, 4, SurfaceTest::kOpaqueA));
+    auto volume = TestSupport::makeVolume(4, 4, 4, TestSupport::block(0, 4, SurfaceTest::kOpaqueA));
     auto &painter = volume->getPainter();
     painter.setRenderEmptyVoxelOutlines(true);
     for (uint32_t algorithm = 0; algorithm < 4; ++algorithm) {

@@ -4,6 +4,10 @@
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/DocumentFile.h"
 #include "Model/Persistence/DocumentWriter.h"
+#include "Model/Persistence/ProcessListReader.h"
+#include "Model/Persistence/TotalVolumeArchiver.h"
+#include "Support/Volumes.h"
+#include "Util/SettingsFolder.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -20,13 +24,7 @@ namespace PersistenceTest {
 
 using Model::Automaton::TotalVolume;
 
-inline std::shared_ptr<TotalVolume> makeVolume(uint32_t x, uint32_t y, uint32_t z,
-                                               const std::vector<uint32_t> &ids,
-                                               Util::Vector3D position = Util::Vector3D(), float cellX = 1.0f,
-                                               float cellY = 1.0f, float cellZ = 1.0f)
-{
-    return std::make_shared<TotalVolume>(x, y, z, cellX, cellY, cellZ, position, ids);
-}
+using TestSupport::volumeOf;
 
 // A volume whose cells hold catalogue ids drawn with a fixed seed.
 inline std::shared_ptr<TotalVolume> randomVolume(uint32_t x, uint32_t y, uint32_t z, unsigned seed,
@@ -37,7 +35,7 @@ inline std::shared_ptr<TotalVolume> randomVolume(uint32_t x, uint32_t y, uint32_
     std::vector<uint32_t> ids(size_t(x) * y * z);
     for (auto &id : ids)
         id = choices[random() % 6];
-    return makeVolume(x, y, z, ids, position);
+    return volumeOf(x, y, z, ids, position);
 }
 
 inline QByteArray writeDocument(const std::vector<std::shared_ptr<Model::Object>> &objects)
@@ -91,6 +89,33 @@ inline std::shared_ptr<TotalVolume> onlyVolume(const Model::Persistence::Documen
         return nullptr;
     return std::dynamic_pointer_cast<TotalVolume>(result.objects.front());
 }
+
+// Reads a process list from bytes.
+inline Model::Persistence::ProcessListReader::Result
+readList(QByteArray bytes, Model::Persistence::IMaterialConflictResolver *resolver = nullptr)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return Model::Persistence::ProcessListReader(resolver).read(buffer);
+}
+
+// A file of the settings folder, such as the material or process catalogue.
+inline void writeSettingsFile(const char *name, const QByteArray &bytes)
+{
+    Util::SettingsFolder::ensureExists();
+    writeFile(Util::SettingsFolder::filePath(QLatin1String(name)), bytes);
+}
+
+inline QByteArray readSettingsFile(const char *name)
+{
+    return readFile(Util::SettingsFolder::filePath(QLatin1String(name)));
+}
+
+// An archiver that reports failure, as a full disk would.
+class FailingArchiver : public Model::Persistence::TotalVolumeArchiver {
+public:
+    bool write(const std::shared_ptr<Model::Object> &) override { return false; }
+};
 
 // Every catalogue material, for "the catalogue did not change" checks.
 inline std::vector<Model::Materials::Material> catalogue()

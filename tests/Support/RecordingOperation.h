@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Core/Operations/IOperationFactory.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Workspace/Workspace.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace TestSupport {
@@ -32,23 +30,6 @@ public:
 private:
     std::vector<std::string> &log;
     int undoResult;
-};
-
-// Hands out one prepared operation, so tests can make it current through `activate`.
-class PreparedFactory : public Core::Operations::IOperationFactory {
-public:
-    std::shared_ptr<Core::Operations::Operation> next;
-    std::shared_ptr<Core::Operations::Operation> create(uint32_t) override
-    {
-        return std::exchange(next, nullptr);
-    }
-};
-
-// Counts notifications.
-class CountingObserver : public Util::IObserver {
-public:
-    void notify() override { ++count; }
-    int count = 0;
 };
 
 } // namespace TestSupport

@@ -2,32 +2,122 @@
 
 #include "Model/Automaton/TotalVolume.h"
 
+#include <QThreadPool>
+
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
+// Small hand-built cell volumes for tests, and the thread-count switch for comparing runs.
 namespace TestSupport {
 
-// A volume whose cell (x, y, z) holds materialAt(x, y, z); cell sizes 1.
-inline std::shared_ptr<Model::Automaton::TotalVolume>
-makeVolume(uint32_t sx, uint32_t sy, uint32_t sz,
-           const std::function<uint32_t(uint32_t, uint32_t, uint32_t)> &materialAt,
-           const Util::Vector3D &position = Util::Vector3D())
+using Model::Automaton::TotalVolume;
+using MaterialAt = std::function<uint32_t(uint32_t x, uint32_t y, uint32_t z)>;
+
+// A volume holding `ids` in cell-index order (z fastest, x slowest).
+inline std::shared_ptr<TotalVolume> volumeOf(uint32_t sx, uint32_t sy, uint32_t sz,
+                                             const std::vector<uint32_t> &ids,
+                                             Util::Vector3D position = Util::Vector3D(), float cellX = 1.0f,
+                                             float cellY = 1.0f, float cellZ = 1.0f)
 {
-    std::vector<uint32_t> ids(size_t(sx) * sy * sz);
-    size_t i = 0;
+    return std::make_shared<TotalVolume>(sx, sy, sz, cellX, cellY, cellZ, position, ids);
+}
+
+// A volume whose cell (x, y, z) holds materialAt(x, y, z).
+inline std::shared_ptr<TotalVolume> makeVolume(uint32_t sx, uint32_t sy, uint32_t sz,
+                                               const MaterialAt &materialAt, float cellX = 1.0f,
+                                               float cellY = 1.0f, float cellZ = 1.0f)
+{
+    std::vector<uint32_t> ids;
+    ids.reserve(size_t(sx) * sy * sz);
     for (uint32_t x = 0; x < sx; ++x)
         for (uint32_t y = 0; y < sy; ++y)
             for (uint32_t z = 0; z < sz; ++z)
-                ids[i++] = materialAt(x, y, z);
-    return std::make_shared<Model::Automaton::TotalVolume>(sx, sy, sz, 1.0f, 1.0f, 1.0f, position, ids);
+                ids.push_back(materialAt(x, y, z));
+    return volumeOf(sx, sy, sz, ids, Util::Vector3D(), cellX, cellY, cellZ);
 }
 
 // Solid `material` below z = height, empty above.
-inline std::shared_ptr<Model::Automaton::TotalVolume> makeSlab(uint32_t sx, uint32_t sy, uint32_t sz,
-                                                               uint32_t height, uint32_t material = 1)
+inline std::shared_ptr<TotalVolume> makeSlab(uint32_t sx, uint32_t sy, uint32_t sz, uint32_t height,
+                                             uint32_t material = 1)
 {
     return makeVolume(sx, sy, sz, [=](uint32_t, uint32_t, uint32_t z) { return z < height ? material : 0u; });
 }
+
+// A block of `material` over [lo, hi) on every axis, empty elsewhere.
+inline MaterialAt block(uint32_t lo, uint32_t hi, uint32_t material)
+{
+    return [=](uint32_t x, uint32_t y, uint32_t z) {
+        return x >= lo && x < hi && y >= lo && y < hi && z >= lo && z < hi ? material : 0u;
+    };
+}
+
+// Random materials from `palette` with the given share of empty cells.
+inline std::shared_ptr<TotalVolume> makeRandomVolume(uint32_t sx, uint32_t sy, uint32_t sz,
+                                                     const std::vector<uint32_t> &palette, double emptyShare,
+                                                     unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::uniform_int_distribution<size_t> pick(0, palette.size() - 1);
+    return makeVolume(sx, sy, sz, [&](uint32_t, uint32_t, uint32_t) {
+        return unit(random) < emptyShare ? 0u : palette[pick(random)];
+    });
+}
+
+// Sets the cut counter of a share of the cells (random, reproducible).
+inline void cutRandomCells(TotalVolume &volume, double share, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    Model::Automaton::CellsLocker cells(volume);
+    for (size_t i = 0; i < volume.getCellCount(); ++i)
+        cells.get()[i].cutCount = unit(random) < share ? 1 : 0;
+}
+
+inline uint32_t materialAt(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z)
+{
+    return volume.materialIds()[volume.cellIndex(x, y, z)];
+}
+
+// Every automaton-visible field of every cell, for comparing runs cell for cell.
+struct CellState {
+    uint32_t materialId;
+    uint8_t fixed;
+    float distanceX, distanceY, distanceZ;
+    bool operator==(const CellState &o) const
+    {
+        return materialId == o.materialId && fixed == o.fixed && distanceX == o.distanceX
+               && distanceY == o.distanceY && distanceZ == o.distanceZ;
+    }
+};
+
+inline std::vector<CellState> cellStates(TotalVolume &volume)
+{
+    Model::Automaton::CellsLocker locker(volume);
+    std::vector<CellState> states;
+    states.reserve(size_t(volume.getCellCount()));
+    for (size_t i = 0; i < volume.getCellCount(); ++i) {
+        const auto &c = locker.get()[i];
+        states.push_back({c.materialId, c.fixed, c.distanceX, c.distanceY, c.distanceZ});
+    }
+    return states;
+}
+
+// Sets the global pool's thread count for the lifetime of a scope.
+class PoolThreads {
+public:
+    explicit PoolThreads(int count) : previous(QThreadPool::globalInstance()->maxThreadCount())
+    {
+        QThreadPool::globalInstance()->setMaxThreadCount(count);
+    }
+    ~PoolThreads() { QThreadPool::globalInstance()->setMaxThreadCount(previous); }
+    PoolThreads(const PoolThreads &) = delete;
+    PoolThreads &operator=(const PoolThreads &) = delete;
+
+private:
+    int previous;
+};
 
 } // namespace TestSupport

@@ -1,5 +1,5 @@
-#include "Support/CellVolumes.h"
 #include "Support/PersistenceTestSupport.h"
+#include "Support/Volumes.h"
 
 #include "Core/Batch/BatchContext.h"
 #include "Core/Batch/BatchResult.h"

@@ -1,4 +1,4 @@
-#include "Support/RecordingOperation.h"
+#include "Support/OperationTestSupport.h"
 #include "Support/Volumes.h"
 
 #include "Core/Operations/CellProcessOperation.h"
@@ -49,7 +49,7 @@ protected:
         auto operation = std::make_shared<FillOperation>(workspace);
         operation->height = height;
         operation->addObserver(dialog);
-        factory->next = operation;
+        factory->makers[13] = [operation] { return operation; };
         workspace.activate(13);
         return operation;
     }
@@ -59,7 +59,7 @@ protected:
     std::shared_ptr<TestSupport::CountingObserver> messages =
         std::make_shared<TestSupport::CountingObserver>();
     std::shared_ptr<TestSupport::CountingObserver> dialog = std::make_shared<TestSupport::CountingObserver>();
-    std::shared_ptr<TestSupport::PreparedFactory> factory = std::make_shared<TestSupport::PreparedFactory>();
+    std::shared_ptr<TestSupport::MakerFactory> factory = std::make_shared<TestSupport::MakerFactory>();
 };
 
 TEST_F(CellProcessOperationTest, WithoutAVolumeItPromptsAndWaitsForEnter)
@@ -92,51 +92,42 @@ TEST_F(CellProcessOperationTest, TheOnlyVolumeInTheSceneIsTakenAtOnce)
     EXPECT_TRUE(workspace.getVolumeRecords().isLatticeOutdated(volume->getObjectId()));
 }
 
-TEST_F(CellProcessOperationTest, UndoRestoresAndRedoReappliesTheExactCells)
+TEST_F(CellProcessOperationTest, UndoAndRedoRestoreTheExactCellsStepByStep)
 {
-    auto volume = TestSupport::makeVolume(
-        4, 3, 5, [](uint32_t x, uint32_t y, uint32_t z) { return (x + y + z) % 3 == 0 ? 0u : x + 1; });
-    workspace.getScene().addObject(volume);
-    const auto before = volume->materialIds();
-    start();
-    const auto after = volume->materialIds();
-    ASSERT_NE(before, after);
-
-    workspace.undo();
-    EXPECT_EQ(volume->materialIds(), before);
-    workspace.redo();
-    EXPECT_EQ(volume->materialIds(), after);
-    workspace.undo();
-    EXPECT_EQ(volume->materialIds(), before);
-}
-
-TEST_F(CellProcessOperationTest, TwoStepsUndoInOrder)
-{
-    auto volume = TestSupport::makeSlab(3, 3, 6, 1);
+    auto volume = TestSupport::makeVolume(3, 3, 6, [](uint32_t x, uint32_t y, uint32_t z) {
+        return z == 0 || (x + y + z) % 3 == 0 ? x + 1 : 0u;
+    });
     workspace.getScene().addObject(volume);
     const auto original = volume->materialIds();
     start();
     const auto afterFirst = volume->materialIds();
     start(4);
-    ASSERT_NE(volume->materialIds(), afterFirst);
+    const auto afterSecond = volume->materialIds();
+    ASSERT_NE(original, afterFirst);
+    ASSERT_NE(afterFirst, afterSecond);
+    for (uint32_t z = 1; z < 6; ++z)
+        EXPECT_EQ(afterSecond[z], z == 3 ? 1u : z < 4 ? 9u : 0u) << z;
+
     workspace.undo();
     EXPECT_EQ(volume->materialIds(), afterFirst);
     workspace.undo();
     EXPECT_EQ(volume->materialIds(), original);
-    const auto afterSecond = [&] {
-        workspace.redo();
-        workspace.redo();
-        return volume->materialIds();
-    }();
-    for (uint32_t z = 0; z < 6; ++z)
-        EXPECT_EQ(afterSecond[z], z == 0 ? 1u : z < 4 ? 9u : 0u) << z;
+    workspace.redo();
+    EXPECT_EQ(volume->materialIds(), afterFirst);
+    workspace.redo();
+    EXPECT_EQ(volume->materialIds(), afterSecond);
 }
 
-TEST_F(CellProcessOperationTest, FinishingWithoutAVolumeCancels)
+TEST_F(CellProcessOperationTest, FinishingOrEscapeWithoutAVolumeCancels)
 {
-    auto operation = start();
-    operation->finish();
+    start()->finish();
     EXPECT_EQ(lastMessage(), "Fill: Operation canceled.");
+    workspace.getScene().addObject(TestSupport::makeSlab(2, 2, 2, 1));
+    workspace.getScene().addObject(TestSupport::makeSlab(2, 2, 2, 1));
+    start();
+    workspace.cancelCurrent();
+    EXPECT_EQ(lastMessage(), "Fill: Operation canceled.");
+    EXPECT_EQ(workspace.currentOperation(), nullptr);
     EXPECT_FALSE(workspace.getUndoRedoStacks().canUndo());
 }
 

@@ -1,10 +1,9 @@
-#include "Support/OperationTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
+#include "Support/WorkspaceHarness.h"
 
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
-#include "Model/Persistence/TotalVolumeArchiver.h"
 
 #include <gtest/gtest.h>
 
@@ -25,25 +24,26 @@ protected:
     void SetUp() override
     {
         resetCatalogue();
-        workspace.setOperationFactory(factory);
-        workspace.getCommandInterpreter().addMessageObserver(console);
-        factory->add(kSave,
-                     [this] { return withSaveObserver(std::make_shared<SaveDocumentOperation>(workspace)); });
-        factory->add(kSaveAs, [this] {
+        auto &makers = harness.factory->makers;
+        makers[kSave] = [this] {
+            return withSaveObserver(std::make_shared<SaveDocumentOperation>(workspace));
+        };
+        makers[kSaveAs] = [this] {
             return withSaveObserver(std::make_shared<SaveDocumentAsOperation>(workspace));
-        });
-        factory->add(kOpen, [this] {
+        };
+        makers[kOpen] = [this] {
             auto operation = std::make_shared<OpenDocumentOperation>(workspace);
-            operation->addObserver(std::make_shared<CallbackObserver>([this] { openStageReached(); }));
+            operation->addObserver(
+                std::make_shared<TestSupport::CallbackObserver>([this] { openStageReached(); }));
             operation->setConflictResolver(resolver);
             return operation;
-        });
+        };
     }
 
     std::shared_ptr<Core::Operations::Operation>
     withSaveObserver(std::shared_ptr<SaveDocumentOperation> operation)
     {
-        operation->addObserver(std::make_shared<CallbackObserver>([this] {
+        operation->addObserver(std::make_shared<TestSupport::CallbackObserver>([this] {
             auto current = std::dynamic_pointer_cast<SaveDocumentOperation>(workspace.currentOperation());
             ASSERT_NE(current, nullptr);
             saveStages.push_back(current->getStage());
@@ -65,9 +65,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    Core::Workspace workspace;
-    std::shared_ptr<FunctionOperationFactory> factory = std::make_shared<FunctionOperationFactory>();
-    std::shared_ptr<MessageLog> console = std::make_shared<MessageLog>(workspace.getCommandInterpreter());
+    TestSupport::WorkspaceHarness harness;
+    Core::Workspace &workspace = harness.workspace;
     std::shared_ptr<ScriptedResolver> resolver = std::make_shared<ScriptedResolver>(std::nullopt);
     QString answer;
     std::vector<SaveDocumentOperation::Stage> saveStages;
@@ -118,10 +117,6 @@ TEST_F(DocumentOperations, SaveAsAlwaysAsksAndACancelledDialogWritesNothing)
 
 TEST_F(DocumentOperations, FailedWriteIsReportedAndKeepsTheOldFile)
 {
-    class FailingArchiver : public Model::Persistence::TotalVolumeArchiver {
-    public:
-        bool write(const std::shared_ptr<Model::Object> &) override { return false; }
-    };
     const QString path = writeFile(folder.filePath(QStringLiteral("keep.cfb")), "previous contents");
     workspace.getScene().addObject(randomVolume(2, 2, 2, 3));
     workspace.getScene().setFileName(path);
@@ -158,7 +153,7 @@ TEST_F(DocumentOperations, CancelledOpenDialogReadsNothing)
 
 TEST_F(DocumentOperations, OpenAsksTheResolverAndWarnsOnTheConsole)
 {
-    QByteArray bytes = writeDocument({makeVolume(1, 1, 1, {1})});
+    QByteArray bytes = writeDocument({volumeOf(1, 1, 1, {1})});
     bytes.replace("<Object", "<Material version=\"1\" name=\"Carbon\" material-id=\"1\"/><Material name=\"\" "
                              "material-id=\"5\"/><Object");
     answer = writeFile(folder.filePath(QStringLiteral("conflict.cfb")), bytes);
@@ -167,7 +162,7 @@ TEST_F(DocumentOperations, OpenAsksTheResolverAndWarnsOnTheConsole)
     ASSERT_EQ(resolver->seen.size(), 1u);
     EXPECT_EQ(resolver->seen[0].first.getName(), QStringLiteral("Carbon"));
     EXPECT_GE(onlyVolume(opened)->materialIds()[0], 2000u);
-    EXPECT_EQ(console->messages,
+    EXPECT_EQ(harness.log->lines,
               std::vector<std::string>{"WARNING: There was an error loading a material. This may "
                                        "alter the loaded cell volume."});
 }

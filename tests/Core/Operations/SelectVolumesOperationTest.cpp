@@ -1,5 +1,5 @@
-#include "Support/OperationTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
+#include "Support/WorkspaceHarness.h"
 
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 
@@ -18,25 +18,22 @@ class SelectVolumes : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        workspace.setOperationFactory(factory);
-        workspace.getCommandInterpreter().addMessageObserver(console);
-        factory->add(kBatchRun, [this] {
+        harness.factory->makers[kBatchRun] = [this] {
             auto operation = std::make_shared<SelectVolumesOperation>(workspace);
-            operation->addObserver(std::make_shared<CallbackObserver>([this] {
+            operation->addObserver(std::make_shared<TestSupport::CallbackObserver>([this] {
                 auto current =
                     std::dynamic_pointer_cast<SelectVolumesOperation>(workspace.currentOperation());
                 ASSERT_NE(current, nullptr);
                 dialogs.push_back(current->getVolume());
             }));
             return operation;
-        });
+        };
     }
 
     void select(const std::shared_ptr<Model::Object> &object) { workspace.getSelection().toggle(object); }
 
-    Core::Workspace workspace;
-    std::shared_ptr<FunctionOperationFactory> factory = std::make_shared<FunctionOperationFactory>();
-    std::shared_ptr<MessageLog> console = std::make_shared<MessageLog>(workspace.getCommandInterpreter());
+    TestSupport::WorkspaceHarness harness;
+    Core::Workspace &workspace = harness.workspace;
     std::vector<std::shared_ptr<Model::Automaton::TotalVolume>> dialogs;
 };
 
@@ -52,7 +49,7 @@ TEST_F(SelectVolumes, TheLastSelectedVolumeOpensTheDialogAtOnce)
     select(second);
     workspace.activate(kBatchRun);
     EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{second});
-    EXPECT_EQ(console->messages, std::vector<std::string>{"Select volumes: Cell volume selected."});
+    EXPECT_EQ(harness.log->lines, std::vector<std::string>{"Select volumes: Cell volume selected."});
     EXPECT_TRUE(workspace.getSelection().getObjects().empty());
     EXPECT_FALSE(workspace.getSelection().getMode());
     EXPECT_EQ(workspace.currentOperation(), nullptr);
@@ -61,7 +58,7 @@ TEST_F(SelectVolumes, TheLastSelectedVolumeOpensTheDialogAtOnce)
 TEST_F(SelectVolumes, AnsweringNStartsWithoutVolume)
 {
     workspace.activate(kBatchRun);
-    EXPECT_EQ(console->messages, std::vector<std::string>{kPrompt});
+    EXPECT_EQ(harness.log->lines, std::vector<std::string>{kPrompt});
     EXPECT_TRUE(workspace.getSelection().getMode());
     workspace.getCommandInterpreter().interpret("no thanks");
     EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{nullptr});
@@ -75,7 +72,7 @@ TEST_F(SelectVolumes, OtherAnswersAndBareEnterPromptAgainUntilAVolumeIsPicked)
     workspace.activate(kBatchRun);
     workspace.getCommandInterpreter().interpret("yes");
     workspace.getCommandInterpreter().interpret("");
-    EXPECT_EQ(console->messages, std::vector<std::string>(3, kPrompt));
+    EXPECT_EQ(harness.log->lines, std::vector<std::string>(3, kPrompt));
     EXPECT_TRUE(dialogs.empty());
     select(volume);
     workspace.getCommandInterpreter().interpret("");

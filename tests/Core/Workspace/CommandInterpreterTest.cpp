@@ -1,3 +1,4 @@
+#include "Support/OperationTestSupport.h"
 #include "Support/RecordingOperation.h"
 
 #include "Core/Workspace/CommandInterpreter.h"

@@ -1,27 +1,16 @@
+#include "Support/OperationTestSupport.h"
 #include "Support/RecordingOperation.h"
 #include "Support/Volumes.h"
-
-#include "Core/Operations/IOperationFactory.h"
-#include "Core/Workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <functional>
-#include <map>
-
 using TestSupport::CountingObserver;
 using TestSupport::RecordingOperation;
 
 namespace {
-
-class FakeFactory : public Core::Operations::IOperationFactory {
-public:
-    std::function<std::shared_ptr<Core::Operations::Operation>(uint32_t)> make;
-    std::shared_ptr<Core::Operations::Operation> create(uint32_t id) override { return make(id); }
-};
 
 class WorkspaceTest : public ::testing::Test {
 protected:
@@ -34,20 +23,20 @@ protected:
         workspace.addViewUpdateObserver(redraws);
     }
 
+    // Ids 1 to 9 build recording operations named after their id.
     void useNumberedOperations()
     {
-        factory->make = [this](uint32_t id) -> std::shared_ptr<Core::Operations::Operation> {
-            if (id == 0 || id > 1000)
-                return nullptr;
-            return std::make_shared<RecordingOperation>(workspace, "Op" + std::to_string(id), log);
-        };
+        for (uint32_t id = 1; id < 10; ++id)
+            factory->makers[id] = [this, id] {
+                return std::make_shared<RecordingOperation>(workspace, "Op" + std::to_string(id), log);
+            };
     }
 
     // Makes an operation current and finishes it with an undo entry.
     std::shared_ptr<RecordingOperation> finishedOperation(const std::string &name, int undoResult = 1)
     {
         auto operation = std::make_shared<RecordingOperation>(workspace, name, log, undoResult);
-        factory->make = [operation](uint32_t) { return operation; };
+        factory->makers[5] = [operation] { return operation; };
         workspace.activate(5);
         workspace.finishWithUndo();
         useNumberedOperations();
@@ -57,7 +46,7 @@ protected:
 
     Core::Workspace workspace;
     std::vector<std::string> log;
-    std::shared_ptr<FakeFactory> factory = std::make_shared<FakeFactory>();
+    std::shared_ptr<TestSupport::MakerFactory> factory = std::make_shared<TestSupport::MakerFactory>();
     std::shared_ptr<CountingObserver> undoObserver = std::make_shared<CountingObserver>();
     std::shared_ptr<CountingObserver> redoObserver = std::make_shared<CountingObserver>();
     std::shared_ptr<CountingObserver> redraws = std::make_shared<CountingObserver>();

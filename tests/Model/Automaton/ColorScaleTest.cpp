@@ -8,19 +8,11 @@
 using Model::Automaton::ColorScale;
 using Model::Materials::RgbaColor;
 
-TEST(ColorScale, NewScaleIsGreyOverZeroToOne)
-{
-    const ColorScale scale;
-    EXPECT_EQ(scale.getMinimum(), 0.0f);
-    EXPECT_EQ(scale.getMaximum(), 1.0f);
-    EXPECT_EQ(scale.getType(), 0u);
-    EXPECT_EQ(scale.entry(0), (RgbaColor{0.0f, 0.0f, 0.0f, 1.0f}));
-    EXPECT_EQ(scale.entry(255), (RgbaColor{1.0f, 1.0f, 1.0f, 1.0f}));
-}
-
-TEST(ColorScale, RampsRunBetweenTheirEndColours)
+TEST(ColorScale, RampsRunBetweenTheirEndColoursAndUnknownTypesAreGrey)
 {
     ColorScale scale;
+    EXPECT_EQ(scale.entry(0), (RgbaColor{0.0f, 0.0f, 0.0f, 1.0f}));
+    EXPECT_EQ(scale.entry(255), (RgbaColor{1.0f, 1.0f, 1.0f, 1.0f}));
     scale.setType(1);
     EXPECT_EQ(scale.entry(0), (RgbaColor{1.0f, 0.0f, 0.0f, 1.0f}));
     EXPECT_EQ(scale.entry(255), (RgbaColor{0.0f, 0.0f, 1.0f, 1.0f}));

@@ -1,6 +1,6 @@
 #include "Model/Automaton/CubicFaceBuilder.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,28 +8,10 @@
 
 using namespace Model::Automaton;
 using Model::Geometry::QuadFace;
-using SurfaceTest::FaceKey;
-using SurfaceTest::keyOf;
+using namespace SurfaceTest;
+using namespace TestSupport;
 
 namespace {
-
-CutBox wholeBox(const TotalVolume &volume)
-{
-    return {{0, 0, 0}, {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ()}};
-}
-
-CubicFaceLists buildFaces(TotalVolume &volume, const CutBox &box)
-{
-    const MaterialColorMap colors = MaterialColorMap::fromCatalogue();
-    const MaterialColorSource source(colors);
-    CellsLocker cells(volume);
-    return CubicFaceBuilder<MaterialColorSource>(cells.get(), CellGrid::of(volume), box, source).build();
-}
-
-CubicFaceLists buildFaces(TotalVolume &volume)
-{
-    return buildFaces(volume, wholeBox(volume));
-}
 
 std::vector<FaceKey> keys(const std::vector<QuadFace> &faces)
 {
@@ -38,8 +20,6 @@ std::vector<FaceKey> keys(const std::vector<QuadFace> &faces)
         result.push_back(keyOf(face));
     return result;
 }
-
-constexpr int kStep[6][3] = {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}};
 
 // The visibility rules, cell by cell with plain coordinates: the reference the builder must match.
 CubicFaceLists referenceFaces(TotalVolume &volume, const CutBox &box)
@@ -86,7 +66,7 @@ CubicFaceLists referenceFaces(TotalVolume &volume, const CutBox &box)
 
 class DirectCubicFaces : public ::testing::Test {
 protected:
-    void SetUp() override { SurfaceTest::installMaterials(); }
+    void SetUp() override { installMaterials(); }
 };
 
 } // namespace
@@ -94,9 +74,8 @@ protected:
 TEST_F(DirectCubicFaces, OpaqueBlockGivesExactlyItsOuterFaces)
 {
     for (uint32_t n : {1u, 2u, 3u, 5u}) {
-        auto volume =
-            SurfaceTest::makeVolume(n + 2, n + 2, n + 2, SurfaceTest::block(1, n + 1, SurfaceTest::kOpaqueA));
-        const CubicFaceLists lists = buildFaces(*volume);
+        auto volume = makeVolume(n + 2, n + 2, n + 2, block(1, n + 1, kOpaqueA));
+        const CubicFaceLists lists = buildCubicFaces(*volume);
         EXPECT_TRUE(lists.transparent.empty());
         ASSERT_EQ(lists.opaque.size(), size_t(6 * n * n)) << "block " << n;
         std::set<FaceKey> distinct;
@@ -111,14 +90,14 @@ TEST_F(DirectCubicFaces, OpaqueBlockGivesExactlyItsOuterFaces)
         EXPECT_EQ(distinct.size(), lists.opaque.size());
     }
     // A block filling the whole volume shows the six sides of the volume.
-    auto full = SurfaceTest::makeVolume(4, 4, 4, SurfaceTest::block(0, 4, SurfaceTest::kOpaqueB));
-    EXPECT_EQ(buildFaces(*full).opaque.size(), 96u);
+    auto full = makeVolume(4, 4, 4, block(0, 4, kOpaqueB));
+    EXPECT_EQ(buildCubicFaces(*full).opaque.size(), 96u);
 }
 
 TEST_F(DirectCubicFaces, SidesOfTheCutBoxAlwaysShow)
 {
-    auto volume = SurfaceTest::makeVolume(6, 6, 6, SurfaceTest::block(0, 6, SurfaceTest::kOpaqueA));
-    const CubicFaceLists lists = buildFaces(*volume, {{1, 2, 0}, {4, 5, 2}}); // 3 × 3 × 2 cells
+    auto volume = makeVolume(6, 6, 6, block(0, 6, kOpaqueA));
+    const CubicFaceLists lists = buildCubicFaces(*volume, {{1, 2, 0}, {4, 5, 2}}); // 3 × 3 × 2 cells
     EXPECT_EQ(lists.opaque.size(), size_t(2 * (3 * 3 + 3 * 2 + 3 * 2)));
     for (const FaceKey &key : keys(lists.opaque)) {
         EXPECT_GE(key.x, 1);
@@ -129,7 +108,6 @@ TEST_F(DirectCubicFaces, SidesOfTheCutBoxAlwaysShow)
 
 TEST_F(DirectCubicFaces, TranslucentNeighboursKeepExactlyTheSharedFacesTheRulesGive)
 {
-    using namespace SurfaceTest;
     const auto region = [](uint32_t x0, uint32_t x1, uint32_t material) {
         return [=](uint32_t x, uint32_t y, uint32_t z) {
             return x >= x0 && x < x1 && y >= 1 && y < 3 && z >= 1 && z < 3 ? material : 0u;
@@ -139,7 +117,7 @@ TEST_F(DirectCubicFaces, TranslucentNeighboursKeepExactlyTheSharedFacesTheRulesG
     auto twoMaterials = makeVolume(6, 4, 4, [&](uint32_t x, uint32_t y, uint32_t z) {
         return region(1, 3, kTranslucentA)(x, y, z) | region(3, 5, kTranslucentB)(x, y, z);
     });
-    CubicFaceLists lists = buildFaces(*twoMaterials);
+    CubicFaceLists lists = buildCubicFaces(*twoMaterials);
     EXPECT_TRUE(lists.opaque.empty());
     EXPECT_EQ(lists.transparent.size(), 48u);
     int sharedA = 0, sharedB = 0;
@@ -153,20 +131,19 @@ TEST_F(DirectCubicFaces, TranslucentNeighboursKeepExactlyTheSharedFacesTheRulesG
 
     // One 4 × 2 × 2 region of one material keeps no inner faces.
     auto oneMaterial = makeVolume(6, 4, 4, region(1, 5, kTranslucentA));
-    EXPECT_EQ(buildFaces(*oneMaterial).transparent.size(), 40u);
+    EXPECT_EQ(buildCubicFaces(*oneMaterial).transparent.size(), 40u);
 
     // Against an opaque region: the translucent side hides, the opaque side shows.
     auto mixed = makeVolume(6, 4, 4, [&](uint32_t x, uint32_t y, uint32_t z) {
         return region(1, 3, kTranslucentA)(x, y, z) | region(3, 5, kOpaqueA)(x, y, z);
     });
-    lists = buildFaces(*mixed);
+    lists = buildCubicFaces(*mixed);
     EXPECT_EQ(lists.transparent.size(), 20u);
     EXPECT_EQ(lists.opaque.size(), 24u);
 }
 
 TEST_F(DirectCubicFaces, CutAwayCellsNeitherDrawNorHide)
 {
-    using namespace SurfaceTest;
     // With opaque materials, cutting cells away is the same as emptying them.
     auto cut = makeRandomVolume(7, 6, 5, {kOpaqueA, kOpaqueB}, 0.2, 11);
     cutRandomCells(*cut, 0.3, 12);
@@ -178,8 +155,8 @@ TEST_F(DirectCubicFaces, CutAwayCellsNeitherDrawNorHide)
     }
     auto reference = makeVolume(
         7, 6, 5, [&](uint32_t x, uint32_t y, uint32_t z) { return emptied[cut->cellIndex(x, y, z)]; });
-    const CubicFaceLists a = buildFaces(*cut);
-    const CubicFaceLists b = buildFaces(*reference);
+    const CubicFaceLists a = buildCubicFaces(*cut);
+    const CubicFaceLists b = buildCubicFaces(*reference);
     EXPECT_TRUE(sameFaces(a.opaque, b.opaque));
     EXPECT_GT(a.opaque.size(), 0u);
 
@@ -195,13 +172,12 @@ TEST_F(DirectCubicFaces, CutAwayCellsNeitherDrawNorHide)
             CellsLocker cells(*volume);
             cells.get()[volume->cellIndex(2, 1, 1)].cutCount = 1;
         }
-        EXPECT_EQ(buildFaces(*volume).transparent.size(), middle == kTranslucentA ? 10u : 12u);
+        EXPECT_EQ(buildCubicFaces(*volume).transparent.size(), middle == kTranslucentA ? 10u : 12u);
     }
 }
 
 TEST_F(DirectCubicFaces, InvisibleMaterialGivesNoFacesButHidesNothing)
 {
-    using namespace SurfaceTest;
     auto withInvisible =
         makeRandomVolume(6, 7, 5, {kOpaqueA, kTranslucentA, kTranslucentB, kInvisible}, 0.1, 21);
     std::vector<uint32_t> ids = withInvisible->materialIds();
@@ -209,8 +185,8 @@ TEST_F(DirectCubicFaces, InvisibleMaterialGivesNoFacesButHidesNothing)
         id = id == kInvisible ? 0 : id;
     auto emptied = makeVolume(
         6, 7, 5, [&](uint32_t x, uint32_t y, uint32_t z) { return ids[withInvisible->cellIndex(x, y, z)]; });
-    const CubicFaceLists a = buildFaces(*withInvisible);
-    const CubicFaceLists b = buildFaces(*emptied);
+    const CubicFaceLists a = buildCubicFaces(*withInvisible);
+    const CubicFaceLists b = buildCubicFaces(*emptied);
     EXPECT_TRUE(sameFaces(a.opaque, b.opaque));
     EXPECT_TRUE(sameFaces(a.transparent, b.transparent));
     for (const QuadFace &face : a.opaque)
@@ -219,14 +195,13 @@ TEST_F(DirectCubicFaces, InvisibleMaterialGivesNoFacesButHidesNothing)
 
 TEST_F(DirectCubicFaces, MatchesTheCellByCellRulesInOrder)
 {
-    using namespace SurfaceTest;
     const std::vector<uint32_t> palette = {kOpaqueA, kOpaqueB, kTranslucentA, kTranslucentB, kInvisible};
     const CutBox boxes[] = {{{0, 0, 0}, {9, 8, 7}}, {{2, 1, 3}, {7, 8, 6}}, {{4, 0, 0}, {5, 8, 7}}};
     unsigned seed = 31;
     for (const CutBox &box : boxes) {
         auto volume = makeRandomVolume(9, 8, 7, palette, 0.3, seed++);
         cutRandomCells(*volume, 0.15, seed++);
-        const CubicFaceLists built = buildFaces(*volume, box);
+        const CubicFaceLists built = buildCubicFaces(*volume, box);
         const CubicFaceLists reference = referenceFaces(*volume, box);
         EXPECT_TRUE(sameFaces(built.opaque, reference.opaque));
         EXPECT_TRUE(sameFaces(built.transparent, reference.transparent));
@@ -236,7 +211,6 @@ TEST_F(DirectCubicFaces, MatchesTheCellByCellRulesInOrder)
 
 TEST_F(DirectCubicFaces, AnyThreadCountGivesTheSerialLists)
 {
-    using namespace SurfaceTest;
     auto volume = makeRandomVolume(13, 7, 6, {kOpaqueA, kOpaqueB, kTranslucentA, kTranslucentB}, 0.35, 41);
     cutRandomCells(*volume, 0.1, 42);
     const CutBox boxes[] = {wholeBox(*volume), {{3, 1, 0}, {5, 7, 6}}};
@@ -244,11 +218,11 @@ TEST_F(DirectCubicFaces, AnyThreadCountGivesTheSerialLists)
         CubicFaceLists serial;
         {
             PoolThreads threads(1);
-            serial = buildFaces(*volume, box);
+            serial = buildCubicFaces(*volume, box);
         }
         for (int count : {2, 3, 7}) {
             PoolThreads threads(count);
-            const CubicFaceLists parallel = buildFaces(*volume, box);
+            const CubicFaceLists parallel = buildCubicFaces(*volume, box);
             EXPECT_TRUE(sameFaces(serial.opaque, parallel.opaque)) << count << " threads";
             EXPECT_TRUE(sameFaces(serial.transparent, parallel.transparent)) << count << " threads";
         }
@@ -257,8 +231,8 @@ TEST_F(DirectCubicFaces, AnyThreadCountGivesTheSerialLists)
 
 TEST_F(DirectCubicFaces, EmptyCellOutlinesCoverEveryEmptyCellOfTheBox)
 {
-    auto volume = SurfaceTest::makeVolume(5, 4, 3, SurfaceTest::block(1, 3, SurfaceTest::kOpaqueA));
-    SurfaceTest::cutRandomCells(*volume, 0.5, 3); // cut counters do not matter here
+    auto volume = makeVolume(5, 4, 3, block(1, 3, kOpaqueA));
+    cutRandomCells(*volume, 0.5, 3); // cut counters do not matter here
     const CutBox box{{1, 0, 0}, {4, 4, 3}};
     std::vector<QuadFace> outlines;
     {

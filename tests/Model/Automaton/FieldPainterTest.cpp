@@ -1,11 +1,13 @@
 #include "Model/Automaton/FieldPainter.h"
 #include "Model/Automaton/FaceHighlight.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace Model::Automaton;
+using namespace SurfaceTest;
+using namespace TestSupport;
 using Model::Materials::RgbaColor;
 
 namespace {
@@ -25,12 +27,11 @@ class FieldFaces : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SurfaceTest::installMaterials();
+        installMaterials();
         colors = MaterialColorMap::fromCatalogue();
         // A row of four cells: Si, Si, translucent, empty.
-        volume = SurfaceTest::makeVolume(4, 1, 1, [](uint32_t x, uint32_t, uint32_t) {
-            const uint32_t ids[4] = {SurfaceTest::kOpaqueA, SurfaceTest::kOpaqueA, SurfaceTest::kTranslucentA,
-                                     0};
+        volume = makeVolume(4, 1, 1, [](uint32_t x, uint32_t, uint32_t) {
+            const uint32_t ids[4] = {kOpaqueA, kOpaqueA, kTranslucentA, 0};
             return ids[x];
         });
     }
@@ -39,15 +40,8 @@ protected:
         CellsLocker cells(*volume);
         painter.build(cells.get(), CellGrid::of(*volume), {{0, 0, 0}, {4, 1, 1}}, n, p, colors);
     }
-    CubicFaceLists materialFaces()
-    {
-        CellsLocker cells(*volume);
-        return CubicFaceBuilder<MaterialColorSource>(cells.get(), CellGrid::of(*volume),
-                                                     {{0, 0, 0}, {4, 1, 1}}, MaterialColorSource(colors))
-            .build();
-    }
     MaterialColorMap colors;
-    std::unique_ptr<TotalVolume> volume;
+    std::shared_ptr<TotalVolume> volume;
 };
 
 } // namespace
@@ -56,20 +50,20 @@ TEST_F(FieldFaces, WithoutTheFieldCellsKeepTheirMaterialFacesAndTheRangeIsZeroTo
 {
     FieldPainter painter;
     build(painter, nullptr, nullptr);
-    const CubicFaceLists reference = materialFaces();
-    EXPECT_TRUE(SurfaceTest::sameFaces(painter.opaqueFaces(), reference.opaque));
-    EXPECT_TRUE(SurfaceTest::sameFaces(painter.transparentFaces(), reference.transparent));
+    const CubicFaceLists reference = buildCubicFaces(*volume);
+    EXPECT_TRUE(sameFaces(painter.opaqueFaces(), reference.opaque));
+    EXPECT_TRUE(sameFaces(painter.transparentFaces(), reference.transparent));
     EXPECT_EQ(painter.colorScale().getMinimum(), 0.0f);
     EXPECT_EQ(painter.colorScale().getMaximum(), 1.0f);
     // The P distribution without a P field, the signed sum without both, a short field: the same.
     for (uint32_t distribution : {1u, 2u}) {
         painter.setDistribution(distribution);
         build(painter, fieldOf({1, 2, 3, 4}), nullptr);
-        EXPECT_TRUE(SurfaceTest::sameFaces(painter.opaqueFaces(), reference.opaque));
+        EXPECT_TRUE(sameFaces(painter.opaqueFaces(), reference.opaque));
     }
     painter.setDistribution(0);
     build(painter, fieldOf({1, 2}), nullptr);
-    EXPECT_TRUE(SurfaceTest::sameFaces(painter.opaqueFaces(), reference.opaque));
+    EXPECT_TRUE(sameFaces(painter.opaqueFaces(), reference.opaque));
 }
 
 TEST_F(FieldFaces, CellsWithParticlesTakeTheScaleColourAndBecomeOpaque)
@@ -84,9 +78,9 @@ TEST_F(FieldFaces, CellsWithParticlesTakeTheScaleColourAndBecomeOpaque)
     // Cell 0: material colour, hidden towards cell 1; cell 1: scale entry 127 (5 of 0..10), hidden
     // on both x sides; cell 2: scale entry 255, hidden towards cell 1.
     ASSERT_EQ(painter.opaqueFaces().size(), 5u + 4u + 5u);
-    const RgbaColor si = colors.color(SurfaceTest::kOpaqueA);
+    const RgbaColor si = colors.color(kOpaqueA);
     for (const auto &face : painter.opaqueFaces()) {
-        const int x = SurfaceTest::keyOf(face).x;
+        const int x = keyOf(face).x;
         const RgbaColor expected = x == 0 ? si : painter.colorScale().entry(x == 1 ? 127 : 255);
         EXPECT_EQ(face.faceColor, expected) << "cell " << x;
         EXPECT_EQ(face.edgeColor, expected);
@@ -101,9 +95,9 @@ TEST_F(FieldFaces, SignedSumColoursEveryNonZeroDifference)
     EXPECT_EQ(painter.colorScale().getMinimum(), -2.0f);
     EXPECT_EQ(painter.colorScale().getMaximum(), 2.0f);
     for (const auto &face : painter.opaqueFaces()) {
-        const int x = SurfaceTest::keyOf(face).x;
+        const int x = keyOf(face).x;
         if (x == 0)
-            EXPECT_EQ(face.faceColor, colors.color(SurfaceTest::kOpaqueA));
+            EXPECT_EQ(face.faceColor, colors.color(kOpaqueA));
         else
             EXPECT_EQ(face.faceColor, painter.colorScale().entry(x == 1 ? 0 : 255));
     }
@@ -115,22 +109,22 @@ TEST_F(FieldFaces, BuiltColoursComeBackAfterTheHighlight)
     build(painter, fieldOf({0, 5, 10, 0}), nullptr);
     const std::vector<Model::Geometry::QuadFace> built = painter.opaqueFaces();
     highlightFaces(painter.opaqueFacesForRecolouring());
-    EXPECT_FALSE(SurfaceTest::sameFaces(painter.opaqueFaces(), built));
+    EXPECT_FALSE(sameFaces(painter.opaqueFaces(), built));
     painter.restoreBuiltColors();
-    EXPECT_TRUE(SurfaceTest::sameFaces(painter.opaqueFaces(), built));
+    EXPECT_TRUE(sameFaces(painter.opaqueFaces(), built));
 }
 
 TEST_F(FieldFaces, CountedCellInsideItsOwnTranslucentMaterialShowsItsSides)
 {
     // The centre of a translucent 3³ block holds particles: it turns opaque, so it shows all six
     // sides, and the translucent cells around it hide theirs towards it.
-    auto block = SurfaceTest::makeVolume(5, 5, 5, SurfaceTest::block(1, 4, SurfaceTest::kTranslucentA));
-    std::vector<uint32_t> counts(block->getCellCount(), 0);
-    counts[block->cellIndex(2, 2, 2)] = 7;
+    auto cube = makeVolume(5, 5, 5, block(1, 4, kTranslucentA));
+    std::vector<uint32_t> counts(cube->getCellCount(), 0);
+    counts[cube->cellIndex(2, 2, 2)] = 7;
     FieldPainter painter;
     {
-        CellsLocker cells(*block);
-        painter.build(cells.get(), CellGrid::of(*block), {{0, 0, 0}, {5, 5, 5}}, fieldOf(counts), nullptr,
+        CellsLocker cells(*cube);
+        painter.build(cells.get(), CellGrid::of(*cube), {{0, 0, 0}, {5, 5, 5}}, fieldOf(counts), nullptr,
                       colors);
     }
     ASSERT_EQ(painter.opaqueFaces().size(), 6u);

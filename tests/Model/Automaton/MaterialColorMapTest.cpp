@@ -1,6 +1,6 @@
 #include "Model/Automaton/MaterialColorMap.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 

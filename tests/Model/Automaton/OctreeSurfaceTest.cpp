@@ -1,7 +1,7 @@
 #include "Model/Automaton/OctreeSurface.h"
 #include "Model/Automaton/CubicFaceBuilder.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,10 @@
 
 using namespace Model::Automaton;
 using Model::Geometry::QuadFace;
-using SurfaceTest::FaceKey;
+using namespace SurfaceTest;
+using namespace TestSupport;
 
 namespace {
-
-constexpr int kStep[6][3] = {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}};
-
-CutBox wholeBox(const TotalVolume &volume)
-{
-    return {{0, 0, 0}, {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ()}};
-}
 
 OctreeSurface buildOctree(TotalVolume &volume, const CutBox &box)
 {
@@ -66,14 +60,14 @@ std::vector<FaceKey> unitPatches(const QuadFace &face)
 
 class OctreeFaces : public ::testing::Test {
 protected:
-    void SetUp() override { SurfaceTest::installMaterials(); }
+    void SetUp() override { installMaterials(); }
 };
 
 } // namespace
 
 TEST_F(OctreeFaces, UniformPowerOfTwoBlockCollapsesToOneLeafWithSixFaces)
 {
-    auto volume = SurfaceTest::makeVolume(8, 8, 8, SurfaceTest::block(0, 8, SurfaceTest::kOpaqueA));
+    auto volume = makeVolume(8, 8, 8, block(0, 8, kOpaqueA));
     const OctreeSurface octree = buildOctree(*volume, wholeBox(*volume));
     EXPECT_EQ(octree.nodeCount(), 1u);
     ASSERT_EQ(octree.opaqueFaces().size(), 6u);
@@ -88,8 +82,8 @@ TEST_F(OctreeFaces, UniformPowerOfTwoBlockCollapsesToOneLeafWithSixFaces)
 TEST_F(OctreeFaces, TreeKeepsOnlyTheSplitsAMissingCellNeeds)
 {
     // 8³ full but for one corner cell: root, one 4³ child and one 2³ grandchild are split.
-    auto volume = SurfaceTest::makeVolume(8, 8, 8, [](uint32_t x, uint32_t y, uint32_t z) {
-        return x == 0 && y == 0 && z == 0 ? 0u : SurfaceTest::kOpaqueB;
+    auto volume = makeVolume(8, 8, 8, [](uint32_t x, uint32_t y, uint32_t z) {
+        return x == 0 && y == 0 && z == 0 ? 0u : kOpaqueB;
     });
     const OctreeSurface octree = buildOctree(*volume, wholeBox(*volume));
     EXPECT_EQ(octree.leafCount(), 7u + 7u + 8u);
@@ -105,7 +99,6 @@ TEST_F(OctreeFaces, TreeKeepsOnlyTheSplitsAMissingCellNeeds)
 // quads cover lies between two solid cells, where nothing can see it.
 TEST_F(OctreeFaces, OpaqueQuadsCoverExactlyTheExposedAreaOfTheCellFaces)
 {
-    using namespace SurfaceTest;
     const CutBox boxes[] = {{{0, 0, 0}, {11, 9, 10}}, {{2, 1, 3}, {9, 9, 8}}};
     unsigned seed = 5;
     for (const CutBox &box : boxes) {
@@ -117,12 +110,8 @@ TEST_F(OctreeFaces, OpaqueQuadsCoverExactlyTheExposedAreaOfTheCellFaces)
             });
             cutRandomCells(*volume, emptyShare * 0.2, seed++);
             const OctreeSurface octree = buildOctree(*volume, box);
-            const MaterialColorMap colors = MaterialColorMap::fromCatalogue();
+            const CubicFaceLists direct = buildCubicFaces(*volume, box);
             CellsLocker cells(*volume);
-            const CubicFaceLists direct =
-                CubicFaceBuilder<MaterialColorSource>(cells.get(), CellGrid::of(*volume), box,
-                                                      MaterialColorSource(colors))
-                    .build();
             std::set<FaceKey> exposed;
             for (const QuadFace &face : direct.opaque)
                 exposed.insert(keyOf(face));
@@ -159,7 +148,6 @@ TEST_F(OctreeFaces, OpaqueQuadsCoverExactlyTheExposedAreaOfTheCellFaces)
 
 TEST_F(OctreeFaces, TranslucentFacesShowOnlyTowardsEmptyLeaves)
 {
-    using namespace SurfaceTest;
     // A 4³ translucent block on a 4 × 4 × 2 opaque slab inside an 8³ box.
     auto volume = makeVolume(8, 8, 8, [](uint32_t x, uint32_t y, uint32_t z) {
         if (x >= 4 || y >= 4)
@@ -177,9 +165,9 @@ TEST_F(OctreeFaces, TranslucentFacesShowOnlyTowardsEmptyLeaves)
 
 TEST_F(OctreeFaces, EmptyVolumeAndEmptyBoxGiveNoFaces)
 {
-    auto volume = SurfaceTest::makeVolume(5, 3, 2, [](uint32_t, uint32_t, uint32_t) { return 0u; });
+    auto volume = makeVolume(5, 3, 2, [](uint32_t, uint32_t, uint32_t) { return 0u; });
     EXPECT_TRUE(buildOctree(*volume, wholeBox(*volume)).opaqueFaces().empty());
-    auto full = SurfaceTest::makeVolume(5, 3, 2, SurfaceTest::block(0, 5, SurfaceTest::kOpaqueA));
+    auto full = makeVolume(5, 3, 2, block(0, 5, kOpaqueA));
     const OctreeSurface octree = buildOctree(*full, {{2, 0, 0}, {2, 3, 2}});
     EXPECT_TRUE(octree.opaqueFaces().empty());
     EXPECT_EQ(octree.nodeCount(), 0u);

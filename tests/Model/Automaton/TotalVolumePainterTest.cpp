@@ -1,11 +1,13 @@
 #include "Model/Automaton/TotalVolumePainter.h"
 #include "Model/Automaton/FaceHighlight.h"
 
-#include "Support/SurfaceTestVolumes.h"
+#include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace Model::Automaton;
+using namespace SurfaceTest;
+using namespace TestSupport;
 using Model::Geometry::QuadFace;
 using Model::Materials::RgbaColor;
 
@@ -13,7 +15,7 @@ namespace {
 
 class Painter : public ::testing::Test {
 protected:
-    void SetUp() override { SurfaceTest::installMaterials(); }
+    void SetUp() override { installMaterials(); }
 };
 
 // Everything a painter generated, for comparing runs.
@@ -37,7 +39,6 @@ Generated generated(TotalVolumePainter &painter)
 
 void expectSame(const Generated &a, const Generated &b)
 {
-    using SurfaceTest::sameFaces;
     EXPECT_TRUE(sameFaces(a.opaque, b.opaque));
     EXPECT_TRUE(sameFaces(a.transparent, b.transparent));
     EXPECT_TRUE(sameFaces(a.outlines, b.outlines));
@@ -52,7 +53,7 @@ void expectSame(const Generated &a, const Generated &b)
 
 TEST_F(Painter, CutLimitsStoreTheBoxAndItsSixClipPlanes)
 {
-    auto volume = SurfaceTest::makeVolume(6, 5, 4, SurfaceTest::block(0, 6, 1));
+    auto volume = makeVolume(6, 5, 4, block(0, 6, 1));
     TotalVolumePainter &painter = volume->getPainter();
     EXPECT_EQ(painter.getCutBox(), (CutBox{{0, 0, 0}, {6, 5, 4}}));
     painter.setCutLimits(1, 2, 0, 5, 4, 3);
@@ -73,10 +74,10 @@ TEST_F(Painter, CutLimitsStoreTheBoxAndItsSixClipPlanes)
 
 TEST_F(Painter, UpdateBuildsTheCubicFacesAndTheChosenAlgorithmOnly)
 {
-    auto volume = SurfaceTest::makeVolume(6, 6, 6, [](uint32_t x, uint32_t y, uint32_t z) {
+    auto volume = makeVolume(6, 6, 6, [](uint32_t x, uint32_t y, uint32_t z) {
         if (x < 1 || x > 4 || y < 1 || y > 4 || z < 1 || z > 4)
             return 0u;
-        return z > 3 ? SurfaceTest::kTranslucentA : SurfaceTest::kOpaqueA;
+        return z > 3 ? kTranslucentA : kOpaqueA;
     });
     TotalVolumePainter &painter = volume->getPainter();
     painter.update();
@@ -100,12 +101,12 @@ TEST_F(Painter, UpdateBuildsTheCubicFacesAndTheChosenAlgorithmOnly)
     painter.setSurfaceAlgorithm(TotalVolumePainter::ParticleCountField);
     painter.update();
     EXPECT_TRUE(painter.getOctreeSurface().opaqueFaces().empty());
-    EXPECT_TRUE(SurfaceTest::sameFaces(painter.getFieldPainter().opaqueFaces(), painter.getOpaqueFaces()));
+    EXPECT_TRUE(sameFaces(painter.getFieldPainter().opaqueFaces(), painter.getOpaqueFaces()));
 }
 
 TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
 {
-    auto volume = SurfaceTest::makeVolume(4, 4, 4, SurfaceTest::block(1, 3, 1));
+    auto volume = makeVolume(4, 4, 4, block(1, 3, 1));
     TotalVolumePainter &painter = volume->getPainter();
     painter.update();
     ASSERT_EQ(painter.getOpaqueFaces().size(), 24u);
@@ -120,7 +121,7 @@ TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
 
 TEST_F(Painter, OutlinesFollowTheirFlag)
 {
-    auto volume = SurfaceTest::makeVolume(4, 4, 4, SurfaceTest::block(1, 3, 1));
+    auto volume = makeVolume(4, 4, 4, block(1, 3, 1));
     TotalVolumePainter &painter = volume->getPainter();
     painter.setRenderEmptyVoxelOutlines(true);
     painter.update();
@@ -132,7 +133,6 @@ TEST_F(Painter, OutlinesFollowTheirFlag)
 
 TEST_F(Painter, EveryAlgorithmGivesTheSameResultForAnyThreadCount)
 {
-    using namespace SurfaceTest;
     auto volume = makeRandomVolume(11, 7, 6, {kOpaqueA, kOpaqueB, kTranslucentA, kTranslucentB}, 0.4, 91);
     cutRandomCells(*volume, 0.1, 92);
     std::vector<uint32_t> counts(volume->getCellCount());
@@ -164,13 +164,13 @@ TEST_F(Painter, EveryAlgorithmGivesTheSameResultForAnyThreadCount)
 
 TEST(FaceHighlight, ShiftsEachChannelAndResetRestoresTheMaterialColours)
 {
-    SurfaceTest::installMaterials();
+    installMaterials();
     const MaterialColorMap colors = MaterialColorMap::fromCatalogue();
     std::vector<QuadFace> faces;
     faces.emplace_back(0, 0, 0, 0, 1, Model::Geometry::Point3{1.0f, 1.0f, 1.0f},
-                       RgbaColor{0.7f, 0.69f, 1.0f, 0.4f}, SurfaceTest::kOpaqueB);
-    faces.emplace_back(1, 0, 0, 0, 1, Model::Geometry::Point3{1.0f, 1.0f, 1.0f},
-                       colors.color(SurfaceTest::kOpaqueA), SurfaceTest::kOpaqueA);
+                       RgbaColor{0.7f, 0.69f, 1.0f, 0.4f}, kOpaqueB);
+    faces.emplace_back(1, 0, 0, 0, 1, Model::Geometry::Point3{1.0f, 1.0f, 1.0f}, colors.color(kOpaqueA),
+                       kOpaqueA);
     highlightFaces(faces);
     EXPECT_FLOAT_EQ(faces[0].faceColor.r, 0.0f);
     EXPECT_FLOAT_EQ(faces[0].faceColor.g, 0.99f);
@@ -178,7 +178,7 @@ TEST(FaceHighlight, ShiftsEachChannelAndResetRestoresTheMaterialColours)
     EXPECT_EQ(faces[0].faceColor.a, 0.4f);
     EXPECT_EQ(faces[0].edgeColor, faces[0].faceColor);
     resetFaceColors(faces, colors);
-    EXPECT_EQ(faces[0].faceColor, colors.color(SurfaceTest::kOpaqueB));
-    EXPECT_EQ(faces[1].faceColor, colors.color(SurfaceTest::kOpaqueA));
-    EXPECT_EQ(faces[1].edgeColor, colors.color(SurfaceTest::kOpaqueA));
+    EXPECT_EQ(faces[0].faceColor, colors.color(kOpaqueB));
+    EXPECT_EQ(faces[1].faceColor, colors.color(kOpaqueA));
+    EXPECT_EQ(faces[1].edgeColor, colors.color(kOpaqueA));
 }

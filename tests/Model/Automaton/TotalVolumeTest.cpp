@@ -13,8 +13,6 @@ namespace {
 
 TEST(TotalVolumeTest, CellIndexRunsZFastestXSlowest)
 {
-    auto single = TestSupport::makeSlab(1, 1, 1, 1);
-    EXPECT_EQ(single->cellIndex(0, 0, 0), 0u);
     auto volume = TestSupport::makeVolume(
         2, 3, 4, [](uint32_t x, uint32_t y, uint32_t z) { return 100 * x + 10 * y + z; });
     EXPECT_EQ(volume->cellIndex(1, 2, 3), 23u);
@@ -52,15 +50,6 @@ TEST(TotalVolumeTest, CloneCopiesMaterialsAndGeometryOnly)
     EXPECT_EQ(cells.get()[2].fixed, 0);
     EXPECT_TRUE(clone->getTopMask().isEmpty());
     EXPECT_TRUE(clone->propertyNames().isEmpty());
-}
-
-TEST(TotalVolumeTest, TranslateAddsToThePosition)
-{
-    auto volume = TestSupport::makeSlab(1, 1, 1, 1, 1);
-    volume->translate(Util::Vector3D(1, 0, 0));
-    volume->translate(Util::Vector3D(1, 0, 0));
-    volume->translate(Util::Vector3D(0, -0.5, 4));
-    EXPECT_EQ(volume->getPosition(), Util::Vector3D(2, -0.5, 4));
 }
 
 TEST(TotalVolumeTest, ClearingAMaskKeepsItsExtents)

@@ -1,9 +1,7 @@
-#include "Model/Materials/MaterialFactory.h"
-#include "Model/Materials/MaterialXml.h"
-#include "Util/SettingsFolder.h"
+#include "Support/PersistenceTestSupport.h"
 
-#include <QDir>
-#include <QFile>
+#include "Model/Materials/MaterialXml.h"
+
 #include <QRandomGenerator>
 #include <QXmlStreamWriter>
 
@@ -30,16 +28,9 @@ protected:
 
     static void writeCatalogueFile(const QByteArray &content)
     {
-        ASSERT_TRUE(Util::SettingsFolder::ensureExists());
-        QFile file(Util::SettingsFolder::filePath("materials.xml"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        PersistenceTest::writeSettingsFile("materials.xml", content);
     }
-    static QByteArray readCatalogueFile()
-    {
-        QFile file(Util::SettingsFolder::filePath("materials.xml"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray readCatalogueFile() { return PersistenceTest::readSettingsFile("materials.xml"); }
     // Start-up with whatever file is present.
     std::vector<Material> startUp()
     {
@@ -60,20 +51,10 @@ protected:
     const std::vector<uint32_t> builtInIds{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 };
 
-TEST_F(MaterialFactoryTest, BuiltInTable)
-{
-    EXPECT_EQ(ids(factory->getMaterials()), builtInIds);
-    const Material oxide = factory->getMaterialById(3);
-    EXPECT_EQ(oxide.getName(), "Thermal Si02");
-    EXPECT_FLOAT_EQ(oxide.getDensity(), 2200.0f);
-    EXPECT_EQ(oxide.getColor(), (RgbaColor{0.5f, 0.5f, 1.0f, 1.0f}));
-    EXPECT_EQ(factory->getMaterialById(2).getName(), "Empty");
-    EXPECT_EQ(factory->getMaterialByName("nonexistent").getId(), 0u);
-}
-
 TEST_F(MaterialFactoryTest, MissingFileInstallsAndSavesTheBuiltInTable)
 {
     EXPECT_EQ(ids(startUp()), builtInIds);
+    EXPECT_EQ(factory->getMaterialById(2).getName(), "Empty") << "unknown ids read as the empty material";
     const QByteArray saved = readCatalogueFile();
     EXPECT_TRUE(saved.contains("<Materials>"));
     EXPECT_TRUE(saved.contains("name=\"P-doped Si (100)\""));
@@ -152,18 +133,14 @@ TEST_F(MaterialFactoryTest, BogusNumbersReadAsZero)
     EXPECT_EQ(odd.getColor(), RgbaColor());
 }
 
-TEST_F(MaterialFactoryTest, NameLookupTakesTheSmallestId)
+TEST_F(MaterialFactoryTest, NameLookupTakesTheSmallestIdAndIdZeroIsRefused)
 {
     factory->addMaterial(Material(2002, "Twin", 0, 0, 0));
     factory->addMaterial(Material(2001, "Twin", 0, 0, 0));
     EXPECT_EQ(factory->getMaterialByName("Twin").getId(), 2001u);
     EXPECT_EQ(factory->getMaterialByName("twin").getId(), 0u) << "names match case-sensitively";
-}
-
-TEST_F(MaterialFactoryTest, IdZeroIsRefused)
-{
     EXPECT_FALSE(factory->addMaterial(Material(0, "Nothing", 1, 1, 1)));
-    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size());
+    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size() + 2);
 }
 
 TEST_F(MaterialFactoryTest, FreeIdsAreNewAndInTheUserRange)

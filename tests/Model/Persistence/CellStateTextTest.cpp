@@ -83,8 +83,8 @@ TEST(CellStateText, PiecesCutAnywhereParseLikeTheWholeText)
 TEST(CellStateText, EachNumberReadsByTheRules)
 {
     const MaterialIdMap remap = {{3, 30}};
-    EXPECT_EQ(parse(QStringLiteral("3 007 1a x 4294967296 12345678901 4294967295"), 7, &remap),
-              (std::vector<uint32_t>{30, 7, 0, 0, 0, 0, 4294967295u}));
+    EXPECT_EQ(parse(QStringLiteral("3 007 1a x 4294967296 99999999999999999999 -1 4294967295"), 8, &remap),
+              (std::vector<uint32_t>{30, 7, 0, 0, 0, 0, 0, 4294967295u}));
     // Numbers beyond the cell count are read and dropped.
     std::vector<uint32_t> ids(2);
     CellStateParser parser(ids.data(), 2, nullptr);

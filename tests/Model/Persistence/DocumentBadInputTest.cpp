@@ -94,11 +94,16 @@ TEST_F(DocumentBadInput, CellSizesAndPositionsMustBeFiniteNumbers)
     expectRefused(
         documentWith("<Object object-type=\"1\" size-x=\"1\" size-y=\"1\" size-z=\"1\"><State>1</State>"
                      "<Position pos-x=\"nan\" pos-y=\"0\" pos-z=\"0\"/></Object>"));
-    // Absent cell sizes and position take their defaults.
-    const auto result = loadBytes(documentWith(objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "1")));
+    // Absent cell sizes, position or State take their defaults.
+    auto result = loadBytes(documentWith(objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "1")));
     ASSERT_EQ(result.status, DocumentFile::Status::Done);
     EXPECT_EQ(onlyVolume(result)->getCellSizeZ(), 1.0f);
     EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D());
+    result = loadBytes(documentWith("<Object object-type=\"1\" size-x=\"2\" size-y=\"1\" size-z=\"1\">"
+                                    "<Position pos-x=\"4\" pos-y=\"5\" pos-z=\"6\"/></Object>"));
+    ASSERT_EQ(result.status, DocumentFile::Status::Done);
+    EXPECT_EQ(onlyVolume(result)->materialIds(), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(4, 5, 6));
 }
 
 TEST_F(DocumentBadInput, StateTextWithTooFewOrTooManyNumbers)
@@ -106,25 +111,9 @@ TEST_F(DocumentBadInput, StateTextWithTooFewOrTooManyNumbers)
     EXPECT_EQ(loadedIds("1 3 "), (std::vector<uint32_t>{1, 3, 0, 0}));
     EXPECT_EQ(loadedIds(""), (std::vector<uint32_t>{0, 0, 0, 0}));
     EXPECT_EQ(loadedIds("1 3 4 5 9 9 9"), (std::vector<uint32_t>{1, 3, 4, 5}));
-    // Any white space separates numbers; runs of blanks are skipped.
+    // Any white space separates numbers; runs of blanks are skipped; malformed numbers are empty cells.
     EXPECT_EQ(loadedIds("  1\n3\t\t4\r\n  5  "), (std::vector<uint32_t>{1, 3, 4, 5}));
-}
-
-TEST_F(DocumentBadInput, MalformedNumbersReadAsEmptyCells)
-{
-    EXPECT_EQ(loadedIds("1 x 3a 4"), (std::vector<uint32_t>{1, 0, 0, 4}));
-    EXPECT_EQ(loadedIds("4294967295 4294967296 99999999999999999999 -1"),
-              (std::vector<uint32_t>{4294967295u, 0, 0, 0}));
-}
-
-TEST_F(DocumentBadInput, MissingStateOrPositionLeavesDefaults)
-{
-    const auto result =
-        loadBytes(documentWith("<Object object-type=\"1\" size-x=\"2\" size-y=\"1\" size-z=\"1\">"
-                               "<Position pos-x=\"4\" pos-y=\"5\" pos-z=\"6\"/></Object>"));
-    ASSERT_EQ(result.status, DocumentFile::Status::Done);
-    EXPECT_EQ(onlyVolume(result)->materialIds(), (std::vector<uint32_t>{0, 0}));
-    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(4, 5, 6));
+    EXPECT_EQ(loadedIds("1 x 3a -1"), (std::vector<uint32_t>{1, 0, 0, 0}));
 }
 
 TEST_F(DocumentBadInput, UnknownElementsAndObjectTypesArePassedOver)

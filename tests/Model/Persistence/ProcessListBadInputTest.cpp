@@ -1,7 +1,5 @@
 #include "Support/PersistenceTestSupport.h"
 
-#include "Model/Persistence/ProcessListReader.h"
-
 #include <gtest/gtest.h>
 
 using namespace PersistenceTest;
@@ -13,18 +11,10 @@ class ProcessListBadInput : public ::testing::Test {
 protected:
     void SetUp() override { resetCatalogue(); }
 
-    static ProcessListReader::Result read(const QByteArray &bytes)
-    {
-        QByteArray copy = bytes;
-        QBuffer buffer(&copy);
-        buffer.open(QIODevice::ReadOnly);
-        return ProcessListReader().read(buffer);
-    }
-
     void expectRefused(const QByteArray &bytes)
     {
         const auto before = catalogue();
-        const auto result = read(bytes);
+        const auto result = readList(bytes);
         EXPECT_EQ(result.status, ProcessListReader::Status::Failed) << bytes.left(200).toStdString();
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(result.entries.empty());
@@ -57,7 +47,7 @@ TEST_F(ProcessListBadInput, FilesThatAreNotProcessListsAreRefused)
 
 TEST_F(ProcessListBadInput, TruncatedListsAreRefusedAndAddNoMaterial)
 {
-    ASSERT_EQ(read(kValid).status, ProcessListReader::Status::Done);
+    ASSERT_EQ(readList(kValid).status, ProcessListReader::Status::Done);
     resetCatalogue();
     for (int length = kValid.indexOf("<Process-List"); length < kValid.size(); length += 7) {
         SCOPED_TRACE(length);
@@ -68,17 +58,17 @@ TEST_F(ProcessListBadInput, TruncatedListsAreRefusedAndAddNoMaterial)
 TEST_F(ProcessListBadInput, ListFoundBelowAnotherRootIsRead)
 {
     const auto result =
-        read("<?xml version=\"1.0\"?><Wrapper><Process-List><Process-Data process-type=\"10\"/>"
-             "</Process-List></Wrapper>");
+        readList("<?xml version=\"1.0\"?><Wrapper><Process-List><Process-Data process-type=\"10\"/>"
+                 "</Process-List></Wrapper>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_EQ(result.entries.size(), 1u);
 }
 
 TEST_F(ProcessListBadInput, UnknownParameterTypesLeaveTheParameterWithoutValue)
 {
-    const auto result = read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"10\">"
-                             + parameter("Filename", "qlonglong", "12") + parameter("Other", "", "")
-                             + "</Process-Data></Process-List>");
+    const auto result = readList("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"10\">"
+                                 + parameter("Filename", "qlonglong", "12") + parameter("Other", "", "")
+                                 + "</Process-Data></Process-List>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     ASSERT_EQ(result.entries.size(), 1u);
     EXPECT_TRUE(result.entries[0].hasProcessParameter(QStringLiteral("Filename")));
@@ -89,10 +79,10 @@ TEST_F(ProcessListBadInput, UnknownParameterTypesLeaveTheParameterWithoutValue)
 TEST_F(ProcessListBadInput, MalformedNumbersAreKeptAsText)
 {
     const auto result =
-        read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
-             + parameter("Film Thickness", "double", "abc") + parameter("Count", "uint", "-4")
-             + parameter("Corner", "Util::Vector3D", "1;2") + parameter("Type", "int", "9999999999")
-             + "</Process-Data><Process-Data process-type=\"x\"/></Process-List>");
+        readList("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
+                 + parameter("Film Thickness", "double", "abc") + parameter("Count", "uint", "-4")
+                 + parameter("Corner", "Util::Vector3D", "1;2") + parameter("Type", "int", "9999999999")
+                 + "</Process-Data><Process-Data process-type=\"x\"/></Process-List>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     const Ui::ProcessData &entry = result.entries[0];
     EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Film Thickness")), QVariant(QStringLiteral("abc")));
@@ -105,8 +95,8 @@ TEST_F(ProcessListBadInput, MalformedNumbersAreKeptAsText)
 TEST_F(ProcessListBadInput, MaterialIdThatIsNotANumberIsLeftForTheStepToRefuse)
 {
     const auto result =
-        read("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
-             + parameter("Material_Id", "QString", "silicon") + "</Process-Data></Process-List>");
+        readList("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
+                 + parameter("Material_Id", "QString", "silicon") + "</Process-Data></Process-List>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_EQ(result.entries[0].getProcessParameter(QStringLiteral("Material_Id")),
               QVariant(QStringLiteral("silicon")));
@@ -116,8 +106,8 @@ TEST_F(ProcessListBadInput, MaterialIdThatIsNotANumberIsLeftForTheStepToRefuse)
 TEST_F(ProcessListBadInput, UnreadableMaterialsAreSkipped)
 {
     const auto result =
-        read("<?xml version=\"1.0\"?><Process-List><Materials><Material material-id=\"0\" name=\"Z\"/>"
-             "<Material material-id=\"2700\"/><Other/></Materials></Process-List>");
+        readList("<?xml version=\"1.0\"?><Process-List><Materials><Material material-id=\"0\" name=\"Z\"/>"
+                 "<Material material-id=\"2700\"/><Other/></Materials></Process-List>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_EQ(catalogue().size(), 15u);
 }

@@ -32,13 +32,12 @@ protected:
         return bytes;
     }
 
-    static ProcessListReader::Result read(const QByteArray &bytes,
-                                          Model::Persistence::IMaterialConflictResolver *resolver = nullptr)
+    // A CVD entry whose material id is `id`.
+    static QByteArray entryUsing(const char *id)
     {
-        QByteArray copy = bytes;
-        QBuffer buffer(&copy);
-        buffer.open(QIODevice::ReadOnly);
-        return ProcessListReader(resolver).read(buffer);
+        return QByteArray("<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" "
+                          "parameter-type=\"uint\" parameter-data=\"")
+               + id + "\" parameter-visibility=\"false\"/></Process-Data>";
     }
 
     static QByteArray listWith(const QByteArray &materials, const QByteArray &entries)
@@ -153,7 +152,7 @@ TEST_F(ProcessListFormat, OldParameterNamesAreUpgradedAndRemapped)
         "<Process-Data process-type=\"8\"><Parameter parameter-name=\"DopedMaterialId\" "
         "parameter-type=\"uint\" "
         "parameter-data=\"14\" parameter-visibility=\"true\"/></Process-Data>");
-    const auto result = read(bytes);
+    const auto result = readList(bytes);
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_TRUE(result.upgraded);
     const ProcessData &deposition = result.entries[0];
@@ -171,19 +170,12 @@ TEST_F(ProcessListFormat, OldParameterNamesAreUpgradedAndRemapped)
 TEST_F(ProcessListFormat, MaterialIdsFollowTheListsMaterials)
 {
     ScriptedResolver resolver(std::nullopt);
-    const QByteArray bytes = listWith(
-        "<Material version=\"1\" name=\"Oxide X\" material-id=\"2500\" color=\"#FF00FF00\"/>"
-        "<Material version=\"1\" name=\"Poly-Si\" material-id=\"600\"/>"
-        "<Material version=\"1\" name=\"Not silicon\" material-id=\"1\"/>",
-        "<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" parameter-type=\"uint\" "
-        "parameter-data=\"2500\" parameter-visibility=\"false\"/></Process-Data>"
-        "<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" parameter-type=\"uint\" "
-        "parameter-data=\"600\" parameter-visibility=\"false\"/></Process-Data>"
-        "<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" parameter-type=\"uint\" "
-        "parameter-data=\"1\" parameter-visibility=\"false\"/></Process-Data>"
-        "<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" parameter-type=\"uint\" "
-        "parameter-data=\"77\" parameter-visibility=\"false\"/></Process-Data>");
-    const auto result = read(bytes, &resolver);
+    const QByteArray bytes =
+        listWith("<Material version=\"1\" name=\"Oxide X\" material-id=\"2500\" color=\"#FF00FF00\"/>"
+                 "<Material version=\"1\" name=\"Poly-Si\" material-id=\"600\"/>"
+                 "<Material version=\"1\" name=\"Not silicon\" material-id=\"1\"/>",
+                 entryUsing("2500") + entryUsing("600") + entryUsing("1") + entryUsing("77"));
+    const auto result = readList(bytes, &resolver);
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     ASSERT_EQ(resolver.seen.size(), 1u);
     const auto idOf = [&](size_t i) {
@@ -206,21 +198,10 @@ TEST_F(ProcessListFormat, MaterialIdsFollowTheListsMaterials)
 
 TEST_F(ProcessListFormat, EntryWithoutParametersAndOtherElements)
 {
-    const auto result = read(listWith("", "<Comment/><Process-Data process-type=\"6\"/><Process-Data/>"));
+    const auto result = readList(listWith("", "<Comment/><Process-Data process-type=\"6\"/><Process-Data/>"));
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     ASSERT_EQ(result.entries.size(), 2u);
     EXPECT_EQ(result.entries[0].getProcessType(), 6u);
     EXPECT_TRUE(result.entries[0].getParameterNames().isEmpty());
     EXPECT_EQ(result.entries[1].getProcessType(), ProcessData::kNotAProcess);
-}
-
-TEST_F(ProcessListFormat, ProcessDataLookupOfAnAbsentNameGivesAnInvalidValue)
-{
-    ProcessData entry(4);
-    entry.setProcessParameter(QStringLiteral("Depth"), 2.0);
-    EXPECT_FALSE(entry.getParameterVisibility(QStringLiteral("Depth")));
-    EXPECT_FALSE(entry.getProcessParameter(QStringLiteral("Nothing")).isValid());
-    EXPECT_FALSE(entry.getParameterVisibility(QStringLiteral("Nothing")));
-    ProcessData other(4);
-    EXPECT_NE(entry.getEntryId(), other.getEntryId());
 }

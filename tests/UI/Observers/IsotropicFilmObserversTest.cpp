@@ -2,7 +2,7 @@
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
-#include "Support/CellVolumes.h"
+#include "Support/Volumes.h"
 #include "Support/WorkspaceHarness.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"

@@ -1,4 +1,4 @@
-#include "Support/RecordingOperation.h"
+#include "Support/OperationTestSupport.h"
 
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -12,36 +12,26 @@ namespace {
 using Core::Operations::CreateSubstrateOperation;
 using Core::Operations::SubstrateDescription;
 
-// Plays the dialog: calls the given setter on the operation when notified.
-class ScriptedDialog : public Util::IObserver {
-public:
-    std::function<void()> onNotify;
-    void notify() override
-    {
-        if (onNotify)
-            onNotify();
-    }
-};
-
 class CreateSubstrateOperationTest : public ::testing::Test {
 protected:
     CreateSubstrateOperationTest() { workspace.setOperationFactory(factory); }
 
+    // Activates the operation; `answer` plays the dialog (none: the dialog is cancelled).
     std::shared_ptr<CreateSubstrateOperation> start(std::function<void(CreateSubstrateOperation &)> answer)
     {
         auto operation = std::make_shared<CreateSubstrateOperation>(workspace);
-        auto dialog = std::make_shared<ScriptedDialog>();
         CreateSubstrateOperation *raw = operation.get();
-        if (answer)
-            dialog->onNotify = [raw, answer] { answer(*raw); };
-        operation->addObserver(dialog);
-        factory->next = operation;
+        operation->addObserver(std::make_shared<TestSupport::CallbackObserver>([raw, answer] {
+            if (answer)
+                answer(*raw);
+        }));
+        factory->makers[2] = [operation] { return operation; };
         workspace.activate(2);
         return operation;
     }
 
     Core::Workspace workspace;
-    std::shared_ptr<TestSupport::PreparedFactory> factory = std::make_shared<TestSupport::PreparedFactory>();
+    std::shared_ptr<TestSupport::MakerFactory> factory = std::make_shared<TestSupport::MakerFactory>();
 };
 
 std::vector<size_t> filledCells(const Model::Automaton::TotalVolume &volume)

@@ -1,7 +1,7 @@
 #include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Model/Automaton/TotalVolume.h"
-#include "Support/CellVolumes.h"
+#include "Support/Volumes.h"
 
 #include <gtest/gtest.h>
 
