@@ -1,8 +1,7 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 
-#include "Core/Batch/BatchCommandLine.h"
 #include "Core/Batch/ProcessEntries.h"
-#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <QProcess>
@@ -95,14 +94,11 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
 
 TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps)
 {
-    Core::Operations::SubstrateDescription d;
-    d.totalWidth = d.totalLength = d.totalHeight = 10;
-    d.blockWidth = d.blockLength = 10;
-    d.blockHeight = 5;
     Ui::ProcessData lacking(16);
     lacking.setProcessParameter(QStringLiteral("Film Thickness"), 2.0, true);
     const QString list =
-        writeList("failing.plst", {ProcessEntries::createSubstrate(d), lacking, ProcessEntries::cvd(3, 1)});
+        writeList("failing.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(10, 10, 10, 5)),
+                                   lacking, ProcessEntries::cvd(3, 1)});
     const Outcome outcome = run({list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(
@@ -179,23 +175,6 @@ TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
     const auto ids = resultVolume("one.cfb")->materialIds();
     EXPECT_GT(count(ids, 4), 0u);
     EXPECT_GT(count(ids, 16), 0u);
-}
-
-TEST(BatchCommandLineTest, ParsesOptionsAndFiles)
-{
-    const auto line = Core::Batch::BatchCommandLine::parse(
-        {QStringLiteral("cellfab-batch"), QStringLiteral("--document"), QStringLiteral("in.cfb"),
-         QStringLiteral("--threads"), QStringLiteral("4"), QStringLiteral("list.plst"),
-         QStringLiteral("out.cfb")});
-    EXPECT_TRUE(line.error.isEmpty());
-    EXPECT_EQ(line.documentPath, QStringLiteral("in.cfb"));
-    EXPECT_EQ(line.threads, 4);
-    EXPECT_EQ(line.listPath, QStringLiteral("list.plst"));
-    EXPECT_EQ(line.outputPath, QStringLiteral("out.cfb"));
-    EXPECT_FALSE(
-        Core::Batch::BatchCommandLine::parse({QStringLiteral("cellfab-batch"), QStringLiteral("--threads"),
-                                              QStringLiteral("0"), QStringLiteral("a"), QStringLiteral("b")})
-            .error.isEmpty());
 }
 
 #endif

@@ -1,19 +1,15 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 
-#include "Core/Batch/BatchContext.h"
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessRunner.h"
-#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
-#include "Core/Workspace/Scene.h"
-#include "Core/Workspace/VolumeRecords.h"
 
 #include <gtest/gtest.h>
 
-using Core::Batch::BatchContext;
 using Core::Batch::ProcessEntries;
 using Core::Operations::SubstrateDescription;
 using Model::Automaton::TotalVolume;
@@ -21,39 +17,26 @@ using Ui::ProcessData;
 
 namespace {
 
-class BatchSteps : public ::testing::Test {
+class BatchSteps : public ::testing::Test, protected BatchTest::BatchWorld {
 protected:
     void SetUp() override { PersistenceTest::resetCatalogue(); }
 
     int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
 
     // A volume of 6 × 5 × 8 cells whose lowest three layers are silicon.
-    std::shared_ptr<TotalVolume> siliconSlab()
-    {
-        return TestSupport::makeVolume(6, 5, 8,
-                                       [](uint32_t, uint32_t, uint32_t z) { return z < 3 ? 1u : 0u; });
-    }
+    std::shared_ptr<TotalVolume> siliconSlab() { return TestSupport::makeSlab(6, 5, 8, 3); }
 
+    // Oxide over x 1..3, y 2..8 (clipped by the volume) and z 1..2 of a 6 × 5 × 4 volume.
     static SubstrateDescription smallBlock()
     {
-        SubstrateDescription d;
-        d.materialId = 3;
-        d.totalWidth = 6;
-        d.totalLength = 5;
-        d.totalHeight = 4;
-        d.blockX = 1;
-        d.blockWidth = 3;
+        SubstrateDescription d = BatchTest::slabSubstrate(6, 5, 4, 2, 3);
+        d.blockX = d.blockZ = 1;
         d.blockY = 2;
-        d.blockLength = 9; // clipped by the volume
-        d.blockZ = 1;
-        d.blockHeight = 2;
+        d.blockWidth = 3;
+        d.blockLength = 9;
         d.position = Util::Vector3D(1, 2, 3);
         return d;
     }
-
-    Core::Scene scene;
-    Core::VolumeRecords records;
-    BatchContext context{scene, records};
 };
 
 } // namespace
@@ -98,24 +81,6 @@ TEST_F(BatchSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
                 const bool inside = x >= 1 && x < 4 && y >= 2 && z >= 1 && z < 3;
                 ASSERT_EQ(TestSupport::materialAt(*volume, x, y, z), inside ? 3u : 0u) << x << y << z;
             }
-}
-
-TEST_F(BatchSteps, CreateSubstrateBallOfRadiusOneAtTheCorner)
-{
-    SubstrateDescription d = smallBlock();
-    d.spherical = true;
-    d.radius = 1;
-    d.centerX = d.centerY = d.centerZ = 0;
-    ASSERT_EQ(run(ProcessEntries::createSubstrate(d)), Core::Batch::Success);
-    const auto ids = context.getCurrentVolume()->materialIds();
-    std::vector<size_t> filled;
-    for (size_t i = 0; i < ids.size(); ++i) {
-        if (ids[i] != 0)
-            filled.push_back(i);
-    }
-    const auto &v = *context.getCurrentVolume();
-    EXPECT_EQ(filled, (std::vector<size_t>{v.cellIndex(0, 0, 0), v.cellIndex(0, 0, 1), v.cellIndex(0, 1, 0),
-                                           v.cellIndex(1, 0, 0)}));
 }
 
 TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddingAVolume)
@@ -193,15 +158,6 @@ TEST_F(BatchSteps, IsotropicStepsRunTheSameEnginesAsTheOperations)
         EXPECT_NE(batchVolume->materialIds(), siliconSlab()->materialIds());
         EXPECT_EQ(records.getLastProcess(batchVolume->getObjectId()), c.recorded);
     }
-}
-
-TEST_F(BatchSteps, AFlatFilmOfThicknessTwoAddsTwoLayers)
-{
-    const auto volume = siliconSlab();
-    context.setCurrentVolume(volume);
-    ASSERT_EQ(run(ProcessEntries::cvd(3, 2)), Core::Batch::Success);
-    for (uint32_t z = 0; z < 8; ++z)
-        EXPECT_EQ(TestSupport::materialAt(*volume, 2, 2, z), z < 3 ? 1u : z < 5 ? 3u : 0u) << z;
 }
 
 TEST_F(BatchSteps, SiliconFilmsOutdateTheLatticeExceptForCvd)

@@ -1,18 +1,13 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 
-#include "Core/Batch/BatchContext.h"
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessListRun.h"
-#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
-#include "Core/Workspace/Scene.h"
-#include "Core/Workspace/VolumeRecords.h"
-#include "Model/Persistence/ProcessListReader.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <gtest/gtest.h>
 
-using Core::Batch::BatchContext;
 using Core::Batch::ProcessEntries;
 using Core::Batch::ProcessListRun;
 using Core::Batch::StepReport;
@@ -22,15 +17,10 @@ namespace {
 
 Core::Operations::SubstrateDescription substrate()
 {
-    Core::Operations::SubstrateDescription d;
-    d.totalWidth = d.totalLength = 8;
-    d.totalHeight = 10;
-    d.blockWidth = d.blockLength = 8;
-    d.blockHeight = 4;
-    return d;
+    return BatchTest::slabSubstrate(8, 8, 10, 4);
 }
 
-class ProcessListRunning : public ::testing::Test {
+class ProcessListRunning : public ::testing::Test, protected BatchTest::BatchWorld {
 protected:
     void SetUp() override { PersistenceTest::resetCatalogue(); }
 
@@ -49,9 +39,6 @@ protected:
         return result;
     }
 
-    Core::Scene scene;
-    Core::VolumeRecords records;
-    BatchContext context{scene, records};
     std::vector<StepReport> reports;
 };
 
@@ -78,11 +65,8 @@ TEST_F(ProcessListRunning, RunStopsAtTheFailingStepWithEarlierStepsApplied)
     EXPECT_EQ(codes(), (std::vector<int>{0, 0, Core::Batch::MissingParameter}));
     const auto ids = context.getCurrentVolume()->materialIds();
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 8 * 8 * 2);
-}
 
-TEST_F(ProcessListRunning, UnknownProcessStopsTheRun)
-{
-    EXPECT_EQ(run({ProcessEntries::createSubstrate(substrate()), ProcessData(25), ProcessEntries::cvd(3, 2)}),
+    EXPECT_EQ(run({ProcessEntries::cvd(3, 2), ProcessData(25), ProcessEntries::cvd(3, 2)}),
               ProcessListRun::Outcome::StepFailed);
     EXPECT_EQ(codes(), (std::vector<int>{0, Core::Batch::UnknownProcess}));
     EXPECT_EQ(reports[1].displayName, QStringLiteral("Unknown process"));

@@ -1,7 +1,7 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
-#include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Model/Persistence/ProcessListReader.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
@@ -76,9 +76,7 @@ QByteArray seedDocument()
 
 QByteArray seedProcessList()
 {
-    Core::Operations::SubstrateDescription d;
-    d.totalWidth = d.totalLength = d.totalHeight = 8;
-    d.blockWidth = d.blockLength = d.blockHeight = 4;
+    const auto d = BatchTest::slabSubstrate(8, 8, 8, 4);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

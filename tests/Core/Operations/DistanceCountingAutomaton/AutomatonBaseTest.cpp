@@ -13,6 +13,15 @@ namespace {
 
 constexpr uint32_t kMarked = 77;
 
+// Fixes solid cells at distance 0 and puts empty ones at `limit`; true for a solid cell.
+bool seedDistance(Voxel &voxel, float limit)
+{
+    const bool solid = voxel.materialId != 0;
+    voxel.fixed = solid;
+    voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
+    return solid;
+}
+
 // Writes kMarked into every cell in its final pass; its steps change nothing.
 template <class Base> class FinalPassProbe final : public DistanceCountingEngine<FinalPassProbe<Base>, Base> {
 public:
@@ -36,11 +45,8 @@ public:
 protected:
     void initializeCell(uint32_t index, uint32_t slice) override
     {
-        Voxel &voxel = cells[index];
-        const bool solid = voxel.materialId != 0;
-        voxel.fixed = solid;
-        voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
-        if (!solid && anyNeighbour(site(index), [](const Voxel &n) { return n.materialId != 0; }))
+        if (!seedDistance(cells[index], limit)
+            && anyNeighbour(site(index), [](const Voxel &n) { return n.materialId != 0; }))
             addToFront(index, slice);
     }
     void updateCell(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice) override
@@ -69,11 +75,8 @@ public:
     }
     void initializeCellAt(const CellSite &cell, uint32_t slice)
     {
-        Voxel &voxel = cells[cell.index];
-        const bool solid = voxel.materialId != 0;
-        voxel.fixed = solid;
-        voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
-        if (!solid && anyNeighbour(cell, [](const Voxel &n) { return n.materialId != 0; }))
+        if (!seedDistance(cells[cell.index], limit)
+            && anyNeighbour(cell, [](const Voxel &n) { return n.materialId != 0; }))
             addToFront(cell.index, slice);
     }
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice)
@@ -116,12 +119,7 @@ protected:
     void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
     {
         resetSlice(slice);
-        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
-            Voxel &voxel = cells[cell.index];
-            const bool solid = voxel.materialId != 0;
-            voxel.fixed = solid;
-            voxel.setDistance(solid ? 0 : limit, solid ? 0 : limit, solid ? 0 : limit);
-        });
+        forEachCellOfSlab(begin, end, [&](const CellSite &cell) { seedDistance(cells[cell.index], limit); });
         forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
             if (cells[cell.index].materialId != 0)
                 addNeighboursToFront(cell.index, begin, end, fronts[slice], slice);
@@ -209,8 +207,7 @@ TEST(AutomatonBase, CellsQueuedAcrossSlabsDuringInitialisationReachTheirSlab)
 TEST(AutomatonBase, AnEngineOverridingAddNeighboursToFrontIsHonoured)
 {
     TestSupport::PoolThreads pool(2);
-    auto volume =
-        TestSupport::makeVolume(6, 4, 10, [](uint32_t, uint32_t, uint32_t z) { return z < 3 ? 1u : 0u; });
+    auto volume = TestSupport::makeSlab(6, 4, 10, 3);
     FrontlessDeposition engine(*volume, 5.0f);
     engine.run(20);
     for (uint32_t x = 0; x < 6; ++x) {
