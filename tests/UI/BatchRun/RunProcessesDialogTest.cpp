@@ -94,7 +94,6 @@ TEST_F(RunProcessesDialogTest, ProcessChoicesAreSortedByLabelAndCarryTheirType)
     EXPECT_EQ(typeSet.size(), 20u);
     EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("Pour Material"))).toUInt(), 9u);
     EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("RIE"))).toUInt(), 13u);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Batch Run"));
 }
 
 TEST_F(RunProcessesDialogTest, TreeShowsEntriesAndTheirVisibleParameters)

@@ -53,8 +53,7 @@ protected:
                 std::make_shared<Ui::Observers::IsotropicFilmEtchingObserver>(workspace, nullptr, 10));
             return operation;
         };
-        volume =
-            TestSupport::makeVolume(6, 6, 10, [](uint32_t, uint32_t, uint32_t z) { return z < 4 ? 1u : 0u; });
+        volume = TestSupport::makeSlab(6, 6, 10, 4);
         workspace.getScene().addObject(volume);
     }
 
@@ -71,25 +70,21 @@ protected:
 
 } // namespace
 
-TEST_F(IsotropicFilmObservers, AcceptedDepositionDialogSetsThicknessAndMaterial)
+TEST_F(IsotropicFilmObservers, AcceptedDialogsSetDistanceAndMaterial)
 {
-    // Process 18 lists Si first; index 3 is Cu (bulk), id 5.
-    const auto expected = expectedAfter<IsotropicFilmDeposition>(5, 2.0f);
+    // Process 10 lists Si first; process 18 lists Si first and Cu (bulk), id 5, at index 3.
+    const auto before = volume->materialIds();
+    auto expected = expectedAfter<IsotropicFilmEtching>(1, 1.5f);
+    ASSERT_NE(expected, before);
+    answerNextDialog(1.5, 0, true);
+    harness.workspace.activate(14);
+    EXPECT_EQ(volume->materialIds(), expected);
+
+    expected = expectedAfter<IsotropicFilmDeposition>(5, 2.0f);
     answerNextDialog(2.0, 3, true);
     harness.workspace.activate(13);
     EXPECT_EQ(volume->materialIds(), expected);
     EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation finished.");
-}
-
-TEST_F(IsotropicFilmObservers, AcceptedEtchingDialogSetsDepthAndMaterial)
-{
-    // Process 10 lists Si first.
-    const auto before = volume->materialIds();
-    const auto expected = expectedAfter<IsotropicFilmEtching>(1, 1.5f);
-    answerNextDialog(1.5, 0, true);
-    harness.workspace.activate(14);
-    EXPECT_EQ(volume->materialIds(), expected);
-    EXPECT_NE(volume->materialIds(), before);
 }
 
 TEST_F(IsotropicFilmObservers, RejectedDialogLeavesTheCellsAlone)

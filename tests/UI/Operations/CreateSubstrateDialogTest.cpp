@@ -21,22 +21,14 @@ protected:
     Ui::Operations::CreateSubstrateDialog dialog;
 };
 
-TEST_F(CreateSubstrateDialogTest, Defaults)
+TEST_F(CreateSubstrateDialogTest, DefaultBlockLimitsItsDisplacements)
 {
-    EXPECT_EQ(dialog.getTotalWidth(), 100u);
-    EXPECT_EQ(dialog.getTotalLength(), 100u);
-    EXPECT_EQ(dialog.getTotalHeight(), 80u);
-    EXPECT_EQ(dialog.getSubstrateWidth(), 100u);
-    EXPECT_EQ(dialog.getSubstrateHeight(), 30u);
+    // A 100 × 100 × 30 block of Si in a 100 × 100 × 80 volume.
     EXPECT_EQ(box("sbxSubsX")->maximum(), 0);
     EXPECT_EQ(box("sbxSubsZ")->maximum(), 50);
     EXPECT_EQ(box("sbxSubsCenterZ")->maximum(), 79);
-    EXPECT_EQ(box("sbxTotalWidth")->maximum(), 10000);
-    EXPECT_EQ(box("sbxSubsRadius")->value(), 50);
     EXPECT_FALSE(box("sbxSubsRadius")->isEnabled());
-    EXPECT_TRUE(box("sbxSubsWidth")->isEnabled());
     EXPECT_EQ(dialog.getMaterial(), 1u) << "Si is first";
-    EXPECT_FALSE(dialog.isSpherical());
 }
 
 TEST_F(CreateSubstrateDialogTest, BlockFollowsTheVolumeWidthAndMovesOnlyWhenSmaller)

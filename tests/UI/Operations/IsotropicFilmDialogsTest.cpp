@@ -5,9 +5,7 @@
 #include "UI/Operations/MaterialComboBox.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QImage>
-#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -30,14 +28,6 @@ protected:
             ids.push_back(box->itemData(i).toUInt());
         return ids;
     }
-
-    static QStringList labels(const QWidget *dialog)
-    {
-        QStringList texts;
-        for (const QLabel *label : dialog->findChildren<QLabel *>())
-            texts << label->text();
-        return texts;
-    }
 };
 
 } // namespace
@@ -45,16 +35,7 @@ protected:
 TEST_F(IsotropicFilmDialogs, DepositionDialogDefaultsAndCompatibleMaterials)
 {
     IsotropicDepositionDialog dialog(18);
-    EXPECT_EQ(dialog.objectName(), "IsotropicDepositionForm");
     EXPECT_EQ(dialog.windowTitle(), "Isotropic Film Deposition");
-    EXPECT_TRUE(labels(&dialog).contains("Film thickness"));
-    EXPECT_TRUE(labels(&dialog).contains("Material"));
-    const auto *spin = dialog.findChild<QDoubleSpinBox *>();
-    ASSERT_NE(spin, nullptr);
-    EXPECT_EQ(spin->decimals(), 2);
-    EXPECT_EQ(spin->minimum(), 0.0);
-    EXPECT_EQ(spin->maximum(), 1e9);
-    EXPECT_EQ(spin->suffix(), " units");
     EXPECT_EQ(dialog.getThickness(), 10.0);
 
     const auto *box = dialog.findChild<QComboBox *>("cbxMaterial");
@@ -71,12 +52,10 @@ TEST_F(IsotropicFilmDialogs, DepositionDialogDefaultsAndCompatibleMaterials)
     EXPECT_EQ(itemIds(cvd.findChild<QComboBox *>("cbxMaterial")), (std::vector<uint32_t>{3, 16}));
 }
 
-TEST_F(IsotropicFilmDialogs, EtchingDialogTextsAndMaterials)
+TEST_F(IsotropicFilmDialogs, EtchingDialogDefaultsAndCompatibleMaterials)
 {
     IsotropicEtchingDialog dialog(10);
-    EXPECT_EQ(dialog.objectName(), "IsotropicEtchingForm");
     EXPECT_EQ(dialog.windowTitle(), "Isotropic Film Etching");
-    EXPECT_TRUE(labels(&dialog).contains("Etch Depth"));
     EXPECT_EQ(dialog.getDepth(), 10.0);
     EXPECT_EQ(itemIds(dialog.findChild<QComboBox *>("cbxMaterial")),
               (std::vector<uint32_t>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));

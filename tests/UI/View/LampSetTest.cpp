@@ -20,14 +20,19 @@ std::vector<LampRecord> lampsAt(size_t count)
     return list;
 }
 
+void expectPosition(const LampSet &lamps, uint32_t lamp, float x, float y, float z, float tolerance = 1e-4f)
+{
+    EXPECT_NEAR(lamps.positionX(lamp), x, tolerance);
+    EXPECT_NEAR(lamps.positionY(lamp), y, tolerance);
+    EXPECT_NEAR(lamps.positionZ(lamp), z, tolerance);
+}
+
 TEST(LampSet, ALampStraightAboveLiesOnTheEyeAxisWhateverItsAzimuth)
 {
     LampSet lamps(250.0f, 90.0f * kDegree, 0.0f);
     for (float azimuth : {0.0f, 30.0f, 135.0f, -170.0f}) {
         ASSERT_TRUE(lamps.setAngles(1, azimuth * kDegree, 90.0f * kDegree));
-        EXPECT_NEAR(lamps.positionX(1), 0.0f, 1e-4);
-        EXPECT_NEAR(lamps.positionY(1), 0.0f, 1e-4);
-        EXPECT_NEAR(lamps.positionZ(1), 250.0f, 1e-4);
+        expectPosition(lamps, 1, 0.0f, 0.0f, 250.0f);
         EXPECT_EQ(lamps.position(1)[3], 1.0f);
     }
 }
@@ -35,34 +40,22 @@ TEST(LampSet, ALampStraightAboveLiesOnTheEyeAxisWhateverItsAzimuth)
 TEST(LampSet, PlacementFollowsSphericalCoordinates)
 {
     LampSet lamps(10.0f, 0.0f, 90.0f * kDegree);
-    EXPECT_NEAR(lamps.positionX(1), 0.0f, 1e-5);
-    EXPECT_NEAR(lamps.positionY(1), 10.0f, 1e-5);
-    EXPECT_NEAR(lamps.positionZ(1), 0.0f, 1e-5);
+    expectPosition(lamps, 1, 0.0f, 10.0f, 0.0f, 1e-5f);
     ASSERT_TRUE(lamps.setRadius(1, 20.0f));
     ASSERT_TRUE(lamps.setAngles(1, 180.0f * kDegree, 30.0f * kDegree));
-    EXPECT_NEAR(lamps.positionX(1), -20.0f * std::cos(30.0f * kDegree), 1e-4);
-    EXPECT_NEAR(lamps.positionZ(1), 10.0f, 1e-4);
+    expectPosition(lamps, 1, -20.0f * std::cos(30.0f * kDegree), 0.0f, 10.0f);
     EXPECT_FLOAT_EQ(lamps.radius(1), 20.0f);
     EXPECT_FLOAT_EQ(lamps.azimuth(1), 180.0f * kDegree);
     EXPECT_FLOAT_EQ(lamps.elevation(1), 30.0f * kDegree);
 }
 
-TEST(LampSet, StartsWithOneEnabledSelectedLampAndOnlyLightZeroOn)
+TEST(LampSet, StartsWithLightZeroOnlyAndDisablingLampOneSwitchesOffLightZeroOnly)
 {
     LampSet lamps(1.0f, 0.0f, 0.0f);
-    EXPECT_EQ(lamps.count(), 1u);
     EXPECT_EQ(lamps.selected(), 1u);
-    EXPECT_TRUE(lamps.isEnabled(1));
-    EXPECT_TRUE(lamps.isLightOn(0));
-    for (uint32_t light = 1; light < 8; ++light) {
-        EXPECT_FALSE(lamps.isLightOn(light));
-        EXPECT_EQ(lamps.position(light + 1), (LampSet::Position{0, 0, 0, 1}));
-    }
-}
-
-TEST(LampSet, DisablingLampOneSwitchesOffLightZeroOnly)
-{
-    LampSet lamps(1.0f, 0.0f, 0.0f);
+    for (uint32_t light = 0; light < 8; ++light)
+        EXPECT_EQ(lamps.isLightOn(light), light == 0) << light;
+    EXPECT_EQ(lamps.position(2), (LampSet::Position{0, 0, 0, 1}));
     ASSERT_TRUE(lamps.assign(lampsAt(3)));
     ASSERT_TRUE(lamps.disable(1));
     EXPECT_FALSE(lamps.isLightOn(0));
@@ -100,6 +93,7 @@ TEST(LampSet, WithAllEightLampsSingleLampSwitchingIsRefused)
     EXPECT_FALSE(lamps.isEnabled(3));
     EXPECT_FALSE(lamps.select(4));
     EXPECT_FALSE(lamps.selectNext());
+    EXPECT_EQ(lamps.selected(), 1u);
     // Placement still works, and every light shines.
     EXPECT_TRUE(lamps.setRadius(8, 42.0f));
     for (uint32_t light = 0; light < 8; ++light)
@@ -109,20 +103,14 @@ TEST(LampSet, WithAllEightLampsSingleLampSwitchingIsRefused)
     EXPECT_EQ(lamps.count(), 8u);
 }
 
-TEST(LampSet, SelectNextWrapsAfterTheLastLamp)
+TEST(LampSet, RecordsRoundTripSelectionWrapsAndShrinkingKeepsItValid)
 {
     LampSet lamps(5.0f, 0.0f, 0.0f);
     ASSERT_TRUE(lamps.assign(lampsAt(3)));
-    EXPECT_TRUE(lamps.selectNext());
-    EXPECT_EQ(lamps.selected(), 2u);
-    EXPECT_TRUE(lamps.selectNext());
-    EXPECT_TRUE(lamps.selectNext());
-    EXPECT_EQ(lamps.selected(), 1u);
-}
-
-TEST(LampSet, RecordsRoundTripAndShrinkingKeepsTheSelectionValid)
-{
-    LampSet lamps(5.0f, 0.0f, 0.0f);
+    for (uint32_t expected : {2u, 3u, 1u}) {
+        EXPECT_TRUE(lamps.selectNext());
+        EXPECT_EQ(lamps.selected(), expected);
+    }
     std::vector<LampRecord> list = lampsAt(5);
     list[3].enabled = false;
     ASSERT_TRUE(lamps.assign(list));

@@ -18,18 +18,21 @@ struct MouseHandlerTest : ::testing::Test {
     MouseHandler mouse;
 };
 
+void expectPoint(const MouseHandler::Point &p, float x, float y, float z)
+{
+    EXPECT_FLOAT_EQ(p.x, x);
+    EXPECT_FLOAT_EQ(p.y, y);
+    EXPECT_FLOAT_EQ(p.z, z);
+}
+
 TEST_F(MouseHandlerTest, PressPositionsAreCentredWithYUpAndLiftedOntoTheirSurface)
 {
     mouse.setFirtPosition(100, 50, MouseHandler::Lamp);
     EXPECT_FLOAT_EQ(mouse.lampSphereRadius(), 50.0f);
-    EXPECT_FLOAT_EQ(mouse.currentPoint().x, 0.0f);
-    EXPECT_FLOAT_EQ(mouse.currentPoint().y, 0.0f);
-    EXPECT_FLOAT_EQ(mouse.currentPoint().z, 50.0f);
+    expectPoint(mouse.currentPoint(), 0.0f, 0.0f, 50.0f);
 
     mouse.setFirtPosition(130, 10, MouseHandler::Lamp); // (30, 40): on the sphere's rim
-    EXPECT_FLOAT_EQ(mouse.currentPoint().x, 30.0f);
-    EXPECT_FLOAT_EQ(mouse.currentPoint().y, 40.0f);
-    EXPECT_FLOAT_EQ(mouse.currentPoint().z, 0.0f);
+    expectPoint(mouse.currentPoint(), 30.0f, 40.0f, 0.0f);
 
     mouse.setFirtPosition(100, 50, MouseHandler::EllipsoidRotation);
     EXPECT_FLOAT_EQ(mouse.currentPoint().z, 150.0f);

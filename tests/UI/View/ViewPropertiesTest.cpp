@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -40,43 +38,15 @@ template <typename T> T *child(const ViewProperties &dialog, const char *name)
     return widget;
 }
 
-QStringList labelTexts(const ViewProperties &dialog)
-{
-    QStringList texts;
-    for (const QLabel *label : dialog.findChildren<QLabel *>())
-        texts << label->text();
-    return texts;
-}
-
-TEST(ViewProperties, FormCarriesItsTitleTabsAndLabels)
+TEST(ViewProperties, TabsCanBeChosenByNumber)
 {
     ViewProperties dialog(sampleSettings());
     EXPECT_EQ(dialog.windowTitle(), "Set vew and lighting");
-    EXPECT_EQ(dialog.objectName(), "ViewPropertiesBase");
     const auto *tabs = dialog.findChild<QTabWidget *>();
-    ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 2);
-    EXPECT_EQ(tabs->tabText(1), "Lighting");
-
-    QStringList groups;
-    for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
-        groups << box->title();
-    for (const char *title : {"Position in relation to the axes", "Rotation Angles",
-                              "Position in relation to the screen", "Vew zoom", "Relative position"})
-        EXPECT_TRUE(groups.contains(QString::fromLatin1(title))) << title;
-
-    const QString labels = labelTexts(dialog).join('|');
-    for (const char *text : {"Distance X", "Distance Y", "Dstance Z", "X Axis", "Y Axis", "Z axis",
-                             "Position X", "Position Y", "Zoom", "Lamp", "Angle θ", "Angle φ", "Radius"})
-        EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
-    EXPECT_TRUE(labels.contains("font-size:10pt"));
-    EXPECT_EQ(child<QPushButton>(dialog, "btnAddLamp")->text(), "Add Lamp");
-    EXPECT_EQ(child<QPushButton>(dialog, "btnDelete")->text(), "Delete");
-    EXPECT_EQ(child<QCheckBox>(dialog, "chkEnabled")->text(), "Enabled");
-
     dialog.setCurrentTab(ViewProperties::LightingTab);
     EXPECT_EQ(tabs->currentIndex(), 1);
-    dialog.setCurrentTab(7);
+    dialog.setCurrentTab(7); // no such tab: unchanged
     EXPECT_EQ(tabs->currentIndex(), 1);
 }
 
