@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <random>
 #include <vector>
@@ -127,6 +129,12 @@ inline void resetCatalogue()
 {
     Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
 }
+
+// A test that starts from the built-in material catalogue.
+class CatalogueTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetCatalogue(); }
+};
 
 // A resolver that records the conflicts it sees and answers with a fixed choice.
 class ScriptedResolver : public Model::Persistence::IMaterialConflictResolver {

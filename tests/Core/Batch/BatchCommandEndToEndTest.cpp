@@ -22,10 +22,8 @@ struct Outcome {
     QString err;
 };
 
-class BatchCommandEndToEnd : public ::testing::Test {
+class BatchCommandEndToEnd : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
-
     // Runs the command with a fresh home folder and no display.
     Outcome run(const QStringList &arguments)
     {

@@ -17,10 +17,8 @@ using Ui::ProcessData;
 
 namespace {
 
-class BatchSteps : public ::testing::Test, protected BatchTest::BatchWorld {
+class BatchSteps : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
 protected:
-    void SetUp() override { PersistenceTest::resetCatalogue(); }
-
     int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
 
     // A volume of 6 × 5 × 8 cells whose lowest three layers are silicon.

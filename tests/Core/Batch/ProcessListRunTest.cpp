@@ -20,10 +20,8 @@ Core::Operations::SubstrateDescription substrate()
     return BatchTest::slabSubstrate(8, 8, 10, 4);
 }
 
-class ProcessListRunning : public ::testing::Test, protected BatchTest::BatchWorld {
+class ProcessListRunning : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
 protected:
-    void SetUp() override { PersistenceTest::resetCatalogue(); }
-
     ProcessListRun::Outcome run(const std::vector<ProcessData> &entries)
     {
         reports.clear();

@@ -126,7 +126,7 @@ TEST_F(DocumentOperations, FailedWriteIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(readFile(path), QByteArray("previous contents"));
 }
 
-TEST_F(DocumentOperations, OpenReadsTheChosenFileAndRemembersItsFolder)
+TEST_F(DocumentOperations, OpenReadsTheChosenFileAndRemembersItsFolderOrReadsNothingWhenCancelled)
 {
     const auto volume = randomVolume(4, 3, 2, 9, Util::Vector3D(1, 2, 3));
     const QString path = folder.filePath(QStringLiteral("scene.cfb"));
@@ -141,10 +141,9 @@ TEST_F(DocumentOperations, OpenReadsTheChosenFileAndRemembersItsFolder)
     EXPECT_EQ(OpenDocumentOperation::lastOpenedFolder(), QDir(folder.path()).absolutePath());
     // The issuing workspace's scene is left alone: the document opens in a window of its own.
     EXPECT_EQ(workspace.getScene().objectCount(), 0u);
-}
 
-TEST_F(DocumentOperations, CancelledOpenDialogReadsNothing)
-{
+    // A cancelled file dialog reads nothing.
+    openStages.clear();
     answer.clear();
     workspace.activate(kOpen);
     EXPECT_EQ(openStages, std::vector<OpenStage>{OpenStage::ChoosingFile});

@@ -1,9 +1,6 @@
-#include "Support/Volumes.h"
+#include "Support/PersistenceTestSupport.h"
 
 #include "Core/Workspace/HistoryFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,12 +9,6 @@ namespace {
 class HistoryFileTest : public ::testing::Test {
 protected:
     QString pathOf(const char *name) const { return directory.filePath(name); }
-    void writeFile(const QString &path, const QByteArray &content)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
     QTemporaryDir directory;
 };
 
@@ -27,9 +18,7 @@ TEST_F(HistoryFileTest, RecordsAreOneLineInTheDocumentedLayout)
     auto volume =
         TestSupport::makeVolume(1, 2, 2, [](uint32_t, uint32_t y, uint32_t z) { return y * 2 + z; });
     ASSERT_TRUE(history.write("IsotropicDeposition", 4, *volume));
-    QFile file(history.getPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("IsotropicDeposition 4 0 1 2 3\n"));
+    EXPECT_EQ(PersistenceTest::readFile(history.getPath()), QByteArray("IsotropicDeposition 4 0 1 2 3\n"));
 }
 
 TEST_F(HistoryFileTest, RestoresTheRecordOfTheRightKeyAndInstance)
@@ -57,10 +46,10 @@ TEST_F(HistoryFileTest, RestoresTheRecordOfTheRightKeyAndInstance)
 TEST_F(HistoryFileTest, ReadsRecordsItDidNotWriteByScanningLines)
 {
     const QString path = pathOf("foreign.temp");
-    writeFile(path, "Other 3 9 9 9 9\n"
-                    "Key 2 8 8 8 8\n"
-                    "junk line with words\n"
-                    "Key 3 1 2 3 4\n");
+    PersistenceTest::writeFile(path, "Other 3 9 9 9 9\n"
+                                     "Key 2 8 8 8 8\n"
+                                     "junk line with words\n"
+                                     "Key 3 1 2 3 4\n");
     Core::HistoryFile history(path);
     auto volume = TestSupport::makeSlab(1, 1, 4, 0);
     ASSERT_TRUE(history.restore("Key", 3, *volume));
@@ -70,7 +59,7 @@ TEST_F(HistoryFileTest, ReadsRecordsItDidNotWriteByScanningLines)
 TEST_F(HistoryFileTest, DamagedRecordsAndMissingFilesLeaveTheCellsUnchanged)
 {
     const QString path = pathOf("damaged.temp");
-    writeFile(path, "Short 0 1 2\nBad 0 1 x 3 4\nHuge 0 1 99999999999 3 4\n");
+    PersistenceTest::writeFile(path, "Short 0 1 2\nBad 0 1 x 3 4\nHuge 0 1 99999999999 3 4\n");
     Core::HistoryFile history(path);
     auto volume = TestSupport::makeSlab(1, 1, 4, 4, 7);
     EXPECT_FALSE(history.restore("Short", 0, *volume));

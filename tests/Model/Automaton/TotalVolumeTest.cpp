@@ -52,19 +52,6 @@ TEST(TotalVolumeTest, CloneCopiesMaterialsAndGeometryOnly)
     EXPECT_TRUE(clone->propertyNames().isEmpty());
 }
 
-TEST(TotalVolumeTest, ClearingAMaskKeepsItsExtents)
-{
-    auto volume = TestSupport::makeSlab(4, 4, 1, 1);
-    volume->setBottomMask(QBitArray(6, true), 3, 2);
-    volume->clearBottomMask();
-    uint32_t width = 0, height = 0;
-    volume->getBottomMaskSize(width, height);
-    EXPECT_EQ(width, 3u);
-    EXPECT_EQ(height, 2u);
-    EXPECT_EQ(volume->getBottomMask().size(), 6);
-    EXPECT_EQ(volume->getBottomMask().count(true), 0);
-}
-
 TEST(TotalVolumeTest, PropertiesAndParticleCountsHaveOneOwner)
 {
     auto volume = TestSupport::makeSlab(2, 2, 2, 1);

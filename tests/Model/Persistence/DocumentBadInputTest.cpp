@@ -20,10 +20,8 @@ QByteArray documentWith(const QByteArray &body)
     return kHead + body + kTail;
 }
 
-class DocumentBadInput : public ::testing::Test {
+class DocumentBadInput : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
-
     // The load fails with a message and changes neither the catalogue nor the remap table.
     void expectRefused(const QByteArray &bytes)
     {

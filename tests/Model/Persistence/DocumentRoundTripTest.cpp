@@ -13,9 +13,8 @@ using Model::Persistence::DocumentFile;
 
 namespace {
 
-class DocumentRoundTrip : public ::testing::Test {
+class DocumentRoundTrip : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
     QTemporaryDir folder;
 };
 

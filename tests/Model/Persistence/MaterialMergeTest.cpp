@@ -13,10 +13,8 @@ using Model::Persistence::MaterialMerger;
 
 namespace {
 
-class MaterialMerge : public ::testing::Test {
+class MaterialMerge : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
-
     Material byId(uint32_t id) { return Model::Materials::MaterialFactory::instance()->getMaterialById(id); }
 
     // A document whose material `loaded` is used by its single cell.

@@ -7,10 +7,8 @@ using Model::Persistence::ProcessListReader;
 
 namespace {
 
-class ProcessListBadInput : public ::testing::Test {
+class ProcessListBadInput : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
-
     void expectRefused(const QByteArray &bytes)
     {
         const auto before = catalogue();

@@ -19,10 +19,8 @@ using Ui::ProcessData;
 
 namespace {
 
-class ProcessListFormat : public ::testing::Test {
+class ProcessListFormat : public CatalogueTest {
 protected:
-    void SetUp() override { resetCatalogue(); }
-
     static QByteArray written(const std::vector<ProcessData> &entries)
     {
         QByteArray bytes;
@@ -65,21 +63,22 @@ TEST_F(ProcessListFormat, ParameterValuesHaveTheirTextForms)
     QBitArray bits(3);
     bits.setBit(0);
     bits.setBit(2);
-    EXPECT_EQ(ProcessParameterCodec::encode(bits).type, QStringLiteral("vector"));
-    EXPECT_EQ(ProcessParameterCodec::encode(bits).data, QStringLiteral("101"));
-    EXPECT_EQ(ProcessParameterCodec::encode(QVariant::fromValue(Util::Vector3D(1.5, 0, -2))).data,
-              QStringLiteral("1.5;0;-2"));
-    EXPECT_EQ(ProcessParameterCodec::encode(QVariant::fromValue(Util::Vector3D(1.5, 0, -2))).type,
-              QStringLiteral("Util::Vector3D"));
-    EXPECT_EQ(ProcessParameterCodec::encode(QVariant::fromValue(Util::Vector3D(1.0 / 3, 0, 0))).data,
-              QStringLiteral("0.3333333333;0;0"));
-    EXPECT_EQ(ProcessParameterCodec::encode(true).data, QStringLiteral("true"));
-    EXPECT_EQ(ProcessParameterCodec::encode(2.5).type, QStringLiteral("double"));
-    EXPECT_EQ(ProcessParameterCodec::encode(2.5f).type, QStringLiteral("float"));
-    EXPECT_EQ(ProcessParameterCodec::encode(7u).type, QStringLiteral("uint"));
-    EXPECT_EQ(ProcessParameterCodec::encode(-7).data, QStringLiteral("-7"));
-    EXPECT_EQ(ProcessParameterCodec::encode(QColor(255, 127, 0)).type, QStringLiteral("QColor"));
-    EXPECT_EQ(ProcessParameterCodec::encode(QColor(255, 127, 0)).data, QStringLiteral("#ff7f00"));
+    const std::pair<QVariant, std::pair<const char *, const char *>> cases[] = {
+        {bits, {"vector", "101"}},
+        {QVariant::fromValue(Util::Vector3D(1.5, 0, -2)), {"Util::Vector3D", "1.5;0;-2"}},
+        {QVariant::fromValue(Util::Vector3D(1.0 / 3, 0, 0)), {"Util::Vector3D", "0.3333333333;0;0"}},
+        {true, {"bool", "true"}},
+        {2.5, {"double", "2.5"}},
+        {2.5f, {"float", "2.5"}},
+        {7u, {"uint", "7"}},
+        {-7, {"int", "-7"}},
+        {QColor(255, 127, 0), {"QColor", "#ff7f00"}},
+    };
+    for (const auto &[value, expected] : cases) {
+        const auto encoded = ProcessParameterCodec::encode(value);
+        EXPECT_EQ(encoded.type, QLatin1String(expected.first)) << expected.second;
+        EXPECT_EQ(encoded.data, QLatin1String(expected.second)) << expected.first;
+    }
 }
 
 TEST_F(ProcessListFormat, WriterLaysOutMaterialsThenEntriesWithSortedParameters)

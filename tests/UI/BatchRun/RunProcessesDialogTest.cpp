@@ -44,10 +44,8 @@ public:
     std::vector<std::optional<ProcessData>> seen;
 };
 
-class RunProcessesDialogTest : public ::testing::Test {
+class RunProcessesDialogTest : public PersistenceTest::CatalogueTest {
 protected:
-    void SetUp() override { PersistenceTest::resetCatalogue(); }
-
     QPushButton *button(const char *name) { return dialog->findChild<QPushButton *>(name); }
     QTreeWidget *tree() { return dialog->tree(); }
     QProgressBar *progress() { return dialog->findChild<QProgressBar *>(QStringLiteral("progressBar")); }

@@ -135,10 +135,6 @@ TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
         EXPECT_EQ(factory.create(free), nullptr) << free;
 }
 
-} // namespace
-
-namespace {
-
 TEST(ApplicationIconTest, WithoutIconFileTheIconIsARedSquare)
 {
     ASSERT_FALSE(QFile::exists("icon.ico"));
