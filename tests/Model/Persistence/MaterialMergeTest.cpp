@@ -36,38 +36,24 @@ const Material kConflicting(1, QStringLiteral("Silicon carbide"), 3210, 4.5e11f,
 
 } // namespace
 
-TEST_F(MaterialMerge, KnownIdWithTheSameNameMergesSilently)
+TEST_F(MaterialMerge, MaterialsWithoutConflictMapByIdThenByNameAndJoinOnlyOnCommit)
 {
     ScriptedResolver resolver(std::nullopt);
     const auto before = catalogue();
     MaterialMerger merger(*Model::Materials::MaterialFactory::instance(), remap, &resolver);
-    merger.merge(Material(1, QStringLiteral("Si"), 1, 1, 1));
-    merger.commit();
-    EXPECT_EQ(remap, (MaterialIdMap{{1, 1}}));
-    EXPECT_TRUE(resolver.seen.empty());
+    merger.merge(Material(1, QStringLiteral("Si"), 1, 1, 1)); // known id and name
+    const Material unknown(2100, QStringLiteral("Unobtainium"), 1, 2, 0.3f);
+    merger.merge(unknown);
+    merger.merge(Material(700, QStringLiteral("Au (bulk)"), 1, 1, 1)); // unknown id, known name
+    EXPECT_EQ(merger.materialById(2100), unknown);
     EXPECT_EQ(catalogue(), before);
-}
-
-TEST_F(MaterialMerge, NewMaterialJoinsTheCatalogueOnlyOnCommit)
-{
-    MaterialMerger merger(*Model::Materials::MaterialFactory::instance(), remap, nullptr);
-    const Material loaded(2100, QStringLiteral("Unobtainium"), 1, 2, 0.3f);
-    merger.merge(loaded);
-    EXPECT_EQ(byId(2100).getId(), 0u);
-    EXPECT_EQ(merger.materialById(2100), loaded);
     merger.commit();
-    EXPECT_EQ(byId(2100), loaded);
-    EXPECT_EQ(remap, (MaterialIdMap{{2100, 2100}}));
-}
-
-TEST_F(MaterialMerge, UnknownIdWithAKnownNameMapsOntoTheCatalogueMaterial)
-{
-    MaterialMerger merger(*Model::Materials::MaterialFactory::instance(), remap, nullptr);
-    merger.merge(Material(700, QStringLiteral("Au (bulk)"), 1, 1, 1));
-    merger.commit();
-    EXPECT_EQ(remap, (MaterialIdMap{{700, 9}}));
+    EXPECT_TRUE(resolver.seen.empty());
+    EXPECT_EQ(remap, (MaterialIdMap{{1, 1}, {700, 9}, {2100, 2100}}));
+    EXPECT_EQ(byId(2100), unknown);
     EXPECT_EQ(byId(700).getId(), 0u);
     EXPECT_EQ(byId(9).getDensity(), 19300.0f);
+    EXPECT_EQ(catalogue().size(), before.size() + 1);
 }
 
 TEST_F(MaterialMerge, ConflictWithoutResolverAddsTheMaterialUnderANewId)

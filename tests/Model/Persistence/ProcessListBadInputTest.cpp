@@ -80,6 +80,7 @@ TEST_F(ProcessListBadInput, MalformedNumbersAreKeptAsText)
         readList("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
                  + parameter("Film Thickness", "double", "abc") + parameter("Count", "uint", "-4")
                  + parameter("Corner", "Util::Vector3D", "1;2") + parameter("Type", "int", "9999999999")
+                 + parameter("Material_Id", "QString", "silicon")
                  + "</Process-Data><Process-Data process-type=\"x\"/></Process-List>");
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     const Ui::ProcessData &entry = result.entries[0];
@@ -87,18 +88,10 @@ TEST_F(ProcessListBadInput, MalformedNumbersAreKeptAsText)
     EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Count")), QVariant(QStringLiteral("-4")));
     EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Corner")), QVariant(QStringLiteral("1;2")));
     EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Type")), QVariant(QStringLiteral("9999999999")));
+    // A material id that is no number is left for the step to refuse; no name is looked up.
+    EXPECT_EQ(entry.getProcessParameter(QStringLiteral("Material_Id")), QVariant(QStringLiteral("silicon")));
+    EXPECT_FALSE(entry.hasProcessParameter(QStringLiteral("Material")));
     EXPECT_EQ(result.entries[1].getProcessType(), Ui::ProcessData::kNotAProcess);
-}
-
-TEST_F(ProcessListBadInput, MaterialIdThatIsNotANumberIsLeftForTheStepToRefuse)
-{
-    const auto result =
-        readList("<?xml version=\"1.0\"?><Process-List><Process-Data process-type=\"16\">"
-                 + parameter("Material_Id", "QString", "silicon") + "</Process-Data></Process-List>");
-    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
-    EXPECT_EQ(result.entries[0].getProcessParameter(QStringLiteral("Material_Id")),
-              QVariant(QStringLiteral("silicon")));
-    EXPECT_FALSE(result.entries[0].hasProcessParameter(QStringLiteral("Material")));
 }
 
 TEST_F(ProcessListBadInput, UnreadableMaterialsAreSkipped)

@@ -51,9 +51,8 @@ TEST(AutomatonSlabs, EveryPartitionTilesTheVolumeWithoutEmptySlabs)
     }
 }
 
-TEST(AutomatonSlabs, IterationConstantAndTruncation)
+TEST(AutomatonSlabs, IterationCountsAreTruncatedIntoRange)
 {
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::K, 1.7071067811865472);
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(3.999), 3u);
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(0.7), 0u);
     EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(-5.0), 0u);

@@ -84,57 +84,6 @@ protected:
 
 } // namespace
 
-TEST_F(IsotropicFilmOperationsTest, DepositionAppliesUndoRestoresRedoReapplies)
-{
-    const auto original = volume->materialIds();
-    const auto expected = expectedAfter<IsotropicFilmDeposition>(*volume, kMetal, thickness);
-    ASSERT_NE(expected, original);
-
-    workspace().activate(13);
-    EXPECT_EQ(harness.log->lines, (std::vector<std::string>{"Isotropic Deposition: Cell volume selected.",
-                                                            "Isotropic Deposition: Operation finished."}));
-    EXPECT_EQ(volume->materialIds(), expected);
-    EXPECT_EQ(workspace().currentOperation(), nullptr);
-    EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), "Isotropic Deposition");
-    EXPECT_EQ(workspace().getVolumeRecords().getLastProcess(volume->getObjectId()), 13u);
-
-    workspace().undo();
-    EXPECT_EQ(volume->materialIds(), original);
-    EXPECT_EQ(workspace().getUndoRedoStacks().redoName(), "Isotropic Deposition");
-    workspace().redo();
-    EXPECT_EQ(volume->materialIds(), expected);
-}
-
-TEST_F(IsotropicFilmOperationsTest, SuccessiveProcessesUndoAndRedoInOrder)
-{
-    const auto original = volume->materialIds();
-    workspace().activate(13); // metal film
-    const auto afterDeposition = volume->materialIds();
-    const auto expectedEtching = expectedAfter<IsotropicFilmEtching>(*volume, kSi, 1.0f);
-    material = kSi;
-    thickness = 1.0f;
-    workspace().activate(14); // etch silicon
-    const auto afterEtching = volume->materialIds();
-    EXPECT_EQ(afterEtching, expectedEtching);
-    material = kMetal;
-    workspace().activate(33); // CVD on top
-    const auto afterCvd = volume->materialIds();
-    ASSERT_NE(afterCvd, afterEtching);
-    EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), "CVD");
-
-    workspace().undo();
-    EXPECT_EQ(volume->materialIds(), afterEtching);
-    workspace().undo();
-    EXPECT_EQ(volume->materialIds(), afterDeposition);
-    workspace().undo();
-    EXPECT_EQ(volume->materialIds(), original);
-    workspace().redo();
-    workspace().redo();
-    EXPECT_EQ(volume->materialIds(), afterEtching);
-    workspace().redo();
-    EXPECT_EQ(volume->materialIds(), afterCvd);
-}
-
 TEST_F(IsotropicFilmOperationsTest, CvdReportsTheDepositionIdAndEtchingMarksSiliconLatticeOutdated)
 {
     const uint32_t id = volume->getObjectId();
