@@ -23,6 +23,17 @@ protected:
     CommandInterpreter &interpreter() { return workspace.getCommandInterpreter(); }
     int executions() const { return int(std::count(log.begin(), log.end(), "Op.execute")); }
 
+    // Asks for a value through `request`, types `line` and tells whether the value was delivered.
+    template <class T>
+    bool answer(void (CommandInterpreter::*request)(Core::Operations::Operation *, T *, bool *), T &value,
+                const std::string &line)
+    {
+        delivered = false;
+        (interpreter().*request)(operation.get(), &value, &delivered);
+        interpreter().interpret(line);
+        return delivered;
+    }
+
     Core::Workspace workspace;
     std::vector<std::string> log;
     std::shared_ptr<RecordingOperation> operation;
@@ -35,19 +46,15 @@ TEST_F(CommandInterpreterTest, WholeNumbersAreParsedStrictly)
 {
     int32_t value = 0;
     for (const char *bad : {"12a", " 5", "5 ", "1.5", "2147483648", "-2147483649", "abc", "--1", "0x10"}) {
-        interpreter().requestWholeNumber(operation.get(), &value, &delivered);
-        interpreter().interpret(bad);
+        EXPECT_FALSE(answer(&CommandInterpreter::requestWholeNumber, value, bad)) << bad;
         EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter an intenger") << bad;
-        EXPECT_FALSE(delivered) << bad;
         EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::WholeNumber) << bad;
     }
     EXPECT_EQ(executions(), 0);
     for (const auto &[text, expected] : std::vector<std::pair<const char *, int32_t>>{
              {"42", 42}, {"-7", -7}, {"+3", 3}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}}) {
-        interpreter().requestWholeNumber(operation.get(), &value, &delivered);
-        interpreter().interpret(text);
+        EXPECT_TRUE(answer(&CommandInterpreter::requestWholeNumber, value, text)) << text;
         EXPECT_EQ(value, expected) << text;
-        EXPECT_TRUE(delivered);
         EXPECT_EQ(interpreter().getRequester(), nullptr);
         EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::Nothing);
     }
@@ -58,20 +65,15 @@ TEST_F(CommandInterpreterTest, FloatingValuesAcceptSpecialValuesButNotDanglingEx
 {
     double value = 0;
     for (const char *bad : {"1e", "2E", "1.5+", "3-", "abc", "1.0x", " 1"}) {
-        interpreter().requestFloatingValue(operation.get(), &value, &delivered);
-        interpreter().interpret(bad);
+        EXPECT_FALSE(answer(&CommandInterpreter::requestFloatingValue, value, bad)) << bad;
         EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter a floating point value")
             << bad;
-        EXPECT_FALSE(delivered) << bad;
     }
-    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
-    interpreter().interpret("1.5e3");
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "1.5e3"));
     EXPECT_DOUBLE_EQ(value, 1500.0);
-    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
-    interpreter().interpret("-INFINITY");
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "-INFINITY"));
     EXPECT_TRUE(std::isinf(value) && value < 0);
-    interpreter().requestFloatingValue(operation.get(), &value, &delivered);
-    interpreter().interpret("nan");
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "nan"));
     EXPECT_TRUE(std::isnan(value));
     EXPECT_EQ(executions(), 3);
 }
@@ -80,15 +82,11 @@ TEST_F(CommandInterpreterTest, CoordinatesNeedThreeCommaSeparatedNumbers)
 {
     Util::Vector3D point;
     for (const char *bad : {"1,2", "1 2 3", "a,b,c", "1,,2"}) {
-        interpreter().requestCoordinates(operation.get(), &point, &delivered);
-        interpreter().interpret(bad);
+        EXPECT_FALSE(answer(&CommandInterpreter::requestCoordinates, point, bad)) << bad;
         EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Enter the x, y, z coordinates.") << bad;
-        EXPECT_FALSE(delivered);
     }
-    interpreter().requestCoordinates(operation.get(), &point, &delivered);
-    interpreter().interpret("1.5, -2 ,3e1");
+    EXPECT_TRUE(answer(&CommandInterpreter::requestCoordinates, point, "1.5, -2 ,3e1"));
     EXPECT_EQ(point, Util::Vector3D(1.5, -2, 30));
-    EXPECT_TRUE(delivered);
     EXPECT_EQ(executions(), 1);
 }
 
@@ -172,14 +170,11 @@ TEST_F(CommandInterpreterTest, HugeAndBinaryLinesNeverCrash)
     int32_t value = 0;
     double floating = 0;
     Util::Vector3D point;
-    interpreter().requestWholeNumber(operation.get(), &value, &delivered);
-    interpreter().interpret(huge);
+    EXPECT_FALSE(answer(&CommandInterpreter::requestWholeNumber, value, huge));
     EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidInteger);
-    interpreter().requestFloatingValue(operation.get(), &floating, &delivered);
-    interpreter().interpret(std::string("\0\1\2", 3));
+    EXPECT_FALSE(answer(&CommandInterpreter::requestFloatingValue, floating, std::string("\0\1\2", 3)));
     EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidFloat);
-    interpreter().requestCoordinates(operation.get(), &point, &delivered);
-    interpreter().interpret(huge + "," + huge);
+    EXPECT_FALSE(answer(&CommandInterpreter::requestCoordinates, point, huge + "," + huge));
     EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidCoordinates);
     EXPECT_EQ(executions(), 0);
 }

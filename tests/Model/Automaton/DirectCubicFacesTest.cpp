@@ -209,26 +209,6 @@ TEST_F(DirectCubicFaces, MatchesTheCellByCellRulesInOrder)
     }
 }
 
-TEST_F(DirectCubicFaces, AnyThreadCountGivesTheSerialLists)
-{
-    auto volume = makeRandomVolume(13, 7, 6, {kOpaqueA, kOpaqueB, kTranslucentA, kTranslucentB}, 0.35, 41);
-    cutRandomCells(*volume, 0.1, 42);
-    const CutBox boxes[] = {wholeBox(*volume), {{3, 1, 0}, {5, 7, 6}}};
-    for (const CutBox &box : boxes) {
-        CubicFaceLists serial;
-        {
-            PoolThreads threads(1);
-            serial = buildCubicFaces(*volume, box);
-        }
-        for (int count : {2, 3, 7}) {
-            PoolThreads threads(count);
-            const CubicFaceLists parallel = buildCubicFaces(*volume, box);
-            EXPECT_TRUE(sameFaces(serial.opaque, parallel.opaque)) << count << " threads";
-            EXPECT_TRUE(sameFaces(serial.transparent, parallel.transparent)) << count << " threads";
-        }
-    }
-}
-
 TEST_F(DirectCubicFaces, EmptyCellOutlinesCoverEveryEmptyCellOfTheBox)
 {
     auto volume = makeVolume(5, 4, 3, block(1, 3, kOpaqueA));

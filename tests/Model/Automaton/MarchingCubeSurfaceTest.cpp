@@ -241,25 +241,6 @@ TEST_F(MarchingCubes, CutAwayCellsAreEmptyAndVerticesTakeTheSolidSideMaterial)
     EXPECT_EQ(generate(*volume).size(), 8u);
 }
 
-TEST_F(MarchingCubes, AnyThreadCountGivesTheSerialTriangles)
-{
-    auto volume = makeRandomVolume(14, 6, 5, {kOpaqueA, kOpaqueB}, 0.45, 77);
-    cutRandomCells(*volume, 0.1, 78);
-    const CutBox boxes[] = {{{0, 0, 0}, {14, 6, 5}}, {{5, 1, 0}, {7, 6, 4}}};
-    for (const CutBox &box : boxes) {
-        std::vector<Triangle> serial;
-        {
-            PoolThreads threads(1);
-            serial = generate(*volume, box);
-        }
-        EXPECT_FALSE(serial.empty());
-        for (int count : {2, 3, 7}) {
-            PoolThreads threads(count);
-            EXPECT_EQ(generate(*volume, box), serial) << count << " threads";
-        }
-    }
-}
-
 TEST_F(MarchingCubes, SurfaceBuildsUnderItsLockAndClears)
 {
     auto volume = makeVolume(4, 4, 4, singleCell(1, 1, 1));
