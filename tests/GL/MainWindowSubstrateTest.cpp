@@ -40,11 +40,11 @@ protected:
 
     QImage frame() { return window->getView()->renderImage(); }
 
-    // Pixels whose colour differs from the background, and their mean colour.
+    // Grey pixels whose shade differs from the background, their centre and their mean shade.
     struct Footprint {
         int count = 0;
         QPoint centre;
-        double red = 0, green = 0, blue = 0;
+        double red = 0;
     };
     Footprint footprint(const QImage &image)
     {
@@ -60,15 +60,11 @@ protected:
                     sx += x;
                     sy += y;
                     result.red += c.redF();
-                    result.green += c.greenF();
-                    result.blue += c.blueF();
                 }
             }
         if (result.count) {
             result.centre = QPoint(int(sx / result.count), int(sy / result.count));
             result.red /= result.count;
-            result.green /= result.count;
-            result.blue /= result.count;
         }
         return result;
     }

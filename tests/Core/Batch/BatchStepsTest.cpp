@@ -79,6 +79,16 @@ TEST_F(BatchSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
                 const bool inside = x >= 1 && x < 4 && y >= 2 && z >= 1 && z < 3;
                 ASSERT_EQ(TestSupport::materialAt(*volume, x, y, z), inside ? 3u : 0u) << x << y << z;
             }
+    // A ball: the step builds what the substrate builder builds from the same description.
+    SubstrateDescription ball = d;
+    ball.spherical = true;
+    ball.radius = 2;
+    ball.centerX = 3;
+    ball.centerZ = 1;
+    ASSERT_EQ(run(ProcessEntries::createSubstrate(ball)), Core::Batch::Success);
+    EXPECT_EQ(context.getCurrentVolume()->materialIds(),
+              Core::Operations::buildSubstrate(ball)->materialIds());
+    EXPECT_NE(context.getCurrentVolume()->materialIds(), volume->materialIds());
 }
 
 TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddingAVolume)
