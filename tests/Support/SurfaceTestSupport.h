@@ -6,6 +6,8 @@
 #include "Model/Materials/MaterialFactory.h"
 #include "Support/Volumes.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -35,6 +37,18 @@ inline void installMaterials()
 
 // The six face directions as cell steps, in the order of the face table.
 constexpr int kStep[6][3] = {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}};
+
+// A test that starts from the built-in catalogue plus the test materials.
+class SurfaceMaterialsTest : public ::testing::Test {
+protected:
+    void SetUp() override { installMaterials(); }
+};
+
+inline bool insideBox(const Model::Automaton::CutBox &box, int x, int y, int z)
+{
+    return x >= int(box.lower[0]) && x < int(box.upper[0]) && y >= int(box.lower[1]) && y < int(box.upper[1])
+           && z >= int(box.lower[2]) && z < int(box.upper[2]);
+}
 
 inline Model::Automaton::CutBox wholeBox(const TotalVolume &volume)
 {

@@ -30,14 +30,6 @@ CubicFaceLists referenceFaces(TotalVolume &volume, const CutBox &box)
     const auto at = [&](int x, int y, int z) -> const Voxel & {
         return cells.get()[volume.cellIndex(x, y, z)];
     };
-    const auto inBox = [&](int x, int y, int z) {
-        const int c[3] = {x, y, z};
-        for (int a = 0; a < 3; ++a) {
-            if (c[a] < int(box.lower[a]) || c[a] >= int(box.upper[a]))
-                return false;
-        }
-        return true;
-    };
     for (int x = int(box.lower[0]); x < int(box.upper[0]); ++x)
         for (int y = int(box.lower[1]); y < int(box.upper[1]); ++y)
             for (int z = int(box.lower[2]); z < int(box.upper[2]); ++z) {
@@ -49,7 +41,7 @@ CubicFaceLists referenceFaces(TotalVolume &volume, const CutBox &box)
                 for (int d = 0; d < 6; ++d) {
                     const int nx = x + kStep[d][0], ny = y + kStep[d][1], nz = z + kStep[d][2];
                     bool visible = true;
-                    if (inBox(nx, ny, nz)) {
+                    if (insideBox(box, nx, ny, nz)) {
                         const Voxel &n = at(nx, ny, nz);
                         const bool solidNeighbour = n.materialId != 0 && n.cutCount == 0
                                                     && colors.alphaClass(n.materialId) == AlphaClass::Opaque;
@@ -64,10 +56,7 @@ CubicFaceLists referenceFaces(TotalVolume &volume, const CutBox &box)
     return lists;
 }
 
-class DirectCubicFaces : public ::testing::Test {
-protected:
-    void SetUp() override { installMaterials(); }
-};
+class DirectCubicFaces : public SurfaceMaterialsTest {};
 
 } // namespace
 

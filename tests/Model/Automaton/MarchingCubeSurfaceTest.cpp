@@ -97,10 +97,7 @@ MaterialAt singleCell(uint32_t x0, uint32_t y0, uint32_t z0, uint32_t material =
     return [=](uint32_t x, uint32_t y, uint32_t z) { return x == x0 && y == y0 && z == z0 ? material : 0u; };
 }
 
-class MarchingCubes : public ::testing::Test {
-protected:
-    void SetUp() override { installMaterials(); }
-};
+class MarchingCubes : public SurfaceMaterialsTest {};
 
 } // namespace
 

@@ -58,10 +58,7 @@ std::vector<FaceKey> unitPatches(const QuadFace &face)
     return patches;
 }
 
-class OctreeFaces : public ::testing::Test {
-protected:
-    void SetUp() override { installMaterials(); }
-};
+class OctreeFaces : public SurfaceMaterialsTest {};
 
 } // namespace
 
@@ -117,11 +114,8 @@ TEST_F(OctreeFaces, OpaqueQuadsCoverExactlyTheExposedAreaOfTheCellFaces)
                 exposed.insert(keyOf(face));
             std::set<FaceKey> covered;
             const auto solid = [&](int x, int y, int z) {
-                const int c[3] = {x, y, z};
-                for (int a = 0; a < 3; ++a) {
-                    if (c[a] < int(box.lower[a]) || c[a] >= int(box.upper[a]))
-                        return false;
-                }
+                if (!insideBox(box, x, y, z))
+                    return false;
                 const Voxel &cell = cells.get()[volume->cellIndex(x, y, z)];
                 return cell.materialId != 0 && cell.cutCount == 0;
             };

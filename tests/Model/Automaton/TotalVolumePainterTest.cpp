@@ -13,10 +13,7 @@ using Model::Materials::RgbaColor;
 
 namespace {
 
-class Painter : public ::testing::Test {
-protected:
-    void SetUp() override { installMaterials(); }
-};
+class Painter : public SurfaceMaterialsTest {};
 
 // Everything a painter generated, for comparing runs.
 struct Generated {
