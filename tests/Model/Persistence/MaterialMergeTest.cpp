@@ -50,10 +50,9 @@ TEST_F(MaterialMerge, MaterialsWithoutConflictMapByIdThenByNameAndJoinOnlyOnComm
     merger.commit();
     EXPECT_TRUE(resolver.seen.empty());
     EXPECT_EQ(remap, (MaterialIdMap{{1, 1}, {700, 9}, {2100, 2100}}));
-    EXPECT_EQ(byId(2100), unknown);
-    EXPECT_EQ(byId(700).getId(), 0u);
-    EXPECT_EQ(byId(9).getDensity(), 19300.0f);
-    EXPECT_EQ(catalogue().size(), before.size() + 1);
+    auto expected = before; // only the unknown material is added; Si and Au stay as they were
+    expected.push_back(unknown);
+    EXPECT_EQ(catalogue(), expected);
 }
 
 TEST_F(MaterialMerge, ConflictWithoutResolverAddsTheMaterialUnderANewId)

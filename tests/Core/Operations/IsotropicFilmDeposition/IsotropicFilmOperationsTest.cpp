@@ -84,6 +84,43 @@ protected:
 
 } // namespace
 
+TEST_F(IsotropicFilmOperationsTest, SuccessiveProcessesApplyAndUndoAndRedoInOrder)
+{
+    const auto original = volume->materialIds();
+    const auto expectedDeposition = expectedAfter<IsotropicFilmDeposition>(*volume, kMetal, thickness);
+    workspace().activate(13); // metal film
+    const auto afterDeposition = volume->materialIds();
+    EXPECT_EQ(afterDeposition, expectedDeposition);
+    EXPECT_EQ(harness.log->lines, (std::vector<std::string>{"Isotropic Deposition: Cell volume selected.",
+                                                            "Isotropic Deposition: Operation finished."}));
+    EXPECT_EQ(workspace().currentOperation(), nullptr);
+    EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), "Isotropic Deposition");
+    const auto expectedEtching = expectedAfter<IsotropicFilmEtching>(*volume, kSi, 1.0f);
+    material = kSi;
+    thickness = 1.0f;
+    workspace().activate(14); // etch silicon
+    const auto afterEtching = volume->materialIds();
+    EXPECT_EQ(afterEtching, expectedEtching);
+    material = kMetal;
+    workspace().activate(33); // CVD on top
+    const auto afterCvd = volume->materialIds();
+    ASSERT_NE(afterCvd, afterEtching);
+    EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), "CVD");
+
+    workspace().undo();
+    EXPECT_EQ(volume->materialIds(), afterEtching);
+    EXPECT_EQ(workspace().getUndoRedoStacks().redoName(), "CVD");
+    workspace().undo();
+    EXPECT_EQ(volume->materialIds(), afterDeposition);
+    workspace().undo();
+    EXPECT_EQ(volume->materialIds(), original);
+    workspace().redo();
+    workspace().redo();
+    EXPECT_EQ(volume->materialIds(), afterEtching);
+    workspace().redo();
+    EXPECT_EQ(volume->materialIds(), afterCvd);
+}
+
 TEST_F(IsotropicFilmOperationsTest, CvdReportsTheDepositionIdAndEtchingMarksSiliconLatticeOutdated)
 {
     const uint32_t id = volume->getObjectId();
