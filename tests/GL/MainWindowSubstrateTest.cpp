@@ -1,16 +1,22 @@
-// The desktop program as a user drives it: Simulation → Create Substrate with the dialog's
-// defaults, pick the block, undo and redo, all through the real main window and its view.
+// The desktop program as a user drives it, through the real main window and its view:
+// Simulation → Create Substrate with the dialog's defaults, picking, a deposited film, undo and
+// redo.
 #include "Model/Materials/MaterialFactory.h"
+#include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/View/GLWidget.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -21,21 +27,37 @@ protected:
     MainWindowSubstrateTest()
     {
         Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
         window->resize(800, 600);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     }
     ~MainWindowSubstrateTest() override { window->close(); }
 
-    // Triggers an action whose observer shows a modal dialog, and presses OK in that dialog.
-    void triggerAndAccept(const char *actionName)
+    // Triggers an action whose observer shows a modal dialog, lets `fill` set its controls and
+    // presses OK.
+    void triggerAndAccept(const char *actionName, std::function<void(QDialog &)> fill = nullptr)
     {
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [fill] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
+            if (fill)
+                fill(*dialog);
             dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
         window->action(actionName)->trigger();
+    }
+
+    // Pixels of the oxide film: clearly bluer than they are red.
+    static int bluishPixels(const QImage &image)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.blue() > c.red() + 60 ? 1 : 0;
+            }
+        return count;
     }
 
     QImage frame() { return window->getView()->renderImage(); }
@@ -99,6 +121,28 @@ TEST_F(MainWindowSubstrateTest, CreateSelectUndoRedo)
     EXPECT_EQ(footprint(frame()).count, 0) << "undo removes the block";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(footprint(frame()).count, block.count) << "redo brings back the same block";
+}
+
+TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstrate)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const QImage bare = frame();
+    ASSERT_EQ(bluishPixels(bare), 0);
+
+    triggerAndAccept("actionIsotropic_Deposition", [](QDialog &dialog) {
+        auto *material = dialog.findChild<QComboBox *>();
+        material->setCurrentIndex(material->findText("Thermal Si02"));
+        dialog.findChild<QDoubleSpinBox *>()->setValue(10.0);
+    });
+    EXPECT_EQ(window->action("actionUndo")->text(), "Undo Isotropic Deposition");
+    const int film = bluishPixels(frame());
+    EXPECT_GT(film, 5000) << "the oxide covers the top of the block";
+
+    window->action("actionUndo")->trigger();
+    EXPECT_EQ(frame(), bare) << "undo restores the bare substrate exactly";
+    window->action("actionRedo")->trigger();
+    EXPECT_EQ(bluishPixels(frame()), film);
 }
 
 } // namespace
