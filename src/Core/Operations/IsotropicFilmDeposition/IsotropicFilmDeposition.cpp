@@ -6,8 +6,7 @@ namespace Core::Operations {
 
 IsotropicFilmDeposition::IsotropicFilmDeposition(Model::Automaton::TotalVolume &volume, uint32_t materialId,
                                                  float thickness)
-    : DistanceCountingEngine(volume), materialId(materialId), limit(thickness),
-      limitSquared(thickness * thickness)
+    : LimitedProcessEngine(volume, materialId, thickness)
 {
     eligibleMaterials = {0, materialId};
 }
@@ -17,11 +16,6 @@ IsotropicFilmDeposition::~IsotropicFilmDeposition() = default;
 uint32_t IsotropicFilmDeposition::iterationCount() const
 {
     return truncatedIterations(double(std::ceil(limit / smallestCellSize())) * K);
-}
-
-void IsotropicFilmDeposition::execute()
-{
-    run(iterationCount());
 }
 
 } // namespace Core::Operations

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
+#include "Core/Operations/DistanceCountingAutomaton/LimitedProcessEngine.h"
 
 namespace Core::Operations {
 
 // Grows a conformal film of one material, `thickness` length units thick, over every solid
 // surface: every empty cell whose propagated distance to a solid cell is at most the thickness
 // gets the material.
-class IsotropicFilmDeposition final : public DistanceCountingEngine<IsotropicFilmDeposition> {
+class IsotropicFilmDeposition final : public LimitedProcessEngine<IsotropicFilmDeposition> {
 public:
     IsotropicFilmDeposition(Model::Automaton::TotalVolume &volume, uint32_t materialId, float thickness);
     ~IsotropicFilmDeposition() override;
 
-    // Runs trunc(ceilf(L / m) · K) steps, m the smallest cell size.
-    void execute();
+    // execute() runs trunc(ceilf(L / m) · K) steps, m the smallest cell size.
     uint32_t iterationCount() const;
 
 private:
@@ -22,10 +21,6 @@ private:
     // Solid cells are fixed sources; empty cells next to a solid cell start the front.
     void initializeCellAt(const CellSite &cell, uint32_t slice);
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
-
-    uint32_t materialId;
-    float limit;
-    float limitSquared;
 };
 
 // The rules are inline so the slab loops can inline them.

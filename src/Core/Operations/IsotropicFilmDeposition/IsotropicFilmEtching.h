@@ -1,18 +1,17 @@
 #pragma once
 
-#include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
+#include "Core/Operations/DistanceCountingAutomaton/LimitedProcessEngine.h"
 
 namespace Core::Operations {
 
 // Removes one material to `depth` length units from every surface that touches empty space,
 // through that material only: other materials stop the etch.
-class IsotropicFilmEtching final : public DistanceCountingEngine<IsotropicFilmEtching> {
+class IsotropicFilmEtching final : public LimitedProcessEngine<IsotropicFilmEtching> {
 public:
     IsotropicFilmEtching(Model::Automaton::TotalVolume &volume, uint32_t materialId, float depth);
     ~IsotropicFilmEtching() override;
 
-    // Runs trunc(ceil(L · K / m)) steps, m the smallest cell size.
-    void execute();
+    // execute() runs trunc(ceil(L · K / m)) steps, m the smallest cell size.
     uint32_t iterationCount() const;
 
 private:
@@ -22,10 +21,6 @@ private:
     // material next to an empty cell start the front.
     void initializeCellAt(const CellSite &cell, uint32_t slice);
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
-
-    uint32_t materialId;
-    float limit;
-    float limitSquared;
 };
 
 // The rules are inline so the slab loops can inline them.
