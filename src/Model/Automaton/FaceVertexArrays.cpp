@@ -1,5 +1,7 @@
 #include "Model/Automaton/FaceVertexArrays.h"
 
+#include "Model/Automaton/ColoredVertexArrays.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -80,19 +82,9 @@ void FaceVertexArrays::drawArrays(const float *colorArray, const std::vector<uin
     const size_t vertexCount = positions.size() / 3;
     if (vertexCount == 0 || vertexCount > size_t(INT_MAX))
         return;
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, positions.data());
-    glNormalPointer(GL_FLOAT, 0, normals.data());
-    glColorPointer(4, GL_FLOAT, 0, colorArray);
-    if (indices)
-        glDrawElements(GL_QUADS, GLsizei(std::min(indices->size(), size_t(INT_MAX))), GL_UNSIGNED_INT,
-                       indices->data());
-    else
-        glDrawArrays(GL_QUADS, 0, GLsizei(vertexCount));
-    glPopClientAttrib();
+    const GLsizei indexCount = indices ? GLsizei(std::min(indices->size(), size_t(INT_MAX))) : 0;
+    drawColoredVertexArrays(GL_QUADS, positions.data(), normals.data(), colorArray, GLsizei(vertexCount),
+                            indices, indexCount);
 }
 
 } // namespace Model::Automaton

@@ -1,5 +1,7 @@
 #include "Model/Automaton/TriangleVertexArrays.h"
 
+#include "Model/Automaton/ColoredVertexArrays.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -52,15 +54,8 @@ void TriangleVertexArrays::draw(const std::vector<Triangle> &triangles, const Ma
         for (size_t v = 0; v < leadingUncoloured; ++v)
             std::copy(current, current + 4, vertexColors.begin() + ptrdiff_t(v * 4));
     }
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, positions.data());
-    glNormalPointer(GL_FLOAT, 0, normals.data());
-    glColorPointer(4, GL_FLOAT, 0, vertexColors.data());
-    glDrawArrays(GL_TRIANGLES, 0, GLsizei(vertexCount));
-    glPopClientAttrib();
+    drawColoredVertexArrays(GL_TRIANGLES, positions.data(), normals.data(), vertexColors.data(),
+                            GLsizei(vertexCount));
     // Leave the last vertex's colour current, as the last colour call would.
     glColor4fv(vertexColors.data() + (vertexCount - 1) * 4);
 }
