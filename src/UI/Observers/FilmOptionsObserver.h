@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/Workspace/Workspace.h"
+#include "UI/Operations/MaterialOffer.h"
 #include "Util/IObserver.h"
 
 #include <QDialog>
@@ -12,8 +13,8 @@
 namespace Ui::Observers {
 
 // Shows a process's options dialog when its operation asks for the options: if the workspace's
-// current operation is an OperationClass, runs a DialogClass (built with the process id whose
-// compatible materials it offers) modally and, on accept, hands the values to the operation.
+// current operation is an OperationClass, runs a DialogClass (built with the compatible
+// materials of the process) modally and, on accept, hands the values to the operation.
 template <class OperationClass, class DialogClass> class FilmOptionsObserver : public Util::IObserver {
 public:
     FilmOptionsObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t processId)
@@ -26,7 +27,7 @@ public:
         const auto operation = std::dynamic_pointer_cast<OperationClass>(workspace.currentOperation());
         if (!operation)
             return;
-        DialogClass dialog(processId, dialogParent.data());
+        DialogClass dialog(Ui::Operations::MaterialOffer::compatibleWith(processId), dialogParent.data());
         if (dialog.exec() == QDialog::Accepted)
             accept(*operation, dialog);
     }

@@ -11,7 +11,7 @@
 
 namespace Ui::Operations {
 
-IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, uint32_t processId,
+IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, const MaterialOffer &materials,
                                                        QWidget *parent)
     : QDialog(parent), distanceKey(texts.distanceKey)
 {
@@ -27,7 +27,7 @@ IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, uint3
 
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithProcessMaterials(materialBox, processId);
+    MaterialComboBox::fill(materialBox, materials);
 
     auto *form = new QFormLayout;
     form->addRow(new QLabel(texts.distanceLabel, this), distanceBox);
@@ -61,8 +61,7 @@ void IsotropicFilmOptionsDialog::loadParameters(const QMap<QString, QVariant> &p
         if (ok)
             distanceBox->setValue(value);
     }
-    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
-                             QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations
