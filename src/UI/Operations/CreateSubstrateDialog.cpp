@@ -1,6 +1,7 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
 
 #include "UI/Operations/MaterialComboBox.h"
+#include "UI/Operations/SpinBoxCoupling.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,13 +164,12 @@ void CreateSubstrateDialog::buildForm()
 
 void CreateSubstrateDialog::connectLimits()
 {
-    const auto valueChanged = qOverload<int>(&QSpinBox::valueChanged);
-    connect(sbxTotalWidth, valueChanged, this, &CreateSubstrateDialog::updateLimitX);
-    connect(sbxTotalLength, valueChanged, this, &CreateSubstrateDialog::updateLimitY);
-    connect(sbxTotalHeight, valueChanged, this, &CreateSubstrateDialog::updateLimitZ);
-    connect(sbxSubsWidth, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispX);
-    connect(sbxSubsLength, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispY);
-    connect(sbxSubsHeight, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispZ);
+    coupleSpinBox(sbxTotalWidth, this, &CreateSubstrateDialog::updateLimitX);
+    coupleSpinBox(sbxTotalLength, this, &CreateSubstrateDialog::updateLimitY);
+    coupleSpinBox(sbxTotalHeight, this, &CreateSubstrateDialog::updateLimitZ);
+    coupleSpinBox(sbxSubsWidth, this, &CreateSubstrateDialog::updateSubstrateDispX);
+    coupleSpinBox(sbxSubsLength, this, &CreateSubstrateDialog::updateSubstrateDispY);
+    coupleSpinBox(sbxSubsHeight, this, &CreateSubstrateDialog::updateSubstrateDispZ);
     connect(cbxSubsSphere, &QCheckBox::toggled, this, &CreateSubstrateDialog::toggleSubsShape);
 }
 
@@ -252,7 +252,7 @@ void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
     const QVariant spherical = parameters.value(QStringLiteral("SphericalSubstrate"));
     if (spherical.isValid())
         cbxSubsSphere->setChecked(spherical.toBool());
-    MaterialComboBox::select(cbxFilm, parameters, QStringLiteral("Material_Id"), QStringLiteral("Material"));
+    MaterialComboBox::selectStored(cbxFilm, parameters, QStringLiteral("Material"));
 }
 
 uint32_t CreateSubstrateDialog::getMaterial() const

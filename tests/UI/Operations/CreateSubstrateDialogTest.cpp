@@ -1,9 +1,16 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "UI/BatchRun/ProcessStepEditor.h"
+#include "UI/MainWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +60,56 @@ TEST_F(CreateSubstrateDialogTest, HeightKeepsTheBlockAndClampsIt)
     box("sbxTotalHeight")->setValue(20);
     EXPECT_EQ(dialog.getSubstrateHeight(), 20u);
     EXPECT_EQ(box("sbxSubsZ")->maximum(), 0);
+}
+
+// Typing 120 passes through 1 and 12: those must not clamp the 30-cell block.
+TEST_F(CreateSubstrateDialogTest, TypingATotalHeightKeepsTheBlockHeight)
+{
+    QSpinBox *height = box("sbxTotalHeight");
+    height->selectAll();
+    QTest::keyClicks(height, "120");
+    QTest::keyClick(height, Qt::Key_Enter);
+    EXPECT_EQ(dialog.getTotalHeight(), 120u);
+    EXPECT_EQ(dialog.getSubstrateHeight(), 30u);
+    EXPECT_EQ(box("sbxSubsZ")->maximum(), 90);
+}
+
+// Types `text` into the spin box `name` of the open modal dialog, as a user leaving the box.
+void typeInto(const char *name, const char *text)
+{
+    auto *box = QApplication::activeModalWidget()->findChild<QSpinBox *>(name);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    box->interpretText();
+}
+
+// A 40 × 70 block typed into the dialog comes out 40 cells wide (x) and 70 long (y), whether
+// the dialog was opened from the menu or from the batch dialog.
+TEST(CreateSubstrateEntry, ATypedBlockKeepsItsWidthAndLength)
+{
+    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+    const auto typeBlock = [] {
+        typeInto("sbxSubsWidth", "40");
+        typeInto("sbxSubsLength", "70");
+        qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept();
+    };
+    auto *window = new Ui::MainWindow;
+    QTimer::singleShot(0, typeBlock);
+    window->action("actionCreate_Substrate")->trigger();
+    const auto volumes = window->getPresenter().getScene().getCellVolumes();
+    ASSERT_EQ(volumes.size(), 1u);
+    const auto ids = volumes.front()->materialIds();
+    const auto filled = [&](uint32_t x, uint32_t y) { return ids[volumes.front()->cellIndex(x, y, 0)] != 0; };
+    EXPECT_TRUE(filled(39, 69));
+    EXPECT_FALSE(filled(40, 0));
+    EXPECT_FALSE(filled(0, 70));
+    window->close();
+
+    QTimer::singleShot(0, typeBlock);
+    const auto entry = Ui::BatchRun::ProcessStepEditors::find(11)->edit(nullptr, nullptr);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->getProcessParameter("Substrate Size X").toUInt(), 40u);
+    EXPECT_EQ(entry->getProcessParameter("Substrate Size Y").toUInt(), 70u);
 }
 
 TEST_F(CreateSubstrateDialogTest, SphereSwitchesWhichControlsAreEnabled)
