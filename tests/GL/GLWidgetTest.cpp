@@ -1,4 +1,6 @@
 #include "UI/View/GLWidget.h"
+#include "Model/Automaton/TotalVolume.h"
+#include "Model/Automaton/TotalVolumePainter.h"
 #include "Support/OperationTestSupport.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
@@ -16,11 +18,14 @@
 
 namespace {
 
-// A flat square in the plane z = 0 in one colour, unlit unless asked; it remembers the eye
+// A flat square in the plane z = height in one colour, unlit unless asked; it remembers the eye
 // position of its last draw.
 class SquareObject : public Model::Object {
 public:
-    SquareObject(float half, QColor color, bool lit = false) : half(half), color(color), lit(lit) {}
+    SquareObject(float half, QColor color, bool lit = false, float height = 0.0f)
+        : half(half), color(color), lit(lit), height(height)
+    {
+    }
     uint32_t getType() const override { return 99; }
     void draw(bool solidsShown, bool, const Util::Vector4D &eye) override
     {
@@ -35,17 +40,17 @@ public:
         glColor3f(float(color.redF()), float(color.greenF()), float(color.blueF()));
         glNormal3f(0.0f, 0.0f, 1.0f);
         glBegin(GL_QUADS);
-        glVertex3f(-half, -half, 0.0f);
-        glVertex3f(half, -half, 0.0f);
-        glVertex3f(half, half, 0.0f);
-        glVertex3f(-half, half, 0.0f);
+        glVertex3f(-half, -half, height);
+        glVertex3f(half, -half, height);
+        glVertex3f(half, half, height);
+        glVertex3f(-half, half, height);
         glEnd();
         glPopAttrib();
     }
     void refreshDrawingData() override {}
     std::shared_ptr<Object> clone() const override
     {
-        return std::make_shared<SquareObject>(half, color, lit);
+        return std::make_shared<SquareObject>(half, color, lit, height);
     }
     void translate(const Util::Vector3D &) override {}
 
@@ -55,6 +60,7 @@ private:
     float half;
     QColor color;
     bool lit;
+    float height;
 };
 
 // Asks the view for one point the way Move does: the first execute registers the point and the
@@ -229,6 +235,16 @@ TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursor)
     EXPECT_TRUE(presenter.getWorkspace().getPickState().getSelectedObjects().empty());
 }
 
+TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
+{
+    auto nearer = std::make_shared<SquareObject>(10.0f, Qt::red, false, 10.0f); // above: nearer the eye
+    presenter.getScene().addObject(nearer);
+    presenter.setSelectionMode(true);
+    click(QPoint(100, 100));
+    EXPECT_TRUE(nearer->isSelected());
+    EXPECT_FALSE(square->isSelected());
+}
+
 TEST_F(GLWidgetTest, ClickOutsideSelectionModeOrADragPicksNothing)
 {
     click(QPoint(100, 100));
@@ -315,6 +331,50 @@ TEST_F(GLWidgetTest, LampsBecomeLightsFixedToTheEye)
     EXPECT_NEAR(position[1], 0.0f, 1e-3);
     EXPECT_NEAR(position[2], 200.0f, 1e-3);
     EXPECT_EQ(position[3], 1.0f);
+}
+
+// A lamp on the view axis, 100 units in front: its yellow marker stays drawn however far the
+// view is zoomed in (the projection's depth shrinks with the zoom).
+TEST_F(GLWidgetTest, LampMarkersStayVisibleWhenZoomedIn)
+{
+    Ui::ViewSettings settings = view->viewSettings();
+    settings.lamps = {Ui::LampRecord{100.0f, float(M_PI / 2.0), 0.0f, true}};
+    view->applyViewSettings(settings);
+    view->setLampsShown(true);
+    for (float zoomValue : {1.0f, 0.5f, 0.2f}) {
+        view->setZoom(zoomValue);
+        const QImage image = view->renderImage();
+        int yellow = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                yellow += near(image.pixel(x, y), QColor(255, 255, 0)) ? 1 : 0;
+        EXPECT_GT(yellow, 20) << "zoom " << 1.0f / zoomValue;
+    }
+}
+
+// The legend explains the particle-count view: it appears with a volume in that view only.
+TEST_F(GLWidgetTest, ColourScaleLegendFollowsTheParticleCountView)
+{
+    using Model::Automaton::ParticleCountField;
+    auto volume = std::make_shared<Model::Automaton::TotalVolume>(
+        4, 4, 4, 1.0f, 1.0f, 1.0f, Util::Vector3D(-50, -50, 0), std::vector<uint32_t>(64, 1));
+    auto counts = std::make_shared<ParticleCountField>(64);
+    for (size_t cell = 0; cell < 64; ++cell)
+        (*counts)[cell].counts[0] = uint32_t(cell);
+    volume->setParticleCounts(QStringLiteral("Random Walk Particle Count Type N"), counts);
+    presenter.getScene().addObject(volume);
+    const auto legendSpan = [this] {
+        const QImage image = view->renderImage();
+        return std::make_pair(qGray(image.pixel(14, 180)), qGray(image.pixel(186, 180)));
+    };
+    volume->refreshDrawingData();
+    const auto without = legendSpan();
+    EXPECT_EQ(without.first, without.second) << "no legend in the material view";
+    volume->getPainter().setSurfaceAlgorithm(Model::Automaton::TotalVolumePainter::ParticleCountField);
+    volume->refreshDrawingData();
+    const auto with = legendSpan();
+    EXPECT_LT(with.first, 20) << "the grey scale starts black";
+    EXPECT_GT(with.second, 235) << "and ends white";
 }
 
 TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)
