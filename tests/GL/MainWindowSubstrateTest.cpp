@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +122,31 @@ TEST_F(MainWindowSubstrateTest, CreateSelectUndoRedo)
     EXPECT_EQ(footprint(frame()).count, 0) << "undo removes the block";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(footprint(frame()).count, block.count) << "redo brings back the same block";
+}
+
+// Users pick a thickness or a material while looking at the structure: the option dialog must
+// not cover it. The screen is grabbed while the dialog is open.
+TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const int block = footprint(frame()).count;
+    Ui::GLWidget *view = window->getView();
+    int seen = -1;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        QTest::qWait(200);
+        const QPoint corner = view->mapToGlobal(QPoint(0, 0));
+        const QImage screen = QGuiApplication::primaryScreen()
+                                  ->grabWindow(0, corner.x(), corner.y(), view->width(), view->height())
+                                  .toImage();
+        seen = footprint(screen).count;
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    window->action("actionIsotropic_Deposition")->trigger();
+    EXPECT_GT(seen, block * 9 / 10) << "of " << block << " block pixels";
 }
 
 TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstrate)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/Workspace/Workspace.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/MaterialOffer.h"
 #include "Util/IObserver.h"
 
@@ -28,6 +29,7 @@ public:
         if (!operation)
             return;
         DialogClass dialog(Ui::Operations::MaterialOffer::compatibleWith(processId), dialogParent.data());
+        DialogPlacement::besideScene(dialog, dialogParent.data());
         if (dialog.exec() == QDialog::Accepted)
             accept(*operation, dialog);
     }
