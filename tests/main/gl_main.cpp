@@ -21,7 +21,7 @@ public:
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (TestEnvironment::isListingTests(argc, argv))
+    if (TestEnvironment::isListingTests())
         return RUN_ALL_TESTS();
     const char *display = std::getenv("DISPLAY");
     if (!display || !*display) {
