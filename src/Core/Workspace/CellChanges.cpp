@@ -1,9 +1,11 @@
 #include "Core/Workspace/CellChanges.h"
 
 #include "Model/Automaton/TotalVolume.h"
+#include "Util/ParallelSlabs.h"
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -223,7 +225,7 @@ bool CellChanges::decodeBlock(const char *data, size_t size)
         if (!reader.number(gap) || !reader.number(length) || length == 0 || gap > cellCount
             || length > CellChangeWriter::kBlockCells - blockCells || position + gap + length > cellCount)
             return false;
-        runs.push_back(Run{uint32_t(position + gap), uint32_t(length)});
+        runs.push_back(Run{uint32_t(position + gap), uint32_t(length), uint32_t(ids.size() + blockCells)});
         position += gap + length;
         blockCells += length;
     }
@@ -242,7 +244,7 @@ void CellChanges::assignAll(std::vector<uint32_t> allIds)
     position = cellCount;
     runs.clear();
     if (cellCount > 0)
-        runs.push_back(Run{0, uint32_t(cellCount)});
+        runs.push_back(Run{0, uint32_t(cellCount), 0});
     ids = std::move(allIds);
 }
 
@@ -251,14 +253,28 @@ bool CellChanges::applyTo(Model::Automaton::TotalVolume &volume) const
     if (volume.getCellCount() != cellCount)
         return false;
     Model::Automaton::CellsLocker locker(volume);
-    Model::Automaton::Voxel *cells = locker.get();
-    const uint32_t *id = ids.data();
-    for (const Run &run : runs) {
-        Model::Automaton::Voxel *cell = cells + run.start;
-        for (uint32_t i = 0; i < run.length; ++i)
-            cell[i].materialId = *id++;
-    }
+    // Writing the ids is bound by memory traffic through the cells: split the cell index range.
+    auto parts = Util::equalSlabs(0, uint32_t(cellCount), Util::parallelThreadCount());
+    if (parts.empty())
+        parts.push_back(Util::SlabRange{0, uint32_t(cellCount)});
+    Util::runSlabs(
+        parts, [&](const Util::SlabRange &part, size_t) { applyWithin(locker.get(), part.begin, part.end); });
     return true;
+}
+
+void CellChanges::applyWithin(Model::Automaton::Voxel *cells, uint32_t begin, uint32_t end) const
+{
+    auto run = std::upper_bound(runs.begin(), runs.end(), begin,
+                                [](uint32_t index, const Run &r) { return index < r.start; });
+    if (run != runs.begin())
+        --run;
+    for (; run != runs.end() && run->start < end; ++run) {
+        const uint32_t from = std::max(run->start, begin);
+        const uint32_t to = uint32_t(std::min<uint64_t>(uint64_t(run->start) + run->length, end));
+        const uint32_t *id = ids.data() + run->firstId + (from - run->start);
+        for (uint32_t i = from; i < to; ++i)
+            cells[i].materialId = *id++;
+    }
 }
 
 } // namespace Core

@@ -8,7 +8,8 @@
 
 namespace Model::Automaton {
 class TotalVolume;
-}
+struct Voxel;
+} // namespace Model::Automaton
 
 namespace Core {
 
@@ -88,9 +89,11 @@ private:
     struct Run {
         uint32_t start;
         uint32_t length;
+        uint32_t firstId; // where the run's ids start in `ids`
     };
 
     bool decodeBlock(const char *data, size_t size);
+    void applyWithin(Model::Automaton::Voxel *cells, uint32_t begin, uint32_t end) const;
 
     uint64_t cellCount = 0;
     uint64_t position = 0;
