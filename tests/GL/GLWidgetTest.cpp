@@ -180,30 +180,6 @@ TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
         EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
 }
 
-TEST_F(GLWidgetTest, ColourScaleLegendRunsAlongTheBottom)
-{
-    Ui::ColorScaleLegend::Scale scale;
-    scale.minimum = -2.0f;
-    scale.maximum = 2.0f;
-    scale.colorAt = [&](float v) {
-        const float g = (v - scale.minimum) / (scale.maximum - scale.minimum);
-        return std::array<float, 4>{g, g, g, 1.0f};
-    };
-    view->makeCurrent();
-    glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Ui::ColorScaleLegend::draw(*view, scale, Qt::red);
-    const QImage image = view->grabFrameBuffer(false);
-    // A 200 × 200 view: the bar spans x 10..190 and rows 170..190 from the top.
-    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
-    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
-    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
-    EXPECT_TRUE(near(image.pixel(100, 160), QColor(0, 0, 255)));
-    EXPECT_TRUE(near(image.pixel(5, 180), QColor(0, 0, 255)));
-    EXPECT_EQ(Ui::ColorScaleLegend::stopValue(scale, 255), 2.0f);
-    EXPECT_EQ(Ui::ColorScaleLegend::label(-2.0f), "-2");
-}
-
 TEST_F(GLWidgetTest, ZoomAndPanMoveTheDrawing)
 {
     view->setZoom(0.5f); // zoom factor 2: the square covers 60..140
@@ -291,8 +267,6 @@ TEST_F(GLWidgetTest, PresetsKeysAndShiftDragsChangeTheCamera)
 {
     EXPECT_FALSE(view->setView(QStringLiteral("manual")));
     EXPECT_EQ(view->getCamera().rotationX(), 0.0f);
-    EXPECT_TRUE(view->setView(QStringLiteral("front")));
-    EXPECT_EQ(view->getCamera().rotationX(), -90.0f);
 
     QSignalSpy positions(view, &Ui::GLWidget::axisPositionChanged);
     view->increaseTranslateX();
@@ -343,38 +317,35 @@ TEST_F(GLWidgetTest, LampMarkersStayVisibleWhenZoomedIn)
     view->setLampsShown(true);
     for (float zoomValue : {1.0f, 0.5f, 0.2f}) {
         view->setZoom(zoomValue);
-        const QImage image = view->renderImage();
-        int yellow = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                yellow += near(image.pixel(x, y), QColor(255, 255, 0)) ? 1 : 0;
-        EXPECT_GT(yellow, 20) << "zoom " << 1.0f / zoomValue;
+        const QImage image = view->renderImage().convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+        EXPECT_GT(std::count(pixels, pixels + image.width() * image.height(), qRgb(255, 255, 0)), 20)
+            << "zoom " << 1.0f / zoomValue;
     }
 }
 
-// The legend explains the particle-count view: it appears with a volume in that view only.
+// The legend explains the particle-count view: with a volume in that view a grey ramp over the
+// counts 0..63 runs along the bottom (x 10..190, rows 170..190 of the 200 × 200 view).
 TEST_F(GLWidgetTest, ColourScaleLegendFollowsTheParticleCountView)
 {
-    using Model::Automaton::ParticleCountField;
     auto volume = std::make_shared<Model::Automaton::TotalVolume>(
         4, 4, 4, 1.0f, 1.0f, 1.0f, Util::Vector3D(-50, -50, 0), std::vector<uint32_t>(64, 1));
-    auto counts = std::make_shared<ParticleCountField>(64);
+    auto counts = std::make_shared<Model::Automaton::ParticleCountField>(64);
     for (size_t cell = 0; cell < 64; ++cell)
         (*counts)[cell].counts[0] = uint32_t(cell);
     volume->setParticleCounts(QStringLiteral("Random Walk Particle Count Type N"), counts);
     presenter.getScene().addObject(volume);
-    const auto legendSpan = [this] {
-        const QImage image = view->renderImage();
-        return std::make_pair(qGray(image.pixel(14, 180)), qGray(image.pixel(186, 180)));
-    };
     volume->refreshDrawingData();
-    const auto without = legendSpan();
-    EXPECT_EQ(without.first, without.second) << "no legend in the material view";
+    const QColor background = view->getColors().background;
+    EXPECT_TRUE(near(view->renderImage().pixel(100, 180), background)) << "no legend in the material view";
     volume->getPainter().setSurfaceAlgorithm(Model::Automaton::TotalVolumePainter::ParticleCountField);
     volume->refreshDrawingData();
-    const auto with = legendSpan();
-    EXPECT_LT(with.first, 20) << "the grey scale starts black";
-    EXPECT_GT(with.second, 235) << "and ends white";
+    const QImage image = view->renderImage();
+    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
+    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
+    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
+    EXPECT_TRUE(near(image.pixel(100, 160), background));
+    EXPECT_TRUE(near(image.pixel(5, 180), background));
 }
 
 TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)

@@ -47,14 +47,11 @@ public:
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            titles << dialog->windowTitle();
             dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept(); // as the accept button does
         });
         timer.start();
     }
-
-    QStringList titles;
 
 private:
     QTimer timer;

@@ -1,4 +1,5 @@
 #include "UI/Operations/ChangeVolumeVisualizationDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/MaterialParameters.h"
@@ -82,10 +83,7 @@ void ChangeVolumeVisualizationDialog::buildForm()
     tabs->addTab(filmTab(), QStringLiteral("Film Visualization"));
     tabs->addTab(surfaceTab(), QStringLiteral("Surface Generation"));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

@@ -1,4 +1,5 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/Operations/MaterialComboBox.h"
 #include "UI/Operations/SpinBoxCoupling.h"
@@ -150,10 +151,7 @@ void CreateSubstrateDialog::buildForm()
     auto *material = new QVBoxLayout(materialGroup);
     material->addWidget(cbxFilm);
 
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttonBox->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttonBox = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(totalGroup);

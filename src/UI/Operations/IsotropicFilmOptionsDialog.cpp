@@ -1,4 +1,5 @@
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/Operations/MaterialComboBox.h"
 
@@ -33,10 +34,7 @@ IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, const
     form->addRow(new QLabel(texts.distanceLabel, this), distanceBox);
     form->addRow(new QLabel(QStringLiteral("Material"), this), materialBox);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -201,7 +201,6 @@ TEST_F(RunProcessesDialogTest, SaveAddsTheSuffixAndNewListKeepsAListThatCouldNot
     {
         FileDialogAnswer answer(folder->filePath(QStringLiteral("steps")));
         button("btnSaveListAs")->click();
-        EXPECT_EQ(answer.titles, QStringList{QStringLiteral("Process List File")});
     }
     const QString path = folder->filePath(QStringLiteral("steps.plst"));
     EXPECT_TRUE(QFile::exists(path));

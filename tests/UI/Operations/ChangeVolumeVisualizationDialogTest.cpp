@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,65 +16,30 @@
 
 using Ui::Operations::ChangeVolumeVisualizationDialog;
 
-namespace {
-
-class ChangeVolumeVisualizationDialogTest : public ::testing::Test {
-protected:
-    ChangeVolumeVisualizationDialogTest()
-    {
-        Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-    }
-
-    template <class Widget> Widget *child(ChangeVolumeVisualizationDialog &dialog, const char *name)
-    {
-        return dialog.findChild<Widget *>(name);
-    }
-};
-
-} // namespace
-
-TEST_F(ChangeVolumeVisualizationDialogTest, ShowsAndReturnsTheOptions)
-{
-    ChangeVolumeVisualizationDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Change Volume Visualization Options");
-    EXPECT_FALSE(child<QCheckBox>(dialog, "chkRenderSurfaceAtoms")->isEnabled());
-    Model::Automaton::VisualizationOptions options;
-    options.atoms.siAtoms = true;
-    options.atoms.siUnitCellOutlines = true;
-    options.surfaceAlgorithm = 3;
-    options.particleDistribution = 2;
-    options.colorScale = 1;
-    dialog.setOptions(options);
-    EXPECT_TRUE(child<QCheckBox>(dialog, "chkRenderSurfaceAtoms")->isEnabled());
-    EXPECT_EQ(child<QComboBox>(dialog, "cbxSurfaceAlgorithm")->currentText(), "Particle Count Field View");
-    EXPECT_EQ(child<QComboBox>(dialog, "cbxColorScale")->currentText(), "Red to Blue");
-    EXPECT_EQ(dialog.options(), options);
-}
-
-// A colour chosen for one material is kept while others are looked at, and only changed
+// A colour chosen for one material is kept while others are looked at; only changed
 // materials are reported.
-TEST_F(ChangeVolumeVisualizationDialogTest, FilmColoursAreKeptPerMaterial)
+TEST(ChangeVolumeVisualizationDialogTest, FilmColoursAreKeptPerMaterial)
 {
+    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
     ChangeVolumeVisualizationDialog dialog;
-    QColor offered;
     QColor answer = QColor(255, 0, 0, 128);
+    std::vector<QColor> offered;
     dialog.setColorChooser([&](const QColor &initial, QWidget *) {
-        offered = initial;
+        offered.push_back(initial);
         return answer;
     });
-    auto *materials = child<QComboBox>(dialog, "cbxMaterial");
-    auto *swatch = child<QLabel>(dialog, "lblFilmColor");
-    EXPECT_EQ(materials->count(), 15);
-    EXPECT_EQ(swatch->styleSheet(), "background-color : #7f7f7f") << "Si's catalogue colour";
-    child<QPushButton>(dialog, "btnChangeColor")->click();
-    EXPECT_EQ(offered, QColor(127, 127, 127));
-    EXPECT_EQ(swatch->styleSheet(), "background-color : #ff0000");
+    auto *materials = dialog.findChild<QComboBox *>("cbxMaterial");
+    const auto swatch = [&] { return dialog.findChild<QLabel *>("lblFilmColor")->styleSheet(); };
+    EXPECT_EQ(swatch(), "background-color : #7f7f7f");
+    dialog.findChild<QPushButton *>("btnChangeColor")->click();
     materials->setCurrentIndex(materials->findData(3u));
-    EXPECT_EQ(swatch->styleSheet(), "background-color : #7f7fff");
+    EXPECT_EQ(swatch(), "background-color : #7f7fff");
     answer = QColor(); // cancelled
-    child<QPushButton>(dialog, "btnChangeColor")->click();
+    dialog.findChild<QPushButton *>("btnChangeColor")->click();
     materials->setCurrentIndex(0);
-    EXPECT_EQ(swatch->styleSheet(), "background-color : #ff0000");
+    EXPECT_EQ(swatch(), "background-color : #ff0000");
+    EXPECT_EQ(offered, (std::vector<QColor>{QColor(127, 127, 127), QColor(127, 127, 255)}))
+        << "catalogue colours";
     const auto colors = dialog.filmColors();
     ASSERT_EQ(colors.size(), 1u);
     EXPECT_EQ(colors.at(1).r, 1.0f);
@@ -83,7 +47,7 @@ TEST_F(ChangeVolumeVisualizationDialogTest, FilmColoursAreKeptPerMaterial)
 }
 
 // Rendering → Change Cell Volume Viewing Options reaches the volume through the dialog.
-TEST_F(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
+TEST(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
 {
     auto *window = new Ui::MainWindow;
     auto volume = TestSupport::makeSlab(4, 4, 4, 2);

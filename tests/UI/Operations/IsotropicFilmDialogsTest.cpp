@@ -93,13 +93,6 @@ TEST_F(IsotropicFilmDialogs, LoadParametersPresetsDistanceAndMaterial)
     EXPECT_EQ(etching.getMaterialId(), 12u);
 }
 
-TEST_F(IsotropicFilmDialogs, TheWholeCatalogueCanBeOffered)
-{
-    IsotropicEtchingDialog dialog(MaterialOffer::wholeCatalogue());
-    EXPECT_EQ(itemIds(dialog.findChild<QComboBox *>("cbxMaterial")),
-              (std::vector<uint32_t>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
-}
-
 TEST_F(IsotropicFilmDialogs, MaterialsUnknownToTheCatalogueAreLeftOut)
 {
     auto processes = Model::Process::ProcessFactory::instance();
