@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -97,7 +96,7 @@ void CommandConsole::enterPressed()
     if (!text.isEmpty()) {
         history.prepend(text);
         cursor = 0;
-        appendLine(text);
+        plainTextEdit->appendPlainText(text);
         linCommand->clear();
     }
     interpreter.interpret(text.toStdString());
@@ -125,15 +124,7 @@ void CommandConsole::downArrowPressed()
 
 void CommandConsole::writeMessage(QString message)
 {
-    appendLine(message);
-}
-
-// The newest line is always in sight, however long the log has grown.
-void CommandConsole::appendLine(const QString &line)
-{
-    plainTextEdit->appendPlainText(line);
-    QScrollBar *scrollBar = plainTextEdit->verticalScrollBar();
-    scrollBar->setValue(scrollBar->maximum());
+    plainTextEdit->appendPlainText(message);
 }
 
 } // namespace Ui::Console

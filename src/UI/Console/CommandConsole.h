@@ -46,7 +46,6 @@ protected:
 
 private:
     void buildForm();
-    void appendLine(const QString &line);
 
     QPlainTextEdit *plainTextEdit = nullptr;
     QLineEdit *linCommand = nullptr;
