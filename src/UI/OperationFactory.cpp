@@ -4,6 +4,8 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
+#include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
 #include "Core/Operations/Operation.h"
@@ -16,6 +18,7 @@
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/ExportFileObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
@@ -82,6 +85,14 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case ExportSurfaceMeshOperation::kId:
+        return withObserver(
+            std::make_shared<ExportSurfaceMeshOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
+    case ExportVolumeOperation::kId:
+        return withObserver(
+            std::make_shared<ExportVolumeOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));
