@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -28,23 +29,18 @@ struct StlTriangle {
 inline std::vector<StlTriangle> readStl(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot open " << path.toStdString();
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     uint32_t count = 0;
     if (bytes.size() >= 84)
         std::memcpy(&count, bytes.constData() + 80, 4);
     if (bytes.size() < 84 || uint64_t(bytes.size()) != 84 + uint64_t(count) * 50) {
-        ADD_FAILURE() << "malformed STL " << path.toStdString();
+        ADD_FAILURE() << "no binary STL in " << path.toStdString();
         return {};
     }
     std::vector<StlTriangle> triangles(count);
     for (uint32_t t = 0; t < count; ++t) {
-        const char *record = bytes.constData() + 84 + size_t(t) * 50;
-        std::memcpy(triangles[t].normal.data(), record, 12);
-        std::memcpy(triangles[t].corners.data(), record + 12, 36);
+        std::memcpy(triangles[t].normal.data(), bytes.constData() + 84 + size_t(t) * 50, 12);
+        std::memcpy(triangles[t].corners.data(), bytes.constData() + 96 + size_t(t) * 50, 36);
     }
     return triangles;
 }
@@ -69,10 +65,7 @@ inline VtkXml readVtkXml(const QString &path)
 {
     VtkXml result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot open " << path.toStdString();
-        return result;
-    }
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     const QByteArray bytes = file.readAll();
     const int appended = bytes.indexOf("<AppendedData");
     const int start = bytes.indexOf('_', appended) + 1;
@@ -108,6 +101,29 @@ inline VtkXml readVtkXml(const QString &path)
         result.arrays.insert(name, bytes.mid(int(at + 8), int(length)));
     }
     return result;
+}
+
+// The triangles of a PolyData file, corners taken through its connectivity.
+inline std::vector<StlTriangle> polyTriangles(const VtkXml &poly)
+{
+    const auto points = poly.values<float>("Points");
+    const auto connectivity = poly.values<int64_t>("connectivity");
+    std::vector<StlTriangle> triangles(connectivity.size() / 3);
+    for (size_t i = 0; i < connectivity.size(); ++i)
+        for (int a = 0; a < 3; ++a)
+            triangles[i / 3].corners[i % 3][size_t(a)] = points.at(size_t(connectivity[i]) * 3 + size_t(a));
+    return triangles;
+}
+
+// The lowest and highest coordinates of the corners, per axis.
+inline std::pair<Vertex, Vertex> bounds(const std::vector<StlTriangle> &triangles)
+{
+    Vertex low{1e30f, 1e30f, 1e30f}, high{-1e30f, -1e30f, -1e30f};
+    for (const StlTriangle &t : triangles)
+        for (const Vertex &v : t.corners)
+            for (size_t a = 0; a < 3; ++a)
+                low[a] = std::min(low[a], v[a]), high[a] = std::max(high[a], v[a]);
+    return {low, high};
 }
 
 inline std::array<double, 3> cross(const std::array<double, 3> &a, const std::array<double, 3> &b)

@@ -1,4 +1,5 @@
 #include "Support/ExportFiles.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/SurfaceTestSupport.h"
 
 #include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
@@ -12,7 +13,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <functional>
 #include <set>
 
 using namespace ExportFiles;
@@ -26,26 +26,26 @@ class GeometryExport : public SurfaceTest::SurfaceMaterialsTest {
 protected:
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
 
-    // The volume drawn with `algorithm` over `box` (null: the whole volume), as the view would.
-    static void draw(TotalVolume &volume, uint32_t algorithm, const Model::Automaton::CutBox *box = nullptr)
+    // The volume drawn with `algorithm`, as the view would.
+    static void draw(TotalVolume &volume, uint32_t algorithm)
     {
-        TotalVolumePainter &painter = volume.getPainter();
-        painter.setSurfaceAlgorithm(algorithm);
-        if (box)
-            painter.setCutLimits(box->lower[0], box->lower[1], box->lower[2], box->upper[0], box->upper[1],
-                                 box->upper[2]);
+        volume.getPainter().setSurfaceAlgorithm(algorithm);
         volume.refreshDrawingData();
     }
 
+    // Writes the drawn surface in both formats; returns the STL's triangles.
     std::vector<StlTriangle> exportedStl(TotalVolume &volume)
     {
         QString error;
-        EXPECT_TRUE(Model::Export::exportSurfaceMesh(volume, path("mesh.stl"), MeshFormat::Stl, &error))
-            << error.toStdString();
+        for (auto [name, format] : {std::pair{"mesh.stl", MeshFormat::Stl}, {"mesh.vtp", MeshFormat::Vtp}})
+            EXPECT_TRUE(Model::Export::exportSurfaceMesh(volume, path(name), format, &error))
+                << error.toStdString();
+        poly = readVtkXml(path("mesh.vtp"));
         return readStl(path("mesh.stl"));
     }
 
     QTemporaryDir folder;
+    VtkXml poly; // the PolyData file of the last export
 };
 
 Core::Operations::SubstrateDescription substrate(bool ball)
@@ -95,16 +95,23 @@ TEST_F(GeometryExport, ClosedSolidsGiveWatertightOutwardFacingMeshes)
             const MeshFacts facts = meshFacts(triangles);
             EXPECT_TRUE(facts.everyEdgeTwiceOppositely);
             EXPECT_TRUE(facts.normalsFollowCornerOrder);
+            // The PolyData file holds the same triangles over welded points: each point once.
+            const std::vector<StlTriangle> polygons = polyTriangles(poly);
+            ASSERT_EQ(polygons.size(), triangles.size());
+            for (size_t t = 0; t < triangles.size(); ++t)
+                ASSERT_EQ(polygons[t].corners, triangles[t].corners) << t;
+            const auto points = poly.values<float>("Points");
+            std::set<std::vector<float>> distinct;
+            for (size_t p = 0; p < points.size(); p += 3)
+                distinct.insert({points[p], points[p + 1], points[p + 2]});
+            EXPECT_EQ(distinct.size() * 3, points.size());
             const double expected = solidVolume(*volume);
             const double tolerance =
                 algorithm == TotalVolumePainter::DirectCubic ? 1e-6 * expected : facts.area * 2.0;
             EXPECT_NEAR(facts.signedVolume, expected, tolerance);
-            for (const StlTriangle &t : triangles)
-                for (const Vertex &v : t.corners) {
-                    ASSERT_GE(v[0], 10.0f);
-                    ASSERT_LE(v[0], 10.0f + 18 * 0.5f);
-                    ASSERT_GE(v[2], 3.25f);
-                }
+            const auto [low, high] = bounds(triangles); // in the volume's units
+            EXPECT_TRUE(low[0] >= 10.0f && low[1] >= -5.0f && low[2] >= 3.25f);
+            EXPECT_TRUE(high[0] <= 19.0f && high[1] <= 11.0f && high[2] <= 31.25f);
         }
     }
 }
@@ -122,60 +129,19 @@ TEST_F(GeometryExport, CutBoxCutCellsAndInvisibleMaterialsAreLeftOutAsInTheView)
         for (uint32_t z = 2; z < 9; ++z)
             cells.get()[volume->cellIndex(5, 4, z)].cutCount = 1; // a shaft down to z = 2
     }
-    const Model::Automaton::CutBox box{{2, 0, 0}, {8, 8, 9}};
-    draw(*volume, TotalVolumePainter::DirectCubic, &box);
+    volume->getPainter().setCutLimits(2, 0, 0, 8, 8, 9);
+    draw(*volume, TotalVolumePainter::DirectCubic);
     const std::vector<StlTriangle> triangles = exportedStl(*volume);
     const TotalVolumePainter &painter = volume->getPainter();
     EXPECT_EQ(triangles.size(), 2 * (painter.getOpaqueFaces().size() + painter.getTransparentFaces().size()));
     const MeshFacts facts = meshFacts(triangles);
     EXPECT_TRUE(facts.everyEdgeTwiceOppositely);
     EXPECT_NEAR(facts.signedVolume, 6.0 * 8 * 4 - 2, 1e-9); // the box's silicon less the shaft
-    for (const StlTriangle &t : triangles)
-        for (const Vertex &v : t.corners) {
-            ASSERT_GE(v[0], 2.0f);
-            ASSERT_LE(v[0], 8.0f);
-            ASSERT_LE(v[2], 4.0f) << "nothing of the invisible layer";
-        }
-}
-
-// The PolyData file holds the welded mesh: shared points at position + index × cell size,
-// three of them per triangle, and every triangle's material.
-TEST_F(GeometryExport, PolyDataHoldsTheWeldedTrianglesAndTheirMaterials)
-{
-    auto volume = TestSupport::makeVolume(6, 5, 4, [](uint32_t x, uint32_t, uint32_t z) {
-        return z < 2 ? SurfaceTest::kOpaqueA : x < 3 && z < 3 ? SurfaceTest::kTranslucentA : 0u;
-    });
-    volume->translate(Util::Vector3D(1.0, 2.0, 3.0));
-    draw(*volume, TotalVolumePainter::DirectCubic);
-    QString error;
-    ASSERT_TRUE(Model::Export::exportSurfaceMesh(*volume, path("mesh.vtp"), MeshFormat::Vtp, &error))
-        << error.toStdString();
-    const Model::Export::SurfaceMesh mesh = Model::Export::drawnSurfaceMesh(*volume);
-    const VtkXml file = readVtkXml(path("mesh.vtp"));
-    const auto piece = file.elements.value("Piece");
-    EXPECT_EQ(piece.value("NumberOfPoints").toULongLong(), mesh.pointCount());
-    EXPECT_EQ(piece.value("NumberOfPolys").toULongLong(), mesh.triangleCount());
-    EXPECT_EQ(file.values<float>("Points"), mesh.points);
-    EXPECT_EQ(file.values<uint32_t>("material"), mesh.materials);
-    const auto connectivity = file.values<int64_t>("connectivity");
-    const auto offsets = file.values<int64_t>("offsets");
-    ASSERT_EQ(connectivity.size(), mesh.triangles.size());
-    ASSERT_EQ(offsets.size(), mesh.triangleCount());
-    for (size_t i = 0; i < connectivity.size(); ++i)
-        ASSERT_EQ(connectivity[i], int64_t(mesh.triangles[i]));
-    EXPECT_EQ(offsets.back(), int64_t(connectivity.size()));
-    // The block's corners and the translucent block's top: welded points on the unit lattice.
-    std::set<std::array<float, 3>> points;
-    for (size_t p = 0; p < mesh.pointCount(); ++p) {
-        const std::array<float, 3> point{mesh.points[p * 3], mesh.points[p * 3 + 1], mesh.points[p * 3 + 2]};
-        EXPECT_TRUE(points.insert(point).second) << "point " << p << " appears twice";
-        for (float c : point)
-            EXPECT_EQ(c, std::round(c));
-    }
-    EXPECT_TRUE(points.count({1.0f, 2.0f, 3.0f}) && points.count({7.0f, 7.0f, 5.0f})
-                && points.count({4.0f, 7.0f, 6.0f}));
-    const std::set<uint32_t> materials(mesh.materials.begin(), mesh.materials.end());
-    EXPECT_EQ(materials, (std::set<uint32_t>{SurfaceTest::kOpaqueA, SurfaceTest::kTranslucentA}));
+    EXPECT_EQ(poly.values<uint32_t>("material"),
+              std::vector<uint32_t>(triangles.size(), SurfaceTest::kOpaqueA));
+    const auto [low, high] = bounds(triangles); // the box's silicon: nothing of the invisible layer
+    EXPECT_EQ(low, (Vertex{2.0f, 0.0f, 0.0f}));
+    EXPECT_EQ(high, (Vertex{8.0f, 8.0f, 4.0f}));
 }
 
 // Every cell comes back from the ImageData file in x-fastest order, with the volume's extent,
@@ -225,30 +191,20 @@ TEST_F(GeometryExport, FailedWritesLeaveNoHalfWrittenFile)
 {
     const auto volume = Core::Operations::buildSubstrate(substrate(true));
     volume->refreshDrawingData();
-    const std::vector<std::pair<const char *, std::function<bool(const QString &, QString *)>>> writers = {
-        {"mesh.stl",
-         [&](const QString &p, QString *e) {
-             return Model::Export::exportSurfaceMesh(*volume, p, MeshFormat::Stl, e);
-         }},
-        {"mesh.vtp",
-         [&](const QString &p, QString *e) {
-             return Model::Export::exportSurfaceMesh(*volume, p, MeshFormat::Vtp, e);
-         }},
-        {"cells.vti",
-         [&](const QString &p, QString *e) { return Model::Export::exportVolume(*volume, p, e); }},
+    const auto write = [&](const QString &path, QString *error) {
+        const auto format = Model::Export::meshFormatOf(path);
+        return format ? Model::Export::exportSurfaceMesh(*volume, path, *format, error)
+                      : Model::Export::exportVolume(*volume, path, error);
     };
     const QByteArray old = "an older file";
-    for (const auto &[name, write] : writers) {
+    for (const char *name : {"mesh.stl", "mesh.vtp", "cells.vti"}) {
         SCOPED_TRACE(name);
         QString error;
         const QString missing = folder.filePath(QStringLiteral("missing/") + name);
         EXPECT_FALSE(write(missing, &error));
         EXPECT_TRUE(error.startsWith(missing + ": ")) << error.toStdString();
 
-        const QString target = path(name);
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        file.close();
+        const QString target = PersistenceTest::writeFile(path(name), old);
         // Files may grow to 4 KiB only: every write beyond fails (EFBIG) instead of raising SIGXFSZ.
         const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous{};
@@ -261,9 +217,7 @@ TEST_F(GeometryExport, FailedWritesLeaveNoHalfWrittenFile)
         std::signal(SIGXFSZ, previousSignal);
         EXPECT_FALSE(written);
         EXPECT_TRUE(error.startsWith(target)) << error.toStdString();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), old);
-        file.close();
+        EXPECT_EQ(PersistenceTest::readFile(target), old);
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QLatin1String(name)});
         QFile::remove(target);
     }
