@@ -9,7 +9,7 @@ namespace Model::Export {
 
 using Automaton::TotalVolumePainter;
 
-SurfaceMesh drawnSurfaceMesh(Automaton::TotalVolume &volume)
+SurfaceMesh drawnSurfaceMesh(Automaton::TotalVolume &volume, SurfaceMeshBuilder::Points points)
 {
     const uint32_t sizes[3] = {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ()};
     const Geometry::Point3 cellSize{volume.getCellSizeX(), volume.getCellSizeY(), volume.getCellSizeZ()};
@@ -31,7 +31,7 @@ SurfaceMesh drawnSurfaceMesh(Automaton::TotalVolume &volume)
         builder.addFaces(painter.getTransparentFaces());
         break;
     }
-    return builder.weld();
+    return builder.build(points);
 }
 
 } // namespace Model::Export

@@ -13,6 +13,6 @@ namespace Model::Export {
 // particle-count faces in that view, and the direct cubic faces otherwise. The octree view
 // draws the same skin as the direct cubic faces with larger quads, whose corners would not meet
 // their neighbours' (T-junctions), so its export is the direct cubic skin.
-SurfaceMesh drawnSurfaceMesh(Automaton::TotalVolume &volume);
+SurfaceMesh drawnSurfaceMesh(Automaton::TotalVolume &volume, SurfaceMeshBuilder::Points points);
 
 } // namespace Model::Export

@@ -41,7 +41,10 @@ bool exportSurfaceMesh(Automaton::TotalVolume &volume, const QString &path, Mesh
                        size_t *triangles)
 {
     return guarded(path, error, [&] {
-        const SurfaceMesh mesh = drawnSurfaceMesh(volume);
+        // STL lists every triangle's corners, so only PolyData needs the shared points.
+        const SurfaceMesh mesh =
+            drawnSurfaceMesh(volume, format == MeshFormat::Stl ? SurfaceMeshBuilder::Points::PerCorner
+                                                               : SurfaceMeshBuilder::Points::Welded);
         if (triangles)
             *triangles = mesh.triangleCount();
         return format == MeshFormat::Stl ? writeStl(mesh, path, error) : writeVtp(mesh, path, error);

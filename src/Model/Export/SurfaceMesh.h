@@ -9,8 +9,9 @@
 
 namespace Model::Export {
 
-// A triangle mesh in world units: shared (welded) points, triangles as three point indices in
-// counter-clockwise order seen from outside, and the material of each triangle.
+// A triangle mesh in world units: points, triangles as three point indices in counter-clockwise
+// order seen from outside, and the material of each triangle. Corners on one lattice point have
+// bitwise equal coordinates whether or not the points are shared.
 struct SurfaceMesh {
     std::vector<float> points;       // x, y, z of each point
     std::vector<uint32_t> triangles; // three point indices per triangle
@@ -20,12 +21,17 @@ struct SurfaceMesh {
     size_t triangleCount() const { return materials.size(); }
 };
 
-// Collects the faces and triangles of a volume's drawn surface and welds their corners into
-// shared points. Corners are keyed on the half-cell lattice of the volume (cell faces lie on
-// whole cells, marching-cubes vertices on edge midpoints), so one lattice point is one mesh
-// point whichever face it came from, and its coordinates are position + index × cell size.
+// Collects the faces and triangles of a volume's drawn surface. Corners are placed on the
+// half-cell lattice of the volume (cell faces lie on whole cells, marching-cubes vertices on
+// edge midpoints) at position + index × cell size, so one lattice point has one set of
+// coordinates whichever face it came from, and welding joins exactly the corners that meet.
 class SurfaceMeshBuilder {
 public:
+    enum class Points {
+        Welded,   // one point per lattice point, shared by the triangles that meet there
+        PerCorner // a point per face corner (enough for formats that list coordinates per triangle)
+    };
+
     // `sizes`: the volume's cell counts; `cellSize` and `position` in world units.
     SurfaceMeshBuilder(const uint32_t sizes[3], const Geometry::Point3 &cellSize,
                        const Util::Vector3D &position);
@@ -35,15 +41,18 @@ public:
     void addTriangles(const std::vector<Automaton::Triangle> &triangles);
 
     // The mesh; the builder is left empty.
-    SurfaceMesh weld();
+    SurfaceMesh build(Points points);
 
 private:
-    uint64_t keyOf(const Geometry::Point3 &corner) const;
+    void addCorner(const Geometry::Point3 &corner);
+    SurfaceMesh weld();
 
     uint64_t lattice[3]; // half-cell lattice points per axis
-    Geometry::Point3 cellSize;
+    double stepsPerUnit[3];
+    double halfCell[3];
     Util::Vector3D position;
     std::vector<uint64_t> cornerKeys; // lattice key of every collected corner
+    std::vector<float> cornerPoints;  // its coordinates
     std::vector<uint32_t> corners;    // three corner numbers per triangle
     std::vector<uint32_t> materials;
 };
