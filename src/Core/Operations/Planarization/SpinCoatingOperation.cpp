@@ -1,0 +1,29 @@
+#include "Core/Operations/Planarization/SpinCoatingOperation.h"
+
+#include "Core/Operations/Planarization/SpinCoating.h"
+
+namespace Core::Operations {
+
+SpinCoatingOperation::SpinCoatingOperation(Core::Workspace &workspace)
+    : ProcessStepOperation(workspace, "Spin Coating", kOperationId)
+{
+}
+
+void SpinCoatingOperation::setMaterial(uint32_t value)
+{
+    materialId = value;
+    materialSet = true;
+}
+
+void SpinCoatingOperation::setHeight(uint32_t value)
+{
+    height = value;
+    heightSet = true;
+}
+
+void SpinCoatingOperation::runEngine(Model::Automaton::TotalVolume &volume)
+{
+    SpinCoating(volume, materialId, height).run();
+}
+
+} // namespace Core::Operations

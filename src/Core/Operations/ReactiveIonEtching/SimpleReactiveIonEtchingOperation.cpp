@@ -1,0 +1,29 @@
+#include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
+
+#include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtching.h"
+
+namespace Core::Operations {
+
+SimpleReactiveIonEtchingOperation::SimpleReactiveIonEtchingOperation(Core::Workspace &workspace)
+    : ProcessStepOperation(workspace, "Simple RIE", kOperationId)
+{
+}
+
+void SimpleReactiveIonEtchingOperation::setMaterial(uint32_t value)
+{
+    materialId = value;
+    materialSet = true;
+}
+
+void SimpleReactiveIonEtchingOperation::setDepth(uint32_t value)
+{
+    depth = value;
+    depthSet = true;
+}
+
+void SimpleReactiveIonEtchingOperation::runEngine(Model::Automaton::TotalVolume &volume)
+{
+    SimpleReactiveIonEtching(volume, materialId, depth, directions).run();
+}
+
+} // namespace Core::Operations
