@@ -1,6 +1,5 @@
 #include "Core/Operations/VolumeStepOperation.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
 
@@ -10,47 +9,6 @@
 #include <exception>
 
 namespace Core::Operations {
-
-VolumeStepOperation::VolumeStepOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
-                                         Sentences sentences)
-    : Operation(workspace, std::move(name), operationId), sentences(std::move(sentences))
-{
-}
-
-void VolumeStepOperation::execute()
-{
-    if (volume || ended)
-        return;
-    volume = chooseCellVolume(*this, workspace);
-    if (!volume)
-        return;
-    notifyObservers();
-    finish();
-}
-
-void VolumeStepOperation::cancel()
-{
-    if (ended)
-        return;
-    ended = true;
-    abandon();
-    postNamedMessage(sentences.canceled);
-    workspace.finishWithoutUndo();
-}
-
-void VolumeStepOperation::finish()
-{
-    if (ended)
-        return;
-    if (!volume || !isReady()) {
-        cancel();
-        return;
-    }
-    ended = true;
-    apply(*volume);
-    postNamedMessage(sentences.finished);
-    workspace.finishWithoutUndo();
-}
 
 ProcessStepOperation::ProcessStepOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
                                            std::string canceledSentence)

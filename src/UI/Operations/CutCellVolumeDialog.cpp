@@ -18,6 +18,7 @@ using Model::Automaton::CutBox;
 
 namespace {
 
+constexpr int kSliderWidth = 220;
 const char *const kAxisNames[3] = {"X", "Y", "Z"};
 const char *const kLowerTips[3] = {"Lower X cutoff limit.", "Lower Y cutoff limit.", "Lower Z cuttoff limit"};
 const char *const kUpperTips[3] = {"Upper X cutoff limit.", "Upper Y cutoff limit.", "Upper Z cutoff limit."};
@@ -77,6 +78,7 @@ CutCellVolumeDialog::Limit CutCellVolumeDialog::createLimit(int axis, bool upper
     limit.slider = new QSlider(Qt::Horizontal, this);
     limit.slider->setObjectName(QStringLiteral("sld") + name);
     limit.slider->setToolTip(tip);
+    limit.slider->setMinimumWidth(kSliderWidth);
     limit.box = new QSpinBox(this);
     limit.box->setObjectName(QStringLiteral("sbx") + name);
     limit.box->setToolTip(tip);

@@ -16,6 +16,9 @@ using Model::Automaton::ImageMask;
 
 namespace {
 
+// Offered first: what is usually spun on and exposed.
+constexpr uint32_t kPositiveResist = 11;
+
 QWidget *tabHolding(QWidget *content, QWidget *parent)
 {
     auto *tab = new QWidget(parent);
@@ -59,6 +62,7 @@ PhotolithographyDialog::PhotolithographyDialog(QWidget *parent) : QDialog(parent
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
     MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::selectId(materialBox, kPositiveResist);
     auto *film = new QWidget(this);
     auto *filmForm = new QFormLayout(film);
     filmForm->addRow(new QLabel(QStringLiteral("Material"), film), materialBox);

@@ -9,6 +9,9 @@
 namespace Ui::Operations {
 
 namespace {
+
+// Offered first: what is usually spun on and exposed.
+constexpr uint32_t kPositiveResist = 11;
 // Without a volume (a process-list step) the height is limited only when the step runs.
 constexpr int kUnknownVolumeHeight = 1000000;
 constexpr int kDefaultHeight = 10;
@@ -21,6 +24,7 @@ SpinCoatingOptionsDialog::SpinCoatingOptionsDialog(QWidget *parent) : QDialog(pa
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
     MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::selectId(materialBox, kPositiveResist);
     heightBox = OptionsForm::spinBox(this, QStringLiteral("sbxDepositionHeight"), QStringLiteral(" cells"),
                                      kUnknownVolumeHeight);
     heightBox->setValue(kDefaultHeight);

@@ -1,8 +1,6 @@
 #include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Operations/Cuts/ColumnCutStep.h"
-#include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Operations {
@@ -10,65 +8,37 @@ namespace Core::Operations {
 using Model::Automaton::ImageMask;
 
 MaskedCutCellVolumeOperation::MaskedCutCellVolumeOperation(Core::Workspace &workspace)
-    : ObjectOperation(workspace, "Masked Cut", kOperationId)
+    : VolumeStepMachine(workspace, "Masked Cut", kOperationId, {"Cut planes changed.", "Operation Canceled!"})
 {
 }
 
-void MaskedCutCellVolumeOperation::execute()
+void MaskedCutCellVolumeOperation::apply(Model::Automaton::TotalVolume &)
 {
-    if (volume || ended)
-        return;
-    volume = chooseCellVolume(*this, workspace);
-    if (!volume)
-        return;
-    notifyObservers();
-    finish();
-}
-
-void MaskedCutCellVolumeOperation::cancel()
-{
-    if (ended)
-        return;
-    ended = true;
-    showMask(ImageMask());
-    postNamedMessage("Operation Canceled!");
-    workspace.finishWithoutUndo();
-}
-
-void MaskedCutCellVolumeOperation::finish()
-{
-    if (ended)
-        return;
-    if (!volume || !maskSet) {
-        cancel();
-        return;
-    }
-    ended = true;
     cutWith(true);
-    workspace.finishWithUndo();
 }
 
 int MaskedCutCellVolumeOperation::undo()
 {
     cutWith(false);
+    postNamedMessage("Cut planes changed.");
     return 1;
 }
 
 void MaskedCutCellVolumeOperation::redo()
 {
     cutWith(true);
+    postNamedMessage("Cut planes changed.");
 }
 
 void MaskedCutCellVolumeOperation::setMask(const ImageMask &value)
 {
     mask = value;
-    maskSet = true;
-    showMask(mask);
+    showMask(value);
 }
 
 void MaskedCutCellVolumeOperation::showMask(const ImageMask &shown)
 {
-    if (volume) {
+    if (const auto volume = getVolume()) {
         volume->setTopMask(shown);
         workspace.requestRedraw();
     }
@@ -76,10 +46,10 @@ void MaskedCutCellVolumeOperation::showMask(const ImageMask &shown)
 
 void MaskedCutCellVolumeOperation::cutWith(bool cut)
 {
-    if (!volume)
-        return;
-    applyColumnCut(workspace, *volume, mask, cut ? CutCellVolume::Mode::Cut : CutCellVolume::Mode::Uncut);
-    postNamedMessage("Cut planes changed.");
+    const auto volume = getVolume();
+    if (volume && mask)
+        applyColumnCut(workspace, *volume, *mask,
+                       cut ? CutCellVolume::Mode::Cut : CutCellVolume::Mode::Uncut);
 }
 
 } // namespace Core::Operations

@@ -14,47 +14,28 @@ PhotolithographyOperation::PhotolithographyOperation(Core::Workspace &workspace)
 void PhotolithographyOperation::setTopMask(const Model::Automaton::ImageMask &mask)
 {
     topMask = mask;
-    showMasks();
+    showMasks(topMask, bottomMask);
 }
 
 void PhotolithographyOperation::setBottomMask(const Model::Automaton::ImageMask &mask)
 {
     bottomMask = mask;
-    showMasks();
-}
-
-void PhotolithographyOperation::setMaterial(uint32_t value)
-{
-    materialId = value;
-    materialSet = true;
+    showMasks(topMask, bottomMask);
 }
 
 void PhotolithographyOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    Photolithography engine(volume, materialId, bottomMask, topMask);
-    hideMasks(); // the masks were used up
+    Photolithography engine(volume, *materialId, bottomMask, topMask);
+    showMasks({}, {}); // the masks are used up
     engine.run();
 }
 
-bool PhotolithographyOperation::outdatesLattice() const
-{
-    return materialId == kSilicon;
-}
-
-void PhotolithographyOperation::showMasks()
+void PhotolithographyOperation::showMasks(const Model::Automaton::ImageMask &top,
+                                          const Model::Automaton::ImageMask &bottom)
 {
     if (const auto volume = getVolume()) {
-        volume->setTopMask(topMask);
-        volume->setBottomMask(bottomMask);
-        workspace.requestRedraw();
-    }
-}
-
-void PhotolithographyOperation::hideMasks()
-{
-    if (const auto volume = getVolume()) {
-        volume->setTopMask(Model::Automaton::ImageMask());
-        volume->setBottomMask(Model::Automaton::ImageMask());
+        volume->setTopMask(top);
+        volume->setBottomMask(bottom);
         workspace.requestRedraw();
     }
 }

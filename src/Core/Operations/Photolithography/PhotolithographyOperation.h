@@ -3,6 +3,8 @@
 #include "Core/Operations/VolumeStepOperation.h"
 #include "Model/Automaton/ImageMask.h"
 
+#include <optional>
+
 namespace Core::Operations {
 
 // Develops a photoresist film on the chosen volume through the masks the user loads. A loaded
@@ -15,25 +17,20 @@ public:
 
     void setTopMask(const Model::Automaton::ImageMask &mask);
     void setBottomMask(const Model::Automaton::ImageMask &mask);
-    const Model::Automaton::ImageMask &getTopMask() const { return topMask; }
-    const Model::Automaton::ImageMask &getBottomMask() const { return bottomMask; }
-    void setMaterial(uint32_t materialId);
-    uint32_t getMaterial() const { return materialId; }
+    void setMaterial(uint32_t id) { materialId = id; }
 
 protected:
-    bool isReady() const override { return materialSet; }
+    bool isReady() const override { return materialId.has_value(); }
     void runEngine(Model::Automaton::TotalVolume &volume) override;
-    bool outdatesLattice() const override;
-    void abandon() override { hideMasks(); }
+    bool outdatesLattice() const override { return materialId == kSilicon; }
+    void abandon() override { showMasks({}, {}); }
 
 private:
-    void showMasks();
-    void hideMasks();
+    void showMasks(const Model::Automaton::ImageMask &top, const Model::Automaton::ImageMask &bottom);
 
     Model::Automaton::ImageMask topMask;
     Model::Automaton::ImageMask bottomMask;
-    uint32_t materialId = 0;
-    bool materialSet = false;
+    std::optional<uint32_t> materialId;
 };
 
 } // namespace Core::Operations

@@ -9,21 +9,9 @@ PlanarizationOperation::PlanarizationOperation(Core::Workspace &workspace)
 {
 }
 
-void PlanarizationOperation::setMaximumHeight(uint32_t height)
-{
-    maximumHeight = height;
-    maximumSet = true;
-}
-
-void PlanarizationOperation::setMinimumHeight(uint32_t height)
-{
-    minimumHeight = height;
-    minimumSet = true;
-}
-
 void PlanarizationOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    Planarization(volume, maximumHeight, minimumHeight).run();
+    Planarization(volume, *maximumHeight, *minimumHeight).run();
 }
 
 } // namespace Core::Operations

@@ -2,6 +2,8 @@
 
 #include "Core/Operations/VolumeStepOperation.h"
 
+#include <optional>
+
 namespace Core::Operations {
 
 // Cuts the chosen volume down to the slab between a minimum and a maximum height (in cells).
@@ -12,22 +14,18 @@ public:
 
     explicit PlanarizationOperation(Core::Workspace &workspace);
 
-    void setMaximumHeight(uint32_t height);
-    void setMinimumHeight(uint32_t height);
-    uint32_t getMaximumHeight() const { return maximumHeight; }
-    uint32_t getMinimumHeight() const { return minimumHeight; }
+    void setMaximumHeight(uint32_t height) { maximumHeight = height; }
+    void setMinimumHeight(uint32_t height) { minimumHeight = height; }
 
 protected:
-    bool isReady() const override { return maximumSet && minimumSet; }
+    bool isReady() const override { return maximumHeight && minimumHeight; }
     void runEngine(Model::Automaton::TotalVolume &volume) override;
     // Planarization always counts as changing the silicon.
     bool outdatesLattice() const override { return true; }
 
 private:
-    uint32_t maximumHeight = 0;
-    uint32_t minimumHeight = 0;
-    bool maximumSet = false;
-    bool minimumSet = false;
+    std::optional<uint32_t> maximumHeight;
+    std::optional<uint32_t> minimumHeight;
 };
 
 } // namespace Core::Operations

@@ -9,21 +9,9 @@ SpinCoatingOperation::SpinCoatingOperation(Core::Workspace &workspace)
 {
 }
 
-void SpinCoatingOperation::setMaterial(uint32_t value)
-{
-    materialId = value;
-    materialSet = true;
-}
-
-void SpinCoatingOperation::setHeight(uint32_t value)
-{
-    height = value;
-    heightSet = true;
-}
-
 void SpinCoatingOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    SpinCoating(volume, materialId, height).run();
+    SpinCoating(volume, *materialId, *height).run();
 }
 
 } // namespace Core::Operations

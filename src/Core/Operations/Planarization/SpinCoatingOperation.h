@@ -2,6 +2,8 @@
 
 #include "Core/Operations/VolumeStepOperation.h"
 
+#include <optional>
+
 namespace Core::Operations {
 
 // "Pour Material": fills every empty cell of the chosen volume below a height (in cells) with a
@@ -12,22 +14,18 @@ public:
 
     explicit SpinCoatingOperation(Core::Workspace &workspace);
 
-    void setMaterial(uint32_t materialId);
-    void setHeight(uint32_t height);
-    uint32_t getMaterial() const { return materialId; }
-    uint32_t getHeight() const { return height; }
+    void setMaterial(uint32_t id) { materialId = id; }
+    void setHeight(uint32_t cells) { height = cells; }
 
 protected:
-    bool isReady() const override { return materialSet && heightSet; }
+    bool isReady() const override { return materialId && height; }
     void runEngine(Model::Automaton::TotalVolume &volume) override;
     // Pouring silicon changes the silicon cells.
     bool outdatesLattice() const override { return materialId == kSilicon; }
 
 private:
-    uint32_t materialId = 0;
-    uint32_t height = 0;
-    bool materialSet = false;
-    bool heightSet = false;
+    std::optional<uint32_t> materialId;
+    std::optional<uint32_t> height;
 };
 
 } // namespace Core::Operations

@@ -9,21 +9,9 @@ SimpleReactiveIonEtchingOperation::SimpleReactiveIonEtchingOperation(Core::Works
 {
 }
 
-void SimpleReactiveIonEtchingOperation::setMaterial(uint32_t value)
-{
-    materialId = value;
-    materialSet = true;
-}
-
-void SimpleReactiveIonEtchingOperation::setDepth(uint32_t value)
-{
-    depth = value;
-    depthSet = true;
-}
-
 void SimpleReactiveIonEtchingOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    SimpleReactiveIonEtching(volume, materialId, depth, directions).run();
+    SimpleReactiveIonEtching(volume, *materialId, *depth, directions).run();
 }
 
 } // namespace Core::Operations
