@@ -9,9 +9,6 @@
 #include "Core/Operations/Planarization/Planarization.h"
 #include "Core/Operations/Planarization/SpinCoating.h"
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtching.h"
-#include "Model/Persistence/ProcessListWriter.h"
-
-#include <QBuffer>
 
 #include <cmath>
 
@@ -104,24 +101,6 @@ TEST_F(MaskAndLayerSteps, EachStepRunsTheEngineOfItsOperationAndRecordsIt)
     }
 }
 
-TEST_F(MaskAndLayerSteps, APhotolithographyStepKeepsItsMasksThroughItsFile)
-{
-    const ProcessData entry =
-        ProcessEntries::photolithography(kResist, sampleMask(), QStringLiteral("/nowhere/top.png"),
-                                         sampleMask(), QStringLiteral("/nowhere/bottom.png"));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(Model::Persistence::ProcessListWriter::write(buffer, {entry}, PersistenceTest::catalogue()));
-    const auto loaded = PersistenceTest::readList(bytes);
-    ASSERT_EQ(loaded.entries.size(), 1u);
-    const auto cells = expected([](TotalVolume &v) {
-        Core::Operations::Photolithography(v, kResist, sampleMask(), sampleMask()).run();
-    });
-    EXPECT_EQ(run(loaded.entries.front()), Core::Batch::Success) << "the image files do not exist";
-    EXPECT_EQ(volume->materialIds(), cells);
-}
-
 TEST_F(MaskAndLayerSteps, BadParametersChangeNothing)
 {
     ProcessData shortMask =
@@ -139,14 +118,8 @@ TEST_F(MaskAndLayerSteps, BadParametersChangeNothing)
     expectRefused(noBottom, Core::Batch::MissingParameter);
 
     expectRefused(ProcessEntries::planarization(2, 3), Core::Batch::InvalidParameter);
-    ProcessData negative = ProcessEntries::planarization(5, 0);
-    negative.setProcessParameter(QStringLiteral("Minimum Height"), -1);
-    expectRefused(negative, Core::Batch::InvalidParameter);
     expectRefused(ProcessEntries::simpleRie(kOxide, 2, 4), Core::Batch::InvalidParameter);
     ProcessData nanDepth = ProcessEntries::simpleRie(kOxide, 2, 1);
     nanDepth.setProcessParameter(QStringLiteral("Etch Depth"), std::nan(""));
     expectRefused(nanDepth, Core::Batch::InvalidParameter);
-    ProcessData textHeight = ProcessEntries::spinCoating(kSi, 5);
-    textHeight.setProcessParameter(QStringLiteral("Maximum Height"), QStringLiteral("abc"));
-    expectRefused(textHeight, Core::Batch::InvalidParameter);
 }

@@ -70,38 +70,42 @@ struct Reference {
         }
     }
 
+    // The cells of `material` with an empty cell above them where `fromTop` holds for their
+    // column, or below them where `fromBelow` does.
+    using ColumnTest = std::function<bool(uint32_t, uint32_t)>;
+    std::set<size_t> seeds(uint32_t material, const ColumnTest &fromTop, const ColumnTest &fromBelow) const
+    {
+        std::set<size_t> result;
+        for (uint32_t x = 0; x < sx; ++x)
+            for (uint32_t y = 0; y < sy; ++y)
+                for (uint32_t z = 0; z < sz; ++z)
+                    if (ids[index(x, y, z)] == material
+                        && ((z + 1 < sz && emptyAt(x, y, int(z + 1)) && fromTop(x, y))
+                            || (z >= 1 && emptyAt(x, y, int(z) - 1) && fromBelow(x, y))))
+                        result.insert(index(x, y, z));
+        return result;
+    }
+
     void photolithography(uint32_t resist, const ImageMask &bottom, const ImageMask &top)
     {
         // A set protection bit protects the column; the negative resist inverts the masks and
         // protects the columns outside them.
         const bool negative = resist == kNegativeResist;
-        const auto open = [negative](const ImageMask &mask, uint32_t x, uint32_t y) {
-            const bool inside = x < mask.getWidth() && y < mask.getHeight();
-            const bool bit = inside && mask.getBits().testBit(int(x * mask.getHeight() + y));
-            return !(negative ? !inside || !bit : bit);
+        const auto openIn = [negative](const ImageMask &mask) {
+            return [negative, &mask](uint32_t x, uint32_t y) {
+                const bool inside = x < mask.getWidth() && y < mask.getHeight();
+                const bool bit = inside && mask.getBits().testBit(int(x * mask.getHeight() + y));
+                return !(negative ? !inside || !bit : bit);
+            };
         };
-        std::set<size_t> seeds;
-        for (uint32_t x = 0; x < sx; ++x)
-            for (uint32_t y = 0; y < sy; ++y)
-                for (uint32_t z = 0; z < sz; ++z)
-                    if (ids[index(x, y, z)] == resist
-                        && ((z + 1 < sz && emptyAt(x, y, int(z + 1)) && open(top, x, y))
-                            || (z >= 1 && emptyAt(x, y, int(z) - 1) && open(bottom, x, y))))
-                        seeds.insert(index(x, y, z));
-        spread(seeds, sz, resist, true, true, false);
+        spread(seeds(resist, openIn(top), openIn(bottom)), sz, resist, true, true, false);
     }
 
     void etch(uint32_t material, uint32_t depth, uint8_t flags)
     {
-        std::set<size_t> seeds;
-        for (uint32_t x = 0; x < sx; ++x)
-            for (uint32_t y = 0; y < sy; ++y)
-                for (uint32_t z = 0; z < sz; ++z)
-                    if (ids[index(x, y, z)] == material
-                        && (((flags & kTop) && z + 1 < sz && emptyAt(x, y, int(z + 1)))
-                            || ((flags & kBelow) && z >= 1 && emptyAt(x, y, int(z) - 1))))
-                        seeds.insert(index(x, y, z));
-        spread(seeds, depth, material, flags & kBelow, flags & kTop, true);
+        const auto always = [](bool on) { return [on](uint32_t, uint32_t) { return on; }; };
+        spread(seeds(material, always(flags & kTop), always(flags & kBelow)), depth, material, flags & kBelow,
+               flags & kTop, true);
     }
 };
 
@@ -288,15 +292,8 @@ TEST(CutCellVolumeEngine, CountsCutsPerColumnAndNeverTouchesMaterials)
     // Blocking pixels keep columns (0, 0) and (1, 2); columns outside the 2 × 3 mask are cut.
     const ImageMask mask =
         maskOf(2, 3, [](uint32_t x, uint32_t y) { return (x == 0 && y == 0) || (x == 1 && y == 2); });
-    auto counts = [&] {
-        std::vector<int> result;
-        Model::Automaton::CellsLocker cells(*volume);
-        for (size_t i = 0; i < volume->getCellCount(); ++i)
-            result.push_back(cells.get()[i].cutCount);
-        return result;
-    };
     auto expectCounts = [&](int cut) {
-        const auto now = counts();
+        const auto now = TestSupport::cutCounts(*volume);
         for (uint32_t x = 0; x < 5; ++x)
             for (uint32_t y = 0; y < 4; ++y)
                 for (uint32_t z = 0; z < 3; ++z)
