@@ -41,7 +41,7 @@ QString withSuffix(const QString &chosen, const std::vector<ExportFileOperation:
 void ExportFileObserver::notify()
 {
     auto operation = std::dynamic_pointer_cast<ExportFileOperation>(workspace.currentOperation());
-    if (!operation || operation->getStage() != ExportFileOperation::Stage::ChoosingFile)
+    if (!operation)
         return;
     const auto types = operation->fileTypes();
     QStringList filters;

@@ -1,59 +1,22 @@
 #include "Core/Operations/GeometryExport/ExportFileOperation.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Workspace/Workspace.h"
-#include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Operations {
 
-void ExportFileOperation::execute()
+ExportFileOperation::ExportFileOperation(Core::Workspace &workspace, std::string name, uint32_t operationId)
+    : VolumeStepOperation(workspace, std::move(name), operationId, {std::string(), "Operation canceled."})
 {
-    if (ended)
-        return;
-    if (!volume) {
-        volume = chooseCellVolume(*this, workspace);
-        if (!volume)
-            return;
-    }
-    fileName.clear();
-    setStage(Stage::ChoosingFile);
-    finish();
 }
 
-void ExportFileOperation::cancel()
+void ExportFileOperation::apply(Model::Automaton::TotalVolume &volume)
 {
-    if (ended)
-        return;
-    ended = true;
-    postNamedMessage("Operation canceled.");
-    workspace.finishWithoutUndo();
-}
-
-void ExportFileOperation::finish()
-{
-    if (ended)
-        return;
-    if (!volume || fileName.isEmpty()) {
-        cancel();
-        return;
-    }
-    ended = true;
     QString summary;
     QString error;
-    bool written;
-    {
-        const Core::BusyScope busy(workspace);
-        written = write(*volume, fileName, summary, error);
-    }
-    postNamedMessage(written ? summary.toStdString()
-                             : QStringLiteral("The file could not be written: %1").arg(error).toStdString());
-    workspace.finishWithoutUndo();
-}
-
-void ExportFileOperation::setStage(Stage newStage)
-{
-    stage = newStage;
-    notifyObservers();
+    const Core::BusyScope busy(workspace);
+    outcome = write(volume, fileName, summary, error)
+                  ? summary.toStdString()
+                  : QStringLiteral("The file could not be written: %1").arg(error).toStdString();
 }
 
 } // namespace Core::Operations

@@ -1,49 +1,36 @@
 #pragma once
 
-#include "Core/Operations/Operation.h"
+#include "Core/Operations/VolumeStepOperation.h"
 
 #include <QString>
 
-#include <memory>
 #include <vector>
-
-namespace Model::Automaton {
-class TotalVolume;
-}
 
 namespace Core::Operations {
 
-// The step machine of the geometry exports: choose the cell volume (the selected one, or the
-// scene's only one, else wait for a pick and Enter), let the observer ask for the file (stage
-// ChoosingFile), write it, and say in the console what was written or why it was not. Exports
+// The geometry exports: the volume step machine whose observer asks for the file to write
+// (empty: cancelled). The console then says what was written or why nothing was. Exports
 // change nothing, so they leave no undo entry.
-class ExportFileOperation : public Operation {
+class ExportFileOperation : public VolumeStepOperation {
 public:
-    enum class Stage {
-        Started,
-        ChoosingFile, // the observer sets the file name (empty: cancelled)
-    };
-
     // A file type the save dialog offers: its filter text and its extension.
     struct FileType {
         const char *filter;
         const char *suffix;
     };
 
-    void execute() override;
-    void cancel() override;
-    void finish() override;
-
-    Stage getStage() const { return stage; }
     void setFileName(const QString &name) { fileName = name; }
     const QString &getFileName() const { return fileName; }
-    std::shared_ptr<Model::Automaton::TotalVolume> getVolume() const { return volume; }
 
     // The types offered, the first being the default.
     virtual std::vector<FileType> fileTypes() const = 0;
 
 protected:
-    using Operation::Operation;
+    ExportFileOperation(Core::Workspace &workspace, std::string name, uint32_t operationId);
+
+    bool isReady() const override { return !fileName.isEmpty(); }
+    void apply(Model::Automaton::TotalVolume &volume) override;
+    std::string finishedSentence() const override { return outcome; }
 
     // Writes the file. On success `summary` says what was written ("... written to <file>.");
     // on failure `error` says why, naming the file.
@@ -51,12 +38,8 @@ protected:
                        QString &error) = 0;
 
 private:
-    void setStage(Stage newStage);
-
-    bool ended = false;
-    Stage stage = Stage::Started;
     QString fileName;
-    std::shared_ptr<Model::Automaton::TotalVolume> volume;
+    std::string outcome;
 };
 
 } // namespace Core::Operations
