@@ -24,6 +24,8 @@ public:
     // The id of the current item; 0 when the box is empty.
     static uint32_t selectedMaterialId(const QComboBox *box);
 
+    // Makes the item with this material id current, when there is one.
+    static void selectId(QComboBox *box, uint32_t materialId);
     // Shows the material a stored process step names through the parameters stem + "_Id",
     // stem and stem + "_Color" (stem "Material", "Doped Material", ...). By id when the id is
     // stored: when no item carries it (a material the box does not offer, or one the catalogue
