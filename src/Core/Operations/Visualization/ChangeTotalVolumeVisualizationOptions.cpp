@@ -1,7 +1,5 @@
 #include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
-#include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Automaton/TotalVolumePainter.h"
 #include "Model/Materials/MaterialFactory.h"
@@ -11,51 +9,14 @@ namespace Core::Operations {
 using Model::Automaton::VisualizationOptions;
 
 ChangeTotalVolumeVisualizationOptions::ChangeTotalVolumeVisualizationOptions(Core::Workspace &workspace)
-    : Operation(workspace, "Change Visualization", kOperationId)
+    : VolumeStepOperation(workspace, "Change Visualization", kOperationId,
+                          {"Options changed.", "Operation Canceled!"})
 {
-}
-
-void ChangeTotalVolumeVisualizationOptions::execute()
-{
-    if (chosen)
-        return;
-    volume = chooseCellVolume(*this, workspace);
-    if (!volume)
-        return;
-    chosen = true;
-    notifyObservers();
-    finish();
-}
-
-void ChangeTotalVolumeVisualizationOptions::cancel()
-{
-    postNamedMessage("Operation Canceled!");
-    workspace.getCommandInterpreter().reset();
-    workspace.finishWithoutUndo();
-}
-
-// A rejected dialog leaves the operation current and silent until it is cancelled or replaced.
-void ChangeTotalVolumeVisualizationOptions::finish()
-{
-    if (!chosen || !accepted)
-        return;
-    {
-        const Core::BusyScope busy(workspace);
-        applyFilmColors();
-        volume->getPainter().setVisualizationOptions(options);
-        volume->refreshDrawingData();
-        // Film colours show in every volume that holds those materials.
-        for (const auto &other : workspace.getScene().getCellVolumes()) {
-            if (other != volume)
-                other->refreshDrawingData();
-        }
-    }
-    postNamedMessage("Options changed.");
-    workspace.finishWithoutUndo();
 }
 
 VisualizationOptions ChangeTotalVolumeVisualizationOptions::currentOptions() const
 {
+    const auto volume = getVolume();
     return volume ? volume->getPainter().getVisualizationOptions() : VisualizationOptions();
 }
 
@@ -65,6 +26,24 @@ void ChangeTotalVolumeVisualizationOptions::setOptions(const VisualizationOption
     options = chosenOptions;
     filmColors = std::move(colors);
     accepted = true;
+}
+
+void ChangeTotalVolumeVisualizationOptions::apply(Model::Automaton::TotalVolume &volume)
+{
+    const Core::BusyScope busy(workspace);
+    applyFilmColors();
+    volume.getPainter().setVisualizationOptions(options);
+    volume.refreshDrawingData();
+    // Film colours show in every volume that holds those materials.
+    for (const auto &other : workspace.getScene().getCellVolumes()) {
+        if (other.get() != &volume)
+            other->refreshDrawingData();
+    }
+}
+
+void ChangeTotalVolumeVisualizationOptions::abandon()
+{
+    workspace.getCommandInterpreter().reset();
 }
 
 // The colours become the catalogue's, so the drawings, the documents and later sessions agree.

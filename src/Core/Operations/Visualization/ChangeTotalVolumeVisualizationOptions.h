@@ -1,23 +1,19 @@
 #pragma once
 
-#include "Core/Operations/Operation.h"
+#include "Core/Operations/VolumeStepOperation.h"
 #include "Model/Automaton/VisualizationOptions.h"
 #include "Model/Materials/Material.h"
 
 #include <map>
 #include <memory>
 
-namespace Model::Automaton {
-class TotalVolume;
-}
-
 namespace Core::Operations {
 
 // Changes how a cell volume is drawn: its surface algorithm, empty-cell outlines, particle-count
 // view and atom rendering, and the colours of materials (films). Chooses a volume, lets its
 // observer show the options (starting from the volume's current ones) and applies them. Nothing
-// to undo: the cells stay as they are.
-class ChangeTotalVolumeVisualizationOptions : public Operation {
+// to undo: the cells stay as they are. A rejected dialog leaves the operation waiting silently.
+class ChangeTotalVolumeVisualizationOptions : public VolumeStepOperation {
 public:
     static constexpr uint32_t kOperationId = 6;
     // New colours by material id.
@@ -25,23 +21,22 @@ public:
 
     explicit ChangeTotalVolumeVisualizationOptions(Core::Workspace &workspace);
 
-    void execute() override;
-    void cancel() override;
-    void finish() override;
-
-    // The chosen volume (null until chosen) and the options it is drawn with.
-    std::shared_ptr<Model::Automaton::TotalVolume> getVolume() const { return volume; }
+    // The options the chosen volume is drawn with (the defaults before one is chosen).
     Model::Automaton::VisualizationOptions currentOptions() const;
     // The accepted dialog: the volume's new options and the material colours changed in it.
     void setOptions(const Model::Automaton::VisualizationOptions &chosenOptions, FilmColors colors = {});
 
+protected:
+    bool isReady() const override { return accepted; }
+    bool waitsWhenNotReady() const override { return true; }
+    void apply(Model::Automaton::TotalVolume &volume) override;
+    void abandon() override;
+
 private:
     void applyFilmColors();
 
-    std::shared_ptr<Model::Automaton::TotalVolume> volume;
     Model::Automaton::VisualizationOptions options;
     FilmColors filmColors;
-    bool chosen = false;
     bool accepted = false;
 };
 
