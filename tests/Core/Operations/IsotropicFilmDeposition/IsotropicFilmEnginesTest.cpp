@@ -225,25 +225,6 @@ TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)
     }
 }
 
-TEST(IsotropicFilmEngines, CellsBeyondASlabBorderAreReachedFromTheNeighbourSlab)
-{
-    TestSupport::PoolThreads pool(2);
-    // Slabs [0, 3) and [3, 6): a film growing along +x from x = 0 and along -x from x = 5 must
-    // cross the border in both directions.
-    for (bool fromBelow : {true, false}) {
-        auto volume = makeVolume(
-            6, 3, 3, [=](uint32_t x, uint32_t, uint32_t) { return x == (fromBelow ? 0u : 5u) ? kSi : 0u; });
-        IsotropicFilmDeposition deposition(*volume, kMetal, 3.5f);
-        ASSERT_EQ(deposition.getSliceCount(), 2u);
-        EXPECT_EQ(deposition.getSlabs()[1].begin, 3u);
-        deposition.execute();
-        for (uint32_t step = 1; step <= 4; ++step) {
-            const uint32_t x = fromBelow ? step : 5 - step;
-            EXPECT_EQ(materialAt(*volume, x, 1, 1), step <= 3 ? kMetal : 0u) << fromBelow << " " << x;
-        }
-    }
-}
-
 TEST(IsotropicFilmEtching, RemovesTheMaterialWithinTheDepthOfEmptySpace)
 {
     for (float depth : {0.0f, 2.5f}) {
