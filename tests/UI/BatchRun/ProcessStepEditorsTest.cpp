@@ -1,3 +1,4 @@
+#include "Support/DialogDrivers.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
@@ -17,23 +18,6 @@ using Ui::ProcessData;
 
 namespace {
 
-// Adds a step with the type's editor: the dialog that opens gets `distance` and `material`
-// and is accepted; `form` receives its object name.
-std::optional<ProcessData> editWith(uint32_t type, double distance, uint32_t material, QString &form)
-{
-    QTimer::singleShot(0, [&] {
-        auto *dialog =
-            qobject_cast<Ui::Operations::IsotropicFilmOptionsDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        form = dialog->objectName();
-        dialog->findChildren<QDoubleSpinBox *>().front()->setValue(distance);
-        auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
-        materials->setCurrentIndex(materials->findData(material));
-        dialog->accept();
-    });
-    return Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, nullptr);
-}
-
 class ProcessStepEditorsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,22 +29,26 @@ protected:
 
 } // namespace
 
+// Add with the type's editor: the distance and material chosen in its dialog make the entry.
 TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
 {
-    QString form;
-    const auto cvd = editWith(4, 2.5, 16, form);
-    ASSERT_TRUE(cvd);
-    EXPECT_EQ(form, QStringLiteral("IsotropicDepositionForm"));
-    EXPECT_TRUE(cvd->hasSameContents(ProcessEntries::cvd(16, 2.5)));
-
-    const auto etching = editWith(5, 3, 1, form);
-    ASSERT_TRUE(etching);
-    EXPECT_EQ(form, QStringLiteral("IsotropicEtchingForm"));
-    EXPECT_TRUE(etching->hasSameContents(ProcessEntries::isotropicEtching(1, 3)));
-
-    const auto deposition = editWith(16, 1.25, 4, form);
-    ASSERT_TRUE(deposition);
-    EXPECT_TRUE(deposition->hasSameContents(ProcessEntries::isotropicDeposition(4, 1.25)));
+    const std::tuple<uint32_t, double, uint32_t, ProcessData, const char *> cases[] = {
+        {4, 2.5, 16, ProcessEntries::cvd(16, 2.5), "IsotropicDepositionForm"},
+        {5, 3, 1, ProcessEntries::isotropicEtching(1, 3), "IsotropicEtchingForm"},
+        {16, 1.25, 4, ProcessEntries::isotropicDeposition(4, 1.25), "IsotropicDepositionForm"}};
+    for (const auto &[type, distance, material, expected, form] : cases) {
+        QString shown;
+        TestSupport::answerNextDialog<Ui::Operations::IsotropicFilmOptionsDialog>([&](QDialog &dialog) {
+            shown = dialog.objectName();
+            dialog.findChildren<QDoubleSpinBox *>().front()->setValue(distance);
+            auto *materials = dialog.findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
+            materials->setCurrentIndex(materials->findData(material));
+        });
+        const auto entry = Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, nullptr);
+        ASSERT_TRUE(entry) << type;
+        EXPECT_TRUE(entry->hasSameContents(expected)) << type;
+        EXPECT_EQ(shown, form);
+    }
 }
 
 TEST_F(ProcessStepEditorsTest, TypesWithoutDialogHaveNoEditor)

@@ -1,3 +1,4 @@
+#include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
 #include "Support/PersistenceTestSupport.h"
 
@@ -30,15 +31,7 @@ namespace {
 
 QSpinBox *spinBox(QWidget &dialog, const char *name)
 {
-    return dialog.findChild<QSpinBox *>(QLatin1String(name));
-}
-
-// Types `text` over the box's contents, without pressing Enter.
-void typeInto(QSpinBox *box, const QString &text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    return TestSupport::child<QSpinBox>(dialog, name);
 }
 
 ImageMask stripeMask()
@@ -59,7 +52,7 @@ TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypi
     QObject::connect(&dialog, &Ui::Operations::CutCellVolumeDialog::previewChanged,
                      [&](const CutBox &box) { previews.push_back(box); });
     QSpinBox *upperX = spinBox(dialog, "sbxXUpperLimit");
-    typeInto(upperX, QStringLiteral("1"));
+    TestSupport::typeInto(upperX, QStringLiteral("1"));
     EXPECT_EQ(spinBox(dialog, "sbxXLowerLimit")->value(), 50) << "nothing applies while typing";
     QTest::keyClicks(upperX, QStringLiteral("20"));
     QTest::keyClick(upperX, Qt::Key_Return);
@@ -91,7 +84,7 @@ TEST(PlanarizationDialogTest, TheMinimumFollowsTheMaximumOnlyOnceItIsEntered)
     QSpinBox *minimum = spinBox(dialog, "sbxMinimumHeight");
     minimum->setValue(50);
     QSpinBox *maximum = spinBox(dialog, "sbxMaximumHeight");
-    typeInto(maximum, QStringLiteral("1"));
+    TestSupport::typeInto(maximum, QStringLiteral("1"));
     EXPECT_EQ(minimum->value(), 50);
     QTest::keyClicks(maximum, QStringLiteral("20"));
     QTest::keyClick(maximum, Qt::Key_Return);
@@ -147,10 +140,7 @@ TEST(MaskAndLayerStepEditorsTest, ModifyKeepsEveryStoredValue)
         ProcessEntries::simpleRie(16, 4, 2)};
     for (const ProcessData &entry : entries) {
         ModalBoxWatcher boxes;
-        QTimer::singleShot(0, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->accept();
-        });
+        TestSupport::answerNextDialog();
         const auto edited =
             Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
         ASSERT_TRUE(edited) << entry.getProcessType();
