@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -47,7 +48,11 @@ public:
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            dialog->selectFile(path);
+            // Typed, not selected: selectFile leaves the name line alone once it has the focus.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+            else
+                dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept(); // as the accept button does
         });
         timer.start();

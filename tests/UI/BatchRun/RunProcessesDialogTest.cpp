@@ -124,6 +124,7 @@ TEST_F(RunProcessesDialogTest, TreeShowsEntriesTheirVisibleParametersAndExpanded
     tree()->topLevelItem(1)->setExpanded(true);
     tree()->topLevelItem(0)->setExpanded(false);
     EXPECT_FALSE(dialog->getProcessList()[0].isExpanded());
+    EXPECT_TRUE(dialog->getProcessList()[1].isExpanded());
     select(1);
     button("btnMoveUp")->click();
     EXPECT_TRUE(tree()->topLevelItem(0)->isExpanded());
