@@ -1,0 +1,17 @@
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodOperation.h"
+
+namespace Core::Operations {
+
+void MooreNeighborhoodOperation::setMaterial(uint32_t value)
+{
+    materialId = value;
+    materialSet = true;
+}
+
+void MooreNeighborhoodOperation::setCount(uint32_t layers)
+{
+    count = layers;
+    countSet = true;
+}
+
+} // namespace Core::Operations
