@@ -1,24 +1,35 @@
 #include "UI/OperationFactory.h"
 
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmDepositionOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtchingOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDepositionOperation.h"
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtchingOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
+#include "UI/Observers/AnisotropicDepositionObserver.h"
+#include "UI/Observers/AnisotropicEtchingObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/ElectrodepositionObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/MooreOptionsObserver.h"
+#include "UI/Observers/PVDObserver.h"
 
 namespace Ui {
 namespace {
@@ -41,6 +52,15 @@ std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter, u
     Core::Workspace &workspace = presenter->getWorkspace();
     return withObserver(std::make_shared<OperationClass>(workspace, std::forward<Arguments>(arguments)...),
                         std::make_shared<ObserverClass>(workspace, presenter->getMainWindow(), processId));
+}
+
+// A process operation whose observer offers every material of the catalogue.
+template <class OperationClass, class ObserverClass>
+std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter)
+{
+    Core::Workspace &workspace = presenter->getWorkspace();
+    return withObserver(std::make_shared<OperationClass>(workspace),
+                        std::make_shared<ObserverClass>(workspace, presenter->getMainWindow()));
 }
 
 } // namespace
@@ -67,6 +87,25 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 14:
         return processWithObserver<IsotropicFilmEtchingOperation, Observers::IsotropicFilmEtchingObserver>(
             presenter, ProcessIds::kIsotropicEtching);
+    case 15:
+        return processWithObserver<ElectrodepositionOperation, Observers::ElectrodepositionObserver>(
+            presenter);
+    case 18:
+        return processWithObserver<MooreNeighborhoodDepositionOperation, Observers::MooreDepositionObserver>(
+            presenter);
+    case 19:
+        return processWithObserver<MooreNeighborhoodEtchingOperation, Observers::MooreEtchingObserver>(
+            presenter);
+    case 27:
+        return processWithObserver<AnisotropicFilmDepositionOperation,
+                                   Observers::AnisotropicDepositionObserver>(
+            presenter, ProcessIds::kAnisotropicDeposition);
+    case 31:
+        return processWithObserver<SimplePhysicalVaporDepositionOperation, Observers::PVDObserver>(
+            presenter, ProcessIds::kPvd);
+    case 32:
+        return processWithObserver<AnisotropicFilmEtchingOperation, Observers::AnisotropicEtchingObserver>(
+            presenter, ProcessIds::kAnisotropicEtching);
     case 9:
         return withObserver(
             std::make_shared<SaveDocumentOperation>(workspace),

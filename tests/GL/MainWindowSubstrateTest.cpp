@@ -1,8 +1,9 @@
 // The desktop program as a user drives it, through the real main window and its view:
-// Simulation → Create Substrate with the dialog's defaults, picking, a deposited film, undo and
-// redo.
+// Simulation → Create Substrate with the dialog's defaults, picking, deposited and etched films,
+// undo and redo.
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
+#include "Support/Volumes.h"
 #include "UI/MainWindow.h"
 #include "UI/View/GLWidget.h"
 
@@ -13,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -48,16 +50,19 @@ protected:
         window->action(actionName)->trigger();
     }
 
-    // Pixels of the oxide film: clearly bluer than they are red.
-    static int bluishPixels(const QImage &image)
+    // Pixels whose colour passes `test`.
+    static int pixels(const QImage &image, const std::function<bool(const QColor &)> &test)
     {
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                count += c.blue() > c.red() + 60 ? 1 : 0;
-            }
+            for (int x = 0; x < image.width(); ++x)
+                count += test(image.pixelColor(x, y)) ? 1 : 0;
         return count;
+    }
+    // Pixels of the oxide film: clearly bluer than they are red.
+    static int bluishPixels(const QImage &image)
+    {
+        return pixels(image, [](const QColor &c) { return c.blue() > c.red() + 60; });
     }
 
     QImage frame() { return window->getView()->renderImage(); }
@@ -143,6 +148,88 @@ TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstr
     EXPECT_EQ(frame(), bare) << "undo restores the bare substrate exactly";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(bluishPixels(frame()), film);
+}
+
+TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRedoRestoreThem)
+{
+    window->getView()->setAxesShown(false);
+    // Silicon below z = 16 with a 20-cell-wide trench, 10 deep, along y; cells of 2 units.
+    auto volume = TestSupport::makeVolume(
+        60, 40, 30,
+        [](uint32_t x, uint32_t, uint32_t z) { return z < 16 && !(x >= 20 && x < 40 && z >= 6) ? 1u : 0u; },
+        2, 2, 2);
+    volume->refreshDrawingData();
+    window->getPresenter().getScene().addObject(volume);
+    const auto choose = [](QDialog &dialog, const char *box, const char *material) {
+        auto *combo = dialog.findChild<QComboBox *>(QLatin1String(box));
+        combo->setCurrentIndex(combo->findText(QLatin1String(material)));
+    };
+    const auto setValue = [](QDialog &dialog, const char *box, double value) {
+        if (auto *spin = dialog.findChild<QDoubleSpinBox *>(QLatin1String(box)))
+            spin->setValue(value);
+        else
+            dialog.findChild<QSpinBox *>(QLatin1String(box))->setValue(int(value));
+    };
+    const auto green = [](const QColor &c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; };
+    const auto yellow = [](const QColor &c) { return c.red() > c.blue() + 90; };
+    const auto blue = [](const QColor &c) { return c.blue() > c.red() + 60; };
+    struct Entry {
+        const char *action;
+        std::function<void(QDialog &)> fill;
+        std::function<bool(const QColor &)> filmColour; // none for etchings
+    };
+    const Entry entries[] = {
+        {"actionAnisotropic_Deposition",
+         [&](QDialog &d) {
+             choose(d, "cbxMaterial", "Au (bulk)");
+             setValue(d, "dblFilmThickness", 4);
+         },
+         green},
+        {"actionAnisotropic_Etching",
+         [&](QDialog &d) {
+             choose(d, "cbxMaterial", "Si");
+             setValue(d, "dblEtchDepth", 4);
+             setValue(d, "dblHorizontalRatio", 0);
+         },
+         nullptr},
+        {"actionPVD", [&](QDialog &d) { choose(d, "cbxMaterial", "Cu (bulk)"); }, yellow},
+        {"actionElectrodeposition",
+         [&](QDialog &d) {
+             choose(d, "cbxMaterial", "Au (bulk)");
+             choose(d, "cbxConductingMaterial", "Si");
+         },
+         green},
+        {"actionMoore_Deposition",
+         [&](QDialog &d) {
+             choose(d, "cbxSelectFilm", "Thermal Si02");
+             setValue(d, "sbxSelectValue", 3);
+         },
+         blue},
+        {"actionMoore_Etching",
+         [&](QDialog &d) {
+             choose(d, "cbxSelectFilm", "Si");
+             setValue(d, "sbxSelectValue", 3);
+         },
+         nullptr},
+    };
+    const QImage bare = frame();
+    const auto trench = volume->materialIds();
+    for (const Entry &entry : entries) {
+        triggerAndAccept(entry.action, entry.fill);
+        const QImage film = frame();
+        EXPECT_NE(volume->materialIds(), trench) << entry.action;
+        EXPECT_NE(film, bare) << entry.action;
+        if (entry.filmColour) {
+            EXPECT_EQ(pixels(bare, entry.filmColour), 0) << entry.action;
+            EXPECT_GT(pixels(film, entry.filmColour), 5000) << entry.action << ": the film is drawn";
+        }
+        window->action("actionUndo")->trigger();
+        EXPECT_EQ(volume->materialIds(), trench) << entry.action;
+        EXPECT_EQ(frame(), bare) << entry.action << ": undo restores the trench exactly";
+        window->action("actionRedo")->trigger();
+        EXPECT_EQ(frame(), film) << entry.action << ": redo brings the film back";
+        window->action("actionUndo")->trigger();
+    }
 }
 
 } // namespace

@@ -81,4 +81,19 @@ void MaterialComboBox::select(QComboBox *box, const QMap<QString, QVariant> &par
         box->setCurrentIndex(index);
 }
 
+void MaterialComboBox::selectStored(QComboBox *box, const QMap<QString, QVariant> &parameters,
+                                    const QString &idKey, const QString &nameKey)
+{
+    select(box, parameters, idKey, nameKey);
+    bool ok = false;
+    const uint32_t id = parameters.value(idKey).toUInt(&ok);
+    if (!ok || box->findData(QVariant(id)) >= 0)
+        return;
+    Material material = MaterialFactory::instance()->getMaterialById(id);
+    if (material.getId() == 0)
+        material.setName(parameters.value(nameKey).toString());
+    box->addItem(icon(material), material.getName(), QVariant(id));
+    box->setCurrentIndex(box->count() - 1);
+}
+
 } // namespace Ui::Operations

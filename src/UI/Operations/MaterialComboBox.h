@@ -31,6 +31,10 @@ public:
     // neither matches.
     static void select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
                        const QString &nameKey);
+    // As `select`, but a stored id that no item carries is added (with the stored name) and made
+    // current, so that editing a step keeps its material as stored.
+    static void selectStored(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
+                             const QString &nameKey);
 
     // A square icon filled with the material's colour (components scaled by 255).
     static QIcon icon(const Model::Materials::Material &material);

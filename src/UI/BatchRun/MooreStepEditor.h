@@ -1,0 +1,18 @@
+#pragma once
+
+#include "UI/BatchRun/ProcessStepEditor.h"
+
+namespace Ui::BatchRun {
+
+// Moore deposition (type 2, "Thickness") and Moore etching (type 3, "Depth"): the layer-by-layer
+// options dialog, its value named as the interactive operations name it.
+class MooreStepEditor : public ProcessStepEditor {
+public:
+    explicit MooreStepEditor(bool etching) : etching(etching) {}
+    std::optional<Ui::ProcessData> edit(QWidget *parent, const Ui::ProcessData *current) override;
+
+private:
+    bool etching;
+};
+
+} // namespace Ui::BatchRun

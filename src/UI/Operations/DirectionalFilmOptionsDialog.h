@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QFormLayout;
+
+namespace Ui::Operations {
+
+// The options of a film process with a horizontal to vertical ratio: a distance (film thickness
+// or etch depth, in length units), the ratio and one material. The material box offers the
+// process's compatible materials, or every catalogue material after `offerAllMaterials`. The
+// window title is the process's name followed by " Options".
+class DirectionalFilmOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Texts {
+        QString formName;      // the dialog's object name
+        QString distanceLabel; // label of the distance spin box
+        QString distanceName;  // object name of the distance spin box
+        QString distanceKey;   // stored-parameter key of the distance
+        double minimumRatio;   // the smallest ratio the dialog accepts
+    };
+
+    DirectionalFilmOptionsDialog(const Texts &texts, uint32_t processId, QWidget *parent = nullptr);
+
+    double getDistance() const;
+    double getRatio() const;
+    uint32_t getMaterialId() const;
+
+    // Lists every material of the materials catalogue instead of the compatible ones (the batch
+    // dialog's editors: a step may use any material), keeping the chosen one.
+    void offerAllMaterials();
+    // Presets the widgets from stored process parameters: the distance from its key, the ratio
+    // from "Horizontal to Vertical Ratio", the material from "Material_Id" (item data) or else
+    // "Material" (item text); a stored material is shown even when the box did not list it.
+    virtual void loadParameters(const QMap<QString, QVariant> &parameters);
+
+protected:
+    QFormLayout *form = nullptr;
+
+private:
+    QString distanceKey;
+    QDoubleSpinBox *distanceBox = nullptr;
+    QDoubleSpinBox *ratioBox = nullptr;
+    QComboBox *materialBox = nullptr;
+};
+
+} // namespace Ui::Operations

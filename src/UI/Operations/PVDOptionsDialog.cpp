@@ -1,0 +1,54 @@
+#include "UI/Operations/PVDOptionsDialog.h"
+
+#include "Core/Operations/FilmProcessLimits.h"
+
+#include <QFormLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace Ui::Operations {
+
+using Core::Operations::DepositSide;
+
+PVDOptionsDialog::PVDOptionsDialog(uint32_t processId, QWidget *parent)
+    : DirectionalFilmOptionsDialog({QStringLiteral("PVDOptionsBaseDialog"), QStringLiteral("Film thickness"),
+                                    QStringLiteral("dblFilmThickness"), QStringLiteral("Thickness"),
+                                    Core::Operations::FilmProcessLimits::kMinVaporRatio},
+                                   processId, parent)
+{
+    topButton = new QRadioButton(QStringLiteral("Deposit on top"), this);
+    topButton->setObjectName(QStringLiteral("radDepositTop"));
+    topButton->setChecked(true);
+    bottomButton = new QRadioButton(QStringLiteral("Deposit on bottom"), this);
+    bottomButton->setObjectName(QStringLiteral("radDepositBottom"));
+    bothButton = new QRadioButton(QStringLiteral("Deposit on both sides"), this);
+    bothButton->setObjectName(QStringLiteral("radDepositBoth"));
+    auto *sides = new QVBoxLayout;
+    for (QRadioButton *button : {topButton, bottomButton, bothButton})
+        sides->addWidget(button);
+    form->addRow(sides);
+}
+
+DepositSide PVDOptionsDialog::getDepositSide() const
+{
+    if (bottomButton->isChecked())
+        return DepositSide::Bottom;
+    return bothButton->isChecked() ? DepositSide::Both : DepositSide::Top;
+}
+
+void PVDOptionsDialog::loadParameters(const QMap<QString, QVariant> &parameters)
+{
+    DirectionalFilmOptionsDialog::loadParameters(parameters);
+    bool ok = false;
+    const int side = parameters.value(QStringLiteral("DepositOn")).toInt(&ok);
+    if (!ok)
+        return;
+    if (side == int(DepositSide::Top))
+        topButton->setChecked(true);
+    else if (side == int(DepositSide::Bottom))
+        bottomButton->setChecked(true);
+    else if (side == int(DepositSide::Both))
+        bothButton->setChecked(true);
+}
+
+} // namespace Ui::Operations
