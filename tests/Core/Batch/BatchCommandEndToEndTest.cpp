@@ -90,6 +90,24 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
     EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
 }
 
+TEST_F(BatchCommandEndToEnd, GoldBumpExamplePlatesGoldOnTheCopperPad)
+{
+    const Outcome outcome = run({example("gold-bump-on-mesa.plst"), path("bump.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(outcome.out.count(QStringLiteral("No error")), 9) << outcome.out.toStdString();
+    const auto volume = resultVolume("bump.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(count(ids, 1), 30u * 20 * 12);
+    EXPECT_GT(count(ids, 5), 0u);
+    EXPECT_GT(count(ids, 9), 30u * 20 * 3) << "a gold bump at least as large as the pad";
+    // The bump's top is open: the highest solid cell of the middle column is gold.
+    uint32_t z = volume->getSizeZ() - 1;
+    while (z > 0 && ids[volume->cellIndex(30, 20, z)] == 0)
+        --z;
+    EXPECT_EQ(ids[volume->cellIndex(30, 20, z)], 9u);
+}
+
 TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps)
 {
     Ui::ProcessData lacking(16);
