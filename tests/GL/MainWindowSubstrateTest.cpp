@@ -160,15 +160,18 @@ TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRed
         2, 2, 2);
     volume->refreshDrawingData();
     window->getPresenter().getScene().addObject(volume);
-    const auto choose = [](QDialog &dialog, const char *box, const char *material) {
-        auto *combo = dialog.findChild<QComboBox *>(QLatin1String(box));
-        combo->setCurrentIndex(combo->findText(QLatin1String(material)));
-    };
-    const auto setValue = [](QDialog &dialog, const char *box, double value) {
-        if (auto *spin = dialog.findChild<QDoubleSpinBox *>(QLatin1String(box)))
-            spin->setValue(value);
-        else
-            dialog.findChild<QSpinBox *>(QLatin1String(box))->setValue(int(value));
+    // Sets each named control: a combo box to the item with that text, a spin box to the number.
+    const auto filler = [](std::vector<std::pair<const char *, const char *>> values) {
+        return [values](QDialog &dialog) {
+            for (const auto &[name, value] : values) {
+                if (auto *combo = dialog.findChild<QComboBox *>(QLatin1String(name)))
+                    combo->setCurrentIndex(combo->findText(QLatin1String(value)));
+                else if (auto *spin = dialog.findChild<QDoubleSpinBox *>(QLatin1String(name)))
+                    spin->setValue(QString(value).toDouble());
+                else
+                    dialog.findChild<QSpinBox *>(QLatin1String(name))->setValue(QString(value).toInt());
+            }
+        };
     };
     const auto green = [](const QColor &c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; };
     const auto yellow = [](const QColor &c) { return c.red() > c.blue() + 90; };
@@ -179,38 +182,16 @@ TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRed
         std::function<bool(const QColor &)> filmColour; // none for etchings
     };
     const Entry entries[] = {
-        {"actionAnisotropic_Deposition",
-         [&](QDialog &d) {
-             choose(d, "cbxMaterial", "Au (bulk)");
-             setValue(d, "dblFilmThickness", 4);
-         },
+        {"actionAnisotropic_Deposition", filler({{"cbxMaterial", "Au (bulk)"}, {"dblFilmThickness", "4"}}),
          green},
         {"actionAnisotropic_Etching",
-         [&](QDialog &d) {
-             choose(d, "cbxMaterial", "Si");
-             setValue(d, "dblEtchDepth", 4);
-             setValue(d, "dblHorizontalRatio", 0);
-         },
-         nullptr},
-        {"actionPVD", [&](QDialog &d) { choose(d, "cbxMaterial", "Cu (bulk)"); }, yellow},
-        {"actionElectrodeposition",
-         [&](QDialog &d) {
-             choose(d, "cbxMaterial", "Au (bulk)");
-             choose(d, "cbxConductingMaterial", "Si");
-         },
+         filler({{"cbxMaterial", "Si"}, {"dblEtchDepth", "4"}, {"dblHorizontalRatio", "0"}}), nullptr},
+        {"actionPVD", filler({{"cbxMaterial", "Cu (bulk)"}}), yellow},
+        {"actionElectrodeposition", filler({{"cbxMaterial", "Au (bulk)"}, {"cbxConductingMaterial", "Si"}}),
          green},
-        {"actionMoore_Deposition",
-         [&](QDialog &d) {
-             choose(d, "cbxSelectFilm", "Thermal Si02");
-             setValue(d, "sbxSelectValue", 3);
-         },
+        {"actionMoore_Deposition", filler({{"cbxSelectFilm", "Thermal Si02"}, {"sbxSelectValue", "3"}}),
          blue},
-        {"actionMoore_Etching",
-         [&](QDialog &d) {
-             choose(d, "cbxSelectFilm", "Si");
-             setValue(d, "sbxSelectValue", 3);
-         },
-         nullptr},
+        {"actionMoore_Etching", filler({{"cbxSelectFilm", "Si"}, {"sbxSelectValue", "3"}}), nullptr},
     };
     const QImage bare = frame();
     const auto trench = volume->materialIds();

@@ -5,14 +5,8 @@
 #include "Support/Volumes.h"
 
 #include "Core/Batch/BatchResult.h"
-#include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessRunner.h"
-#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmDeposition.h"
-#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtching.h"
-#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
-#include "Core/Operations/Electrodeposition/Electrodeposition.h"
-#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDeposition.h"
-#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtching.h"
+#include "Support/FilmProcessCases.h"
 
 #include <gtest/gtest.h>
 
@@ -28,53 +22,24 @@ namespace {
 class FilmBatchSteps : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
 protected:
     int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
-    static std::shared_ptr<TotalVolume> trench() { return TestSupport::trenchVolume(12, 6, 14); }
+    static std::shared_ptr<TotalVolume> trench() { return TestSupport::trenchVolume(12, 6, 24); }
 };
 
 } // namespace
 
 TEST_F(FilmBatchSteps, StepsRunTheSameEnginesAsTheOperations)
 {
-    struct Case {
-        ProcessData entry;
-        std::function<void(TotalVolume &)> engine;
-        uint32_t recorded;
-        bool outdatesLattice;
-    };
-    const Case cases[] = {
-        {ProcessEntries::anisotropicDeposition(1, 2.5, 0.3),
-         [](TotalVolume &v) { AnisotropicFilmDeposition(v, 1, 2.5f, 0.3f).execute(); }, 27, true},
-        {ProcessEntries::anisotropicEtching(1, 3, 0),
-         [](TotalVolume &v) { AnisotropicFilmEtching(v, 1, 3.0f, 0.0f).execute(); }, 32, true},
-        {ProcessEntries::pvd(1, 2, 0.5, DepositSide::Both),
-         [](TotalVolume &v) { SimplePhysicalVaporDeposition(v, 1, 2.0f, 0.5f, DepositSide::Both).execute(); },
-         31, false},
-        {ProcessEntries::pvd(4, 2, 0.01, DepositSide::Top),
-         [](TotalVolume &v) { SimplePhysicalVaporDeposition(v, 4, 2.0f, 0.01f, DepositSide::Top).execute(); },
-         31, false},
-        {ProcessEntries::electroplating(1.5, 1, 9),
-         [](TotalVolume &v) { Electrodeposition(v, 9, 1, 1.5f).execute(); }, 15, false},
-        {ProcessEntries::mooreDeposition(1, 2),
-         [](TotalVolume &v) { MooreNeighborhoodDeposition(v, 1, 2).execute(); }, 18, true},
-        {ProcessEntries::mooreEtching(3, 2),
-         [](TotalVolume &v) { MooreNeighborhoodEtching(v, 3, 2).execute(); }, 19, false},
-    };
-    for (const Case &c : cases) {
-        // Oxide below z = 3 so that every step changes something.
-        auto ids = trench()->materialIds();
-        for (size_t i = 0; i < ids.size(); ++i)
-            ids[i] = i % 14 < 3 && ids[i] != 0 ? 3u : ids[i];
-        auto batchVolume = trench(), directVolume = trench();
-        batchVolume->setMaterialIds(ids);
-        directVolume->setMaterialIds(ids);
-        context.setCurrentVolume(batchVolume);
-        records.setLatticeOutdated(batchVolume->getObjectId(), false);
-        ASSERT_EQ(run(c.entry), Core::Batch::Success) << c.recorded;
-        c.engine(*directVolume);
-        EXPECT_EQ(batchVolume->materialIds(), directVolume->materialIds()) << c.recorded;
-        EXPECT_NE(batchVolume->materialIds(), ids) << c.recorded;
-        EXPECT_EQ(records.getLastProcess(batchVolume->getObjectId()), c.recorded);
-        EXPECT_EQ(records.isLatticeOutdated(batchVolume->getObjectId()), c.outdatesLattice) << c.recorded;
+    const auto volume = trench();
+    context.setCurrentVolume(volume);
+    const uint32_t objectId = volume->getObjectId();
+    for (const auto &c : TestSupport::filmProcessCases()) {
+        auto expected = std::static_pointer_cast<TotalVolume>(volume->clone());
+        c.engine(*expected);
+        records.setLatticeOutdated(objectId, false);
+        ASSERT_EQ(run(c.entry()), Core::Batch::Success) << c.operationId;
+        EXPECT_EQ(volume->materialIds(), expected->materialIds()) << c.operationId;
+        EXPECT_EQ(records.getLastProcess(objectId), c.operationId);
+        EXPECT_EQ(records.isLatticeOutdated(objectId), c.stepOutdatesLattice) << c.operationId;
     }
 }
 

@@ -10,7 +10,6 @@ using TestSupport::materialAt;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
 constexpr uint32_t kOxide = 3;
 constexpr uint32_t kCopper = 5;
 constexpr uint32_t kGold = 9;
@@ -57,20 +56,4 @@ TEST(Electrodeposition, AVoidEnclosedByTheConductorIsFilled)
         EXPECT_EQ(materialAt(*volume, 3, 3, 3), limit >= 1.0f ? kGold : 0u) << limit;
         EXPECT_EQ(materialAt(*volume, 3, 3, 6), limit >= 1.0f ? kGold : 0u) << limit;
     }
-}
-
-TEST(Electrodeposition, SameCellsForAnySlabCount)
-{
-    // The trench walls are oxide below z = 5 and silicon (the conductor) above.
-    const auto make = [] {
-        auto volume = TestSupport::trenchVolume(13, 9, 16);
-        auto ids = volume->materialIds();
-        for (size_t i = 0; i < ids.size(); ++i)
-            if (ids[i] == kSi && i % 16 < 5)
-                ids[i] = kOxide;
-        volume->setMaterialIds(ids);
-        return volume;
-    };
-    TestSupport::expectSameCellsForAnyThreadCount(
-        make, [](TotalVolume &v) { Electrodeposition(v, kGold, kSi, 3.5f).execute(); });
 }

@@ -102,14 +102,3 @@ TEST(MooreNeighborhoodEtching, UndercutsTheMaskDiagonallyAsFarAsSideways)
         EXPECT_EQ(materialAt(*volume, 5 - layers, 8, 5), kSi);
     }
 }
-
-TEST(MooreNeighborhoodEngines, SameCellsForAnySlabCount)
-{
-    const auto make = [] { return TestSupport::trenchVolume(13, 9, 16); };
-    TestSupport::expectSameCellsForAnyThreadCount(
-        make, [](TotalVolume &v) { MooreNeighborhoodDeposition(v, kMetal, 3).execute(); });
-    TestSupport::expectSameCellsForAnyThreadCount(
-        make, [](TotalVolume &v) { MooreNeighborhoodEtching(v, kSi, 2).execute(); });
-    TestSupport::expectSameCellsForAnyThreadCount(
-        maskedSilicon, [](TotalVolume &v) { MooreNeighborhoodEtching(v, kSi, 4).execute(); });
-}
