@@ -2,12 +2,6 @@
 
 namespace Core::Operations {
 
-void MooreNeighborhoodOperation::setMaterial(uint32_t value)
-{
-    materialId = value;
-    materialSet = true;
-}
-
 void MooreNeighborhoodOperation::setCount(uint32_t layers)
 {
     count = layers;
