@@ -22,6 +22,8 @@ public:
         : DistanceCountingEngine<Engine>(volume), materialId(materialId), layers(layers),
           windows(this->getSliceCount())
     {
+        for (MooreSourceWindow &window : windows)
+            window.reset(this->sizeX, this->sizeY, this->sizeZ);
     }
 
     // One step per layer; the run ends early when nothing is left to change.
@@ -50,6 +52,7 @@ protected:
         queueMooreNeighbours(cell, begin, end, nextFront, slice);
     }
 
+    // Each pass starts its slab's window afresh (the cells may have changed since the last one).
     void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
     {
         windows[slice].reset(this->sizeX, this->sizeY, this->sizeZ);
