@@ -7,6 +7,7 @@ namespace Ui::BatchRun {
 
 std::optional<Ui::ProcessData> MooreStepEditor::edit(QWidget *parent, const Ui::ProcessData *current)
 {
+    const bool etching = kind == Kind::Etching;
     Operations::MooreOptionsDialog dialog(parent);
     dialog.setValueLabel(etching ? QStringLiteral("Etch Depth") : QStringLiteral("Film Thickness"));
     if (current)

@@ -8,11 +8,16 @@ namespace Ui::BatchRun {
 // options dialog, its value named as the interactive operations name it.
 class MooreStepEditor : public ProcessStepEditor {
 public:
-    explicit MooreStepEditor(bool etching) : etching(etching) {}
+    enum class Kind {
+        Deposition, // type 2, "Thickness"
+        Etching,    // type 3, "Depth"
+    };
+
+    explicit MooreStepEditor(Kind kind) : kind(kind) {}
     std::optional<Ui::ProcessData> edit(QWidget *parent, const Ui::ProcessData *current) override;
 
 private:
-    bool etching;
+    Kind kind;
 };
 
 } // namespace Ui::BatchRun

@@ -19,8 +19,8 @@ namespace {
 const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
 {
     static const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> table = {
-        {2, std::make_shared<MooreStepEditor>(false)},
-        {3, std::make_shared<MooreStepEditor>(true)},
+        {2, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Deposition)},
+        {3, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Etching)},
         {4, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Cvd)},
         {5, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Etching)},
         {7, std::make_shared<ElectroplatingStepEditor>()},
