@@ -4,6 +4,9 @@
 #include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtchingOperation.h"
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDepositionOperation.h"
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
+#include "Core/Operations/Cuts/CutCellVolumeOperation.h"
+#include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
+#include "Core/Operations/Cuts/RemoveCutsFromVolumeOperation.h"
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
@@ -14,6 +17,10 @@
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtchingOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
+#include "Core/Operations/Photolithography/PhotolithographyOperation.h"
+#include "Core/Operations/Planarization/PlanarizationOperation.h"
+#include "Core/Operations/Planarization/SpinCoatingOperation.h"
+#include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
@@ -22,14 +29,20 @@
 #include "UI/Observers/AnisotropicEtchingObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
+#include "UI/Observers/CutCellVolumeObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
 #include "UI/Observers/ElectrodepositionObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
+#include "UI/Observers/MaskedCutObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
 #include "UI/Observers/MooreOptionsObserver.h"
 #include "UI/Observers/PVDObserver.h"
+#include "UI/Observers/PhotolithographyObserver.h"
+#include "UI/Observers/PlanarizationObserver.h"
+#include "UI/Observers/SimpleRIEObserver.h"
+#include "UI/Observers/SpinCoatingObserver.h"
 
 namespace Ui {
 namespace {
@@ -54,13 +67,11 @@ std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter, u
                         std::make_shared<ObserverClass>(workspace, presenter->getMainWindow(), processId));
 }
 
-// A process operation whose observer offers every material of the catalogue.
+// An operation whose observer's dialog offers no process's materials.
 template <class OperationClass, class ObserverClass>
-std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter)
+std::shared_ptr<Operation> withOptionsObserver(MainWindowPresenter *presenter)
 {
-    Core::Workspace &workspace = presenter->getWorkspace();
-    return withObserver(std::make_shared<OperationClass>(workspace),
-                        std::make_shared<ObserverClass>(workspace, presenter->getMainWindow()));
+    return processWithObserver<OperationClass, ObserverClass>(presenter, 0);
 }
 
 } // namespace
@@ -88,13 +99,13 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return processWithObserver<IsotropicFilmEtchingOperation, Observers::IsotropicFilmEtchingObserver>(
             presenter, ProcessIds::kIsotropicEtching);
     case 15:
-        return processWithObserver<ElectrodepositionOperation, Observers::ElectrodepositionObserver>(
+        return withOptionsObserver<ElectrodepositionOperation, Observers::ElectrodepositionObserver>(
             presenter);
     case 18:
-        return processWithObserver<MooreNeighborhoodDepositionOperation, Observers::MooreDepositionObserver>(
+        return withOptionsObserver<MooreNeighborhoodDepositionOperation, Observers::MooreDepositionObserver>(
             presenter);
     case 19:
-        return processWithObserver<MooreNeighborhoodEtchingOperation, Observers::MooreEtchingObserver>(
+        return withOptionsObserver<MooreNeighborhoodEtchingOperation, Observers::MooreEtchingObserver>(
             presenter);
     case 27:
         return processWithObserver<AnisotropicFilmDepositionOperation,
@@ -121,6 +132,17 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case 16: return withOptionsObserver<CutCellVolumeOperation, Observers::CutCellVolumeObserver>(presenter);
+    case 20:
+        return withOptionsObserver<PhotolithographyOperation, Observers::PhotolithographyObserver>(presenter);
+    case 22: return withOptionsObserver<PlanarizationOperation, Observers::PlanarizationObserver>(presenter);
+    case 23: return withOptionsObserver<SpinCoatingOperation, Observers::SpinCoatingObserver>(presenter);
+    case 30:
+        return withOptionsObserver<SimpleReactiveIonEtchingOperation, Observers::SimpleRIEObserver>(
+            presenter);
+    case 34:
+        return withOptionsObserver<MaskedCutCellVolumeOperation, Observers::MaskedCutObserver>(presenter);
+    case 35: return std::make_shared<RemoveCutsFromVolumeOperation>(workspace);
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));

@@ -4,6 +4,7 @@
 #include "Core/Batch/DirectionalFilmSteps.h"
 #include "Core/Batch/ElectroplatingStep.h"
 #include "Core/Batch/IsotropicFilmSteps.h"
+#include "Core/Batch/MaskAndLayerSteps.h"
 #include "Core/Batch/MooreNeighborhoodSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 
@@ -12,24 +13,30 @@
 namespace Core::Batch {
 namespace {
 
-// One entry per process type. Types not listed yet return "not implemented" until their engine
-// joins the program: 0 photolithography, 1 Si wet etching, 6 planarization, 8 doping, 9 pouring,
-// 13 RIE, 14 ion implantation, 15 oxidation, 19 random-walk doping.
+// One entry per process type. Types of the process table not listed yet return "not
+// implemented" until their engine joins the program.
 const std::map<uint32_t, BatchStep> &stepTable()
 {
+    // One entry a line, so that entries added side by side merge cleanly.
+    // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
+        {0, runPhotolithographyStep},
         {2, runMooreDepositionStep},
         {3, runMooreEtchingStep},
         {4, runCvdStep},
         {5, runIsotropicEtchingStep},
+        {6, runPlanarizationStep},
         {7, runElectroplatingStep},
+        {9, runSpinCoatingStep},
         {10, runSaveImageStep},
         {11, runCreateSubstrateStep},
         {12, runPvdStep},
+        {13, runSimpleRieStep},
         {16, runIsotropicDepositionStep},
         {17, runAnisotropicDepositionStep},
         {18, runAnisotropicEtchingStep},
     };
+    // clang-format on
     return table;
 }
 

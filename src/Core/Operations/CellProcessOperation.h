@@ -44,7 +44,7 @@ protected:
     // Whether the run leaves the volume's silicon lattice outdated.
     virtual bool outdatesLattice() const = 0;
     // Whether the options needed to run were given; when not, finishing cancels instead.
-    virtual bool optionsComplete() const { return true; }
+    virtual bool isReady() const { return true; }
 
 private:
     void apply();

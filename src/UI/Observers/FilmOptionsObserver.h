@@ -13,9 +13,10 @@
 namespace Ui::Observers {
 
 // Shows a process's options dialog when its operation asks for the options: if the workspace's
-// current operation is an OperationClass, runs a DialogClass modally and, on accept, hands the
-// values to the operation. A dialog that offers a process's compatible materials is built with
-// that process id; one that offers every catalogue material with its parent only.
+// current operation is an OperationClass, runs a DialogClass (built with the process id whose
+// compatible materials it offers, when its constructor takes one) modally and, on accept, hands
+// the values to the operation. `prepare` may fill the dialog from the operation and connect it
+// before it is shown; `reject` hears of a rejected dialog.
 template <class OperationClass, class DialogClass> class FilmOptionsObserver : public Util::IObserver {
 public:
     FilmOptionsObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t processId = 0)
@@ -28,24 +29,28 @@ public:
         const auto operation = std::dynamic_pointer_cast<OperationClass>(workspace.currentOperation());
         if (!operation)
             return;
-        auto dialog = makeDialog();
-        prepare(*dialog);
-        if (dialog->exec() == QDialog::Accepted)
-            accept(*operation, *dialog);
+        if constexpr (std::is_constructible_v<DialogClass, uint32_t, QWidget *>) {
+            DialogClass dialog(processId, dialogParent.data());
+            run(*operation, dialog);
+        } else {
+            DialogClass dialog(dialogParent.data());
+            run(*operation, dialog);
+        }
     }
 
 protected:
-    // Adjusts the dialog before it is shown (texts that depend on the process).
-    virtual void prepare(DialogClass &) {}
+    virtual void prepare(OperationClass &, DialogClass &) {}
     virtual void accept(OperationClass &operation, const DialogClass &dialog) = 0;
+    virtual void reject(OperationClass &) {}
 
 private:
-    std::unique_ptr<DialogClass> makeDialog() const
+    void run(OperationClass &operation, DialogClass &dialog)
     {
-        if constexpr (std::is_constructible_v<DialogClass, uint32_t, QWidget *>)
-            return std::make_unique<DialogClass>(processId, dialogParent.data());
+        prepare(operation, dialog);
+        if (dialog.exec() == QDialog::Accepted)
+            accept(operation, dialog);
         else
-            return std::make_unique<DialogClass>(dialogParent.data());
+            reject(operation);
     }
 
     Core::Workspace &workspace;

@@ -17,7 +17,11 @@ public:
     }
 
 protected:
-    void prepare(Ui::Operations::MooreOptionsDialog &dialog) override { dialog.setValueLabel(valueLabel); }
+    void prepare(Core::Operations::MooreNeighborhoodOperation &,
+                 Ui::Operations::MooreOptionsDialog &dialog) override
+    {
+        dialog.setValueLabel(valueLabel);
+    }
     void accept(Core::Operations::MooreNeighborhoodOperation &operation,
                 const Ui::Operations::MooreOptionsDialog &dialog) override
     {
@@ -32,7 +36,7 @@ private:
 // Moore deposition's options: the count is the "Film Thickness".
 class MooreDepositionObserver : public MooreOptionsObserver {
 public:
-    MooreDepositionObserver(Core::Workspace &workspace, QWidget *dialogParent)
+    MooreDepositionObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t = 0)
         : MooreOptionsObserver(workspace, dialogParent, QStringLiteral("Film Thickness"))
     {
     }
@@ -41,7 +45,7 @@ public:
 // Moore etching's options: the count is the "Etch Depth".
 class MooreEtchingObserver : public MooreOptionsObserver {
 public:
-    MooreEtchingObserver(Core::Workspace &workspace, QWidget *dialogParent)
+    MooreEtchingObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t = 0)
         : MooreOptionsObserver(workspace, dialogParent, QStringLiteral("Etch Depth"))
     {
     }

@@ -6,8 +6,6 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QLabel>
 
 #include <algorithm>
 
@@ -15,21 +13,19 @@ namespace Ui::Operations {
 
 DirectionalFilmOptionsDialog::DirectionalFilmOptionsDialog(const Texts &texts, uint32_t processId,
                                                            QWidget *parent)
-    : QDialog(parent), distanceKey(texts.distanceKey)
+    : QDialog(parent), form(this, texts.formName,
+                            Model::Process::ProcessFactory::instance()->getProcess(processId).getName()
+                                + QStringLiteral(" Options")),
+      distanceKey(texts.distanceKey)
 {
-    setObjectName(texts.formName);
-    setWindowTitle(Model::Process::ProcessFactory::instance()->getProcess(processId).getName()
-                   + QStringLiteral(" Options"));
     distanceBox = OptionsForm::distanceBox(this, texts.distanceName);
     ratioBox = OptionsForm::ratioBox(this, QStringLiteral("dblHorizontalRatio"), texts.minimumRatio);
-    materialBox = OptionsForm::materialBox(this, QStringLiteral("cbxMaterial"));
+    materialBox = new QComboBox(this);
+    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
     MaterialComboBox::fillWithProcessMaterials(materialBox, processId);
-
-    form = new QFormLayout;
-    form->addRow(new QLabel(texts.distanceLabel, this), distanceBox);
-    form->addRow(new QLabel(QStringLiteral("Horizontal ratio"), this), ratioBox);
-    form->addRow(new QLabel(QStringLiteral("Material"), this), materialBox);
-    OptionsForm::finish(this, form);
+    form.addRow(texts.distanceLabel, distanceBox);
+    form.addRow(QStringLiteral("Horizontal ratio"), ratioBox);
+    form.addRow(QStringLiteral("Material"), materialBox);
 }
 
 double DirectionalFilmOptionsDialog::getDistance() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UI/Operations/OptionsForm.h"
+
 #include <QDialog>
 #include <QMap>
 #include <QString>
@@ -7,7 +9,6 @@
 
 class QComboBox;
 class QDoubleSpinBox;
-class QFormLayout;
 
 namespace Ui::Operations {
 
@@ -41,7 +42,7 @@ public:
     virtual void loadParameters(const QMap<QString, QVariant> &parameters);
 
 protected:
-    QFormLayout *form = nullptr;
+    OptionsForm form;
 
 private:
     QString distanceKey;

@@ -5,26 +5,22 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QLabel>
 
 namespace Ui::Operations {
 
 ElectrodepositionDialog::ElectrodepositionDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("ElectrodepositionForm"));
-    setWindowTitle(QStringLiteral("Electroplating Options"));
+    OptionsForm form(this, QStringLiteral("ElectrodepositionForm"), QStringLiteral("Electroplating Options"));
     thicknessBox = OptionsForm::distanceBox(this, QStringLiteral("dblFilmThickness"));
-    depositedBox = OptionsForm::materialBox(this, QStringLiteral("cbxMaterial"));
-    conductingBox = OptionsForm::materialBox(this, QStringLiteral("cbxConductingMaterial"));
+    depositedBox = new QComboBox(this);
+    depositedBox->setObjectName(QStringLiteral("cbxMaterial"));
+    conductingBox = new QComboBox(this);
+    conductingBox->setObjectName(QStringLiteral("cbxConductingMaterial"));
     MaterialComboBox::fillWithAllMaterials(depositedBox);
     MaterialComboBox::fillWithAllMaterials(conductingBox);
-
-    auto *form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("Film thickness"), this), thicknessBox);
-    form->addRow(new QLabel(QStringLiteral("Material"), this), depositedBox);
-    form->addRow(new QLabel(QStringLiteral("Conducting Material"), this), conductingBox);
-    OptionsForm::finish(this, form);
+    form.addRow(QStringLiteral("Film thickness"), thicknessBox);
+    form.addRow(QStringLiteral("Material"), depositedBox);
+    form.addRow(QStringLiteral("Conducting Material"), conductingBox);
 }
 
 double ElectrodepositionDialog::getThickness() const

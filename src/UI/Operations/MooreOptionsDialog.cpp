@@ -4,7 +4,6 @@
 #include "UI/Operations/OptionsForm.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -12,23 +11,22 @@ namespace Ui::Operations {
 
 MooreOptionsDialog::MooreOptionsDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("MooreOptionsBaseDialog"));
-    setWindowTitle(QStringLiteral("Operation Options"));
-    filmBox = OptionsForm::materialBox(this, QStringLiteral("cbxSelectFilm"));
+    OptionsForm form(this, QStringLiteral("MooreOptionsBaseDialog"), QStringLiteral("Operation Options"));
+    filmBox = new QComboBox(this);
+    filmBox->setObjectName(QStringLiteral("cbxSelectFilm"));
     MaterialComboBox::fillWithAllMaterials(filmBox);
     valueBox = OptionsForm::layerBox(this, QStringLiteral("sbxSelectValue"));
-    valueLabel = new QLabel(QStringLiteral("Select Value"), this);
-    valueLabel->setObjectName(QStringLiteral("lblSelectValue"));
-
-    auto *form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("Select Film"), this), filmBox);
-    form->addRow(valueLabel, valueBox);
-    OptionsForm::finish(this, form);
+    form.addRow(QStringLiteral("Select Film"), filmBox);
+    form.addRow(QStringLiteral("Select Value"), valueBox);
 }
 
+// The label of the value row: the form gave it the value box as its buddy.
 void MooreOptionsDialog::setValueLabel(const QString &text)
 {
-    valueLabel->setText(text);
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label->buddy() == valueBox)
+            label->setText(text);
+    }
 }
 
 uint32_t MooreOptionsDialog::getMaterialId() const

@@ -6,7 +6,6 @@
 #include <QVariant>
 
 class QComboBox;
-class QLabel;
 class QSpinBox;
 
 namespace Ui::Operations {
@@ -28,7 +27,6 @@ public:
 
 private:
     QComboBox *filmBox = nullptr;
-    QLabel *valueLabel = nullptr;
     QSpinBox *valueBox = nullptr;
 };
 

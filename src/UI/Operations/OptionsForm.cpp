@@ -2,11 +2,11 @@
 
 #include "Core/Operations/FilmProcessLimits.h"
 
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -14,6 +14,44 @@
 #include <cmath>
 
 namespace Ui::Operations {
+
+OptionsForm::OptionsForm(QDialog *dialog, const QString &objectName, const QString &title)
+    : dialog(dialog), layout(new QVBoxLayout(dialog)), form(new QFormLayout)
+{
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(title);
+    layout->addLayout(form);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void OptionsForm::addRow(const QString &label, QWidget *field, const QString &toolTip)
+{
+    auto *labelWidget = new QLabel(label, dialog);
+    labelWidget->setBuddy(field);
+    if (!toolTip.isEmpty()) {
+        labelWidget->setToolTip(toolTip);
+        field->setToolTip(toolTip);
+    }
+    form->addRow(labelWidget, field);
+}
+
+void OptionsForm::addWidget(QWidget *widget)
+{
+    layout->insertWidget(layout->count() - 1, widget);
+}
+
+QSpinBox *OptionsForm::spinBox(QWidget *parent, const QString &objectName, const QString &suffix, int maximum)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(objectName);
+    box->setRange(0, maximum);
+    box->setSuffix(suffix);
+    return box;
+}
 
 namespace Limits = Core::Operations::FilmProcessLimits;
 
@@ -41,30 +79,10 @@ QDoubleSpinBox *OptionsForm::ratioBox(QWidget *parent, const QString &objectName
 
 QSpinBox *OptionsForm::layerBox(QWidget *parent, const QString &objectName)
 {
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(objectName);
-    box->setRange(int(Limits::kMinLayers), int(Limits::kMaxLayers));
+    QSpinBox *box = spinBox(parent, objectName, QStringLiteral(" cells"), int(Limits::kMaxLayers));
+    box->setMinimum(int(Limits::kMinLayers));
     box->setValue(1);
-    box->setSuffix(QStringLiteral(" cells"));
     return box;
-}
-
-QComboBox *OptionsForm::materialBox(QWidget *parent, const QString &objectName)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(objectName);
-    return box;
-}
-
-void OptionsForm::finish(QDialog *dialog, QFormLayout *form)
-{
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    auto *layout = new QVBoxLayout(dialog);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
 }
 
 void OptionsForm::preset(QDoubleSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key)

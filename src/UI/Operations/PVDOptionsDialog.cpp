@@ -2,9 +2,7 @@
 
 #include "Core/Operations/FilmProcessLimits.h"
 
-#include <QFormLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
 
@@ -23,10 +21,8 @@ PVDOptionsDialog::PVDOptionsDialog(uint32_t processId, QWidget *parent)
     bottomButton->setObjectName(QStringLiteral("radDepositBottom"));
     bothButton = new QRadioButton(QStringLiteral("Deposit on both sides"), this);
     bothButton->setObjectName(QStringLiteral("radDepositBoth"));
-    auto *sides = new QVBoxLayout;
     for (QRadioButton *button : {topButton, bottomButton, bothButton})
-        sides->addWidget(button);
-    form->addRow(sides);
+        form.addWidget(button);
 }
 
 DepositSide PVDOptionsDialog::getDepositSide() const

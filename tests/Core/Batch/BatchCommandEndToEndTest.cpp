@@ -2,6 +2,7 @@
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "Model/Automaton/ImageMask.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <QProcess>
@@ -106,6 +107,24 @@ TEST_F(BatchCommandEndToEnd, GoldBumpExamplePlatesGoldOnTheCopperPad)
     while (z > 0 && ids[volume->cellIndex(30, 20, z)] == 0)
         --z;
     EXPECT_EQ(ids[volume->cellIndex(30, 20, z)], 9u);
+}
+
+// The lithography example runs from another folder, where its mask image cannot be found: the
+// mask kept in the list patterns the oxide, which stays exactly under the mask's opaque pixels.
+TEST_F(BatchCommandEndToEnd, LithographyExampleCarriesItsMaskInTheList)
+{
+    const Outcome outcome = run({example("lithography-comb.plst"), path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const auto volume = resultVolume("out.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto mask = Model::Automaton::ImageMask::fromFile(example("masks/comb.png"));
+    ASSERT_TRUE(mask);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(count(ids, 11), 0u) << "the resist is stripped";
+    EXPECT_EQ(count(ids, 1), 40u * 40 * 10);
+    for (uint32_t x = 0; x < 40; ++x)
+        for (uint32_t y = 0; y < 40; ++y)
+            EXPECT_EQ(ids[volume->cellIndex(x, y, 11)], mask->blocks(x, y) ? 3u : 0u) << x << ", " << y;
 }
 
 TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps)

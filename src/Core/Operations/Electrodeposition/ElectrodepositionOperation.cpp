@@ -16,7 +16,7 @@ void ElectrodepositionOperation::setConductingMaterial(uint32_t materialId)
     conductingSet = true;
 }
 
-bool ElectrodepositionOperation::optionsComplete() const
+bool ElectrodepositionOperation::isReady() const
 {
     return isDistanceSet() && isMaterialSet() && conductingSet;
 }

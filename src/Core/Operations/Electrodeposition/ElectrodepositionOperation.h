@@ -21,7 +21,7 @@ public:
 
 protected:
     void runEngine(Model::Automaton::TotalVolume &volume) override;
-    bool optionsComplete() const override;
+    bool isReady() const override;
     // Plating leaves the silicon lattice record alone.
     bool outdatesLattice() const override { return false; }
 

@@ -14,7 +14,7 @@ public:
     uint32_t getCount() const { return count; }
 
 protected:
-    bool optionsComplete() const override { return isMaterialSet() && countSet; }
+    bool isReady() const override { return isMaterialSet() && countSet; }
 
 private:
     uint32_t count = 0;
