@@ -11,6 +11,8 @@
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
 #include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
+#include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
+#include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
@@ -33,6 +35,7 @@
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
 #include "UI/Observers/ElectrodepositionObserver.h"
+#include "UI/Observers/ExportFileObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaskedCutObserver.h"
@@ -132,6 +135,14 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case ExportSurfaceMeshOperation::kId:
+        return withObserver(
+            std::make_shared<ExportSurfaceMeshOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
+    case ExportVolumeOperation::kId:
+        return withObserver(
+            std::make_shared<ExportVolumeOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
     case 16: return withOptionsObserver<CutCellVolumeOperation, Observers::CutCellVolumeObserver>(presenter);
     case 20:
         return withOptionsObserver<PhotolithographyOperation, Observers::PhotolithographyObserver>(presenter);

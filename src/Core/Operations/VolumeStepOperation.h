@@ -60,7 +60,7 @@ public:
         }
         ended = true;
         apply(*volume);
-        this->postNamedMessage(sentences.finished);
+        this->postNamedMessage(finishedSentence());
         // Keeps an undo entry only for object operations.
         this->workspace.finishWithUndo();
     }
@@ -73,6 +73,8 @@ protected:
     virtual void apply(Model::Automaton::TotalVolume &volume) = 0;
     // Called once when the operation ends without applying.
     virtual void abandon() {}
+    // What the console is told after apply (a step whose outcome varies says it here).
+    virtual std::string finishedSentence() const { return sentences.finished; }
 
 private:
     std::shared_ptr<Model::Automaton::TotalVolume> volume;

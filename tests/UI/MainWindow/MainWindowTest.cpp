@@ -42,8 +42,9 @@ TEST_F(MainWindowTest, MenuBarOrderAndContents)
     EXPECT_EQ(titles, QStringList({"File", "Edit", "Simulation", "Materials", "Rendering", "View", "Windows",
                                    "About"}));
     EXPECT_EQ(menuTexts("menuFile"),
-              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "|", "New Process List",
-                           "Open Process List", "|", "Save Image", "|", "Exit"}));
+              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "Export Surface Mesh...",
+                           "Export Volume...", "|", "New Process List", "Open Process List", "|",
+                           "Save Image", "|", "Exit"}));
     EXPECT_EQ(menuTexts("menuEdit"), QStringList({"Undo", "Redo", "|", "Select", "Copy", "Move", "Delete",
                                                   "|", "Grid", "Snap to Grid", "Grid Spacing"}));
     EXPECT_EQ(menuTexts("menuView"),
