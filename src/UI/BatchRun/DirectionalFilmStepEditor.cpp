@@ -1,7 +1,6 @@
 #include "UI/BatchRun/DirectionalFilmStepEditor.h"
 
 #include "Core/Batch/ProcessEntries.h"
-#include "Model/Process/ProcessFactory.h"
 #include "UI/Operations/AnisotropicDepositionDialog.h"
 #include "UI/Operations/AnisotropicEtchingDialog.h"
 #include "UI/Operations/PVDOptionsDialog.h"
@@ -10,27 +9,22 @@
 
 namespace Ui::BatchRun {
 
-namespace ProcessIds = Model::Process::ProcessIds;
 using Core::Batch::ProcessEntries;
 
 std::optional<Ui::ProcessData> DirectionalFilmStepEditor::edit(QWidget *parent,
                                                                const Ui::ProcessData *current)
 {
+    const auto materials = Operations::MaterialOffer::wholeCatalogue();
     std::unique_ptr<Operations::DirectionalFilmOptionsDialog> dialog;
     switch (kind) {
     case Kind::Deposition:
-        dialog = std::make_unique<Operations::AnisotropicDepositionDialog>(ProcessIds::kAnisotropicDeposition,
-                                                                           parent);
+        dialog = std::make_unique<Operations::AnisotropicDepositionDialog>(materials, parent);
         break;
     case Kind::Etching:
-        dialog =
-            std::make_unique<Operations::AnisotropicEtchingDialog>(ProcessIds::kAnisotropicEtching, parent);
+        dialog = std::make_unique<Operations::AnisotropicEtchingDialog>(materials, parent);
         break;
-    case Kind::Vapor:
-        dialog = std::make_unique<Operations::PVDOptionsDialog>(ProcessIds::kPvd, parent);
-        break;
+    case Kind::Vapor: dialog = std::make_unique<Operations::PVDOptionsDialog>(materials, parent); break;
     }
-    dialog->offerAllMaterials();
     if (current)
         dialog->loadParameters(current->getParameters());
     if (dialog->exec() != QDialog::Accepted)

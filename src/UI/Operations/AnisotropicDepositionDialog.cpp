@@ -1,12 +1,15 @@
 #include "UI/Operations/AnisotropicDepositionDialog.h"
 
+#include "Model/Process/ProcessFactory.h"
+
 namespace Ui::Operations {
 
-AnisotropicDepositionDialog::AnisotropicDepositionDialog(uint32_t processId, QWidget *parent)
+AnisotropicDepositionDialog::AnisotropicDepositionDialog(const MaterialOffer &materials, QWidget *parent)
     : DirectionalFilmOptionsDialog({QStringLiteral("AnisotropicDepositionBaseDialog"),
                                     QStringLiteral("Film thickness"), QStringLiteral("dblFilmThickness"),
-                                    QStringLiteral("Film Thickness"), 0.0},
-                                   processId, parent)
+                                    QStringLiteral("Film Thickness"), 0.0,
+                                    Model::Process::ProcessIds::kAnisotropicDeposition},
+                                   materials, parent)
 {
 }
 

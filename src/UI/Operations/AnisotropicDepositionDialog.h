@@ -8,7 +8,7 @@ namespace Ui::Operations {
 class AnisotropicDepositionDialog : public DirectionalFilmOptionsDialog {
     Q_OBJECT
 public:
-    explicit AnisotropicDepositionDialog(uint32_t processId, QWidget *parent = nullptr);
+    explicit AnisotropicDepositionDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
     double getThickness() const { return getDistance(); }
 };
 

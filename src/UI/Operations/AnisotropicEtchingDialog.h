@@ -8,7 +8,7 @@ namespace Ui::Operations {
 class AnisotropicEtchingDialog : public DirectionalFilmOptionsDialog {
     Q_OBJECT
 public:
-    explicit AnisotropicEtchingDialog(uint32_t processId, QWidget *parent = nullptr);
+    explicit AnisotropicEtchingDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
     double getDepth() const { return getDistance(); }
 };
 

@@ -7,14 +7,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 
-#include <algorithm>
-
 namespace Ui::Operations {
 
-DirectionalFilmOptionsDialog::DirectionalFilmOptionsDialog(const Texts &texts, uint32_t processId,
+DirectionalFilmOptionsDialog::DirectionalFilmOptionsDialog(const Texts &texts, const MaterialOffer &materials,
                                                            QWidget *parent)
     : QDialog(parent), form(this, texts.formName,
-                            Model::Process::ProcessFactory::instance()->getProcess(processId).getName()
+                            Model::Process::ProcessFactory::instance()->getProcess(texts.processId).getName()
                                 + QStringLiteral(" Options")),
       distanceKey(texts.distanceKey)
 {
@@ -22,7 +20,7 @@ DirectionalFilmOptionsDialog::DirectionalFilmOptionsDialog(const Texts &texts, u
     ratioBox = OptionsForm::ratioBox(this, QStringLiteral("dblHorizontalRatio"), texts.minimumRatio);
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithProcessMaterials(materialBox, processId);
+    MaterialComboBox::fill(materialBox, materials);
     form.addRow(texts.distanceLabel, distanceBox);
     form.addRow(QStringLiteral("Horizontal ratio"), ratioBox);
     form.addRow(QStringLiteral("Material"), materialBox);
@@ -43,19 +41,11 @@ uint32_t DirectionalFilmOptionsDialog::getMaterialId() const
     return MaterialComboBox::selectedMaterialId(materialBox);
 }
 
-void DirectionalFilmOptionsDialog::offerAllMaterials()
-{
-    const uint32_t current = getMaterialId();
-    MaterialComboBox::fillWithAllMaterials(materialBox);
-    materialBox->setCurrentIndex(std::max(0, materialBox->findData(QVariant(current))));
-}
-
 void DirectionalFilmOptionsDialog::loadParameters(const QMap<QString, QVariant> &parameters)
 {
     OptionsForm::preset(distanceBox, parameters, distanceKey);
     OptionsForm::preset(ratioBox, parameters, QStringLiteral("Horizontal to Vertical Ratio"));
-    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material_Id"),
-                                   QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UI/Operations/MaterialOffer.h"
 #include "UI/Operations/OptionsForm.h"
 
 #include <QDialog>
@@ -13,9 +14,8 @@ class QDoubleSpinBox;
 namespace Ui::Operations {
 
 // The options of a film process with a horizontal to vertical ratio: a distance (film thickness
-// or etch depth, in length units), the ratio and one material. The material box offers the
-// process's compatible materials, or every catalogue material after `offerAllMaterials`. The
-// window title is the process's name followed by " Options".
+// or etch depth, in length units), the ratio and one of the offered materials. The window title
+// is the process's name followed by " Options".
 class DirectionalFilmOptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,20 +25,18 @@ public:
         QString distanceName;  // object name of the distance spin box
         QString distanceKey;   // stored-parameter key of the distance
         double minimumRatio;   // the smallest ratio the dialog accepts
+        uint32_t processId;    // the process whose name titles the dialog
     };
 
-    DirectionalFilmOptionsDialog(const Texts &texts, uint32_t processId, QWidget *parent = nullptr);
+    DirectionalFilmOptionsDialog(const Texts &texts, const MaterialOffer &materials,
+                                 QWidget *parent = nullptr);
 
     double getDistance() const;
     double getRatio() const;
     uint32_t getMaterialId() const;
 
-    // Lists every material of the materials catalogue instead of the compatible ones (the batch
-    // dialog's editors: a step may use any material), keeping the chosen one.
-    void offerAllMaterials();
     // Presets the widgets from stored process parameters: the distance from its key, the ratio
-    // from "Horizontal to Vertical Ratio", the material from "Material_Id" (item data) or else
-    // "Material" (item text); a stored material is shown even when the box did not list it.
+    // from "Horizontal to Vertical Ratio", the material as stored (MaterialComboBox::selectStored).
     virtual void loadParameters(const QMap<QString, QVariant> &parameters);
 
 protected:

@@ -16,8 +16,8 @@ ElectrodepositionDialog::ElectrodepositionDialog(QWidget *parent) : QDialog(pare
     depositedBox->setObjectName(QStringLiteral("cbxMaterial"));
     conductingBox = new QComboBox(this);
     conductingBox->setObjectName(QStringLiteral("cbxConductingMaterial"));
-    MaterialComboBox::fillWithAllMaterials(depositedBox);
-    MaterialComboBox::fillWithAllMaterials(conductingBox);
+    MaterialComboBox::fill(depositedBox, MaterialOffer::wholeCatalogue());
+    MaterialComboBox::fill(conductingBox, MaterialOffer::wholeCatalogue());
     form.addRow(QStringLiteral("Film thickness"), thicknessBox);
     form.addRow(QStringLiteral("Material"), depositedBox);
     form.addRow(QStringLiteral("Conducting Material"), conductingBox);
@@ -41,10 +41,8 @@ uint32_t ElectrodepositionDialog::getConductingMaterialId() const
 void ElectrodepositionDialog::loadParameters(const QMap<QString, QVariant> &parameters)
 {
     OptionsForm::preset(thicknessBox, parameters, QStringLiteral("Film Thickness"));
-    MaterialComboBox::selectStored(depositedBox, parameters, QStringLiteral("Deposited Material_Id"),
-                                   QStringLiteral("Deposited Material"));
-    MaterialComboBox::selectStored(conductingBox, parameters, QStringLiteral("Conducting Material_Id"),
-                                   QStringLiteral("Conducting Material"));
+    MaterialComboBox::selectStored(depositedBox, parameters, QStringLiteral("Deposited Material"));
+    MaterialComboBox::selectStored(conductingBox, parameters, QStringLiteral("Conducting Material"));
 }
 
 } // namespace Ui::Operations

@@ -14,7 +14,7 @@ MooreOptionsDialog::MooreOptionsDialog(QWidget *parent) : QDialog(parent)
     OptionsForm form(this, QStringLiteral("MooreOptionsBaseDialog"), QStringLiteral("Operation Options"));
     filmBox = new QComboBox(this);
     filmBox->setObjectName(QStringLiteral("cbxSelectFilm"));
-    MaterialComboBox::fillWithAllMaterials(filmBox);
+    MaterialComboBox::fill(filmBox, MaterialOffer::wholeCatalogue());
     valueBox = OptionsForm::layerBox(this, QStringLiteral("sbxSelectValue"));
     form.addRow(QStringLiteral("Select Film"), filmBox);
     form.addRow(QStringLiteral("Select Value"), valueBox);
@@ -42,8 +42,7 @@ uint32_t MooreOptionsDialog::getValue() const
 void MooreOptionsDialog::loadParameters(const QMap<QString, QVariant> &parameters, const QString &valueKey)
 {
     OptionsForm::preset(valueBox, parameters, valueKey);
-    MaterialComboBox::selectStored(filmBox, parameters, QStringLiteral("Material_Id"),
-                                   QStringLiteral("Material"));
+    MaterialComboBox::selectStored(filmBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

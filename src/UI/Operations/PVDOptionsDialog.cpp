@@ -1,6 +1,7 @@
 #include "UI/Operations/PVDOptionsDialog.h"
 
 #include "Core/Operations/FilmProcessLimits.h"
+#include "Model/Process/ProcessFactory.h"
 
 #include <QRadioButton>
 
@@ -8,11 +9,12 @@ namespace Ui::Operations {
 
 using Core::Operations::DepositSide;
 
-PVDOptionsDialog::PVDOptionsDialog(uint32_t processId, QWidget *parent)
+PVDOptionsDialog::PVDOptionsDialog(const MaterialOffer &materials, QWidget *parent)
     : DirectionalFilmOptionsDialog({QStringLiteral("PVDOptionsBaseDialog"), QStringLiteral("Film thickness"),
                                     QStringLiteral("dblFilmThickness"), QStringLiteral("Thickness"),
-                                    Core::Operations::FilmProcessLimits::kMinVaporRatio},
-                                   processId, parent)
+                                    Core::Operations::FilmProcessLimits::kMinVaporRatio,
+                                    Model::Process::ProcessIds::kPvd},
+                                   materials, parent)
 {
     topButton = new QRadioButton(QStringLiteral("Deposit on top"), this);
     topButton->setObjectName(QStringLiteral("radDepositTop"));

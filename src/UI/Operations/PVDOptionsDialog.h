@@ -12,7 +12,7 @@ namespace Ui::Operations {
 class PVDOptionsDialog : public DirectionalFilmOptionsDialog {
     Q_OBJECT
 public:
-    explicit PVDOptionsDialog(uint32_t processId, QWidget *parent = nullptr);
+    explicit PVDOptionsDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
 
     double getThickness() const { return getDistance(); }
     // Bottom when "Deposit on bottom" is checked, else both when "Deposit on both sides" is,
