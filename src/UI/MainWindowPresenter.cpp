@@ -5,7 +5,9 @@
 #include "UI/BatchRun/BatchDialogLauncher.h"
 #include "UI/Console/CommandConsole.h"
 #include "UI/EditCompatibleMaterialsDialog.h"
+#include "Model/Automaton/TotalVolume.h"
 #include "UI/MainWindow.h"
+#include "UI/ManageMaterialsDialog.h"
 #include "UI/Observers/UndoRedoObserver.h"
 #include "UI/Observers/UpdateObserver.h"
 #include "UI/OperationFactory.h"
@@ -87,7 +89,19 @@ void MainWindowPresenter::setSelectionMode(bool on)
         workspace.getSelection().setMode(on);
 }
 
-void MainWindowPresenter::manageMaterials() {}
+// Accepted changes reach the catalogue and its file, and every volume is redrawn in the new
+// colours.
+void MainWindowPresenter::manageMaterials()
+{
+    ManageMaterialsDialog dialog(mainWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.writeToCatalogue();
+    for (const auto &volume : workspace.getScene().getCellVolumes())
+        volume->refreshDrawingData();
+    workspace.getSelection().clear();
+    workspace.requestRedraw();
+}
 
 void MainWindowPresenter::manageCompatibleMaterials()
 {

@@ -13,6 +13,7 @@ class Scene;
 namespace Core::Batch {
 
 struct BatchCommandLine;
+struct NetlistOutput;
 
 // The headless batch command: loads a document (or starts from an empty scene), runs a
 // process list on its last cell volume exactly as the batch dialog does, reports every step,
@@ -40,6 +41,8 @@ public:
 private:
     bool loadDocument(const QString &path, Core::Scene &scene);
     void saveImage(Core::Scene &scene, const QString &filename);
+    // The cantilever netlist of the scene's last volume; false when none was written (reported).
+    bool writeNetlist(const NetlistOutput &netlist, Core::Scene &scene);
     void warn(const QString &text);
 
     QTextStream &out;

@@ -14,6 +14,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     parser.addOption(document);
     parser.addOption(threads);
     parser.addOption(help);
+    NetlistOutput::addOption(parser);
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
         return line;
@@ -23,6 +24,9 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
         return line;
     }
     line.documentPath = parser.value(document);
+    line.netlist = NetlistOutput::read(parser, line.error);
+    if (!line.error.isEmpty())
+        return line;
     if (parser.isSet(threads)) {
         bool ok = false;
         line.threads = parser.value(threads).toInt(&ok);
@@ -46,7 +50,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
 QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
-        "Usage: cellfab-batch [--document IN.cfb] [--threads N] LIST.plst OUT.cfb\n"
+        "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -61,6 +65,9 @@ QString BatchCommandLine::helpText()
         "                      work on. Without it the scene starts empty, and the list must begin\n"
         "                      with a Create Substrate step.\n"
         "  --threads N         threads the simulation engines use (default: one per processor)\n"
+        "  --netlist OUT.cir   after the run, extract the cantilevers of the last cell volume and\n"
+        "                      write their netlist (a volume without a free cantilever end writes\n"
+        "                      no file: \"No model data was extracted.\", exit status 4)\n"
         "  -h, --help          show this help\n"
         "\n"
         "Each step prints one line: its position, its name, its result and how long it took.\n"
