@@ -69,6 +69,8 @@ private:
     void connectFormActions();
     void registerMappedActions();
     void connectView();
+    // Enables the actions that need a cell volume in the scene.
+    void updateSceneActions();
 
     MainWindowPresenter *presenter = nullptr;
     OperationMapper operationMapper;

@@ -4,8 +4,14 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/ExtractFilm/ExtractFilm.h"
+#include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/ModelExtraction/RunModelExtraction.h"
+#include "Core/Operations/ObjectEditing/CopyObject.h"
+#include "Core/Operations/ObjectEditing/DeleteObject.h"
+#include "Core/Operations/ObjectEditing/MoveObject.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
@@ -16,9 +22,12 @@
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/ExtractFilmObserver.h"
+#include "UI/Observers/GlueSubstrateObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/RunModelExtractionObserver.h"
 
 namespace Ui {
 namespace {
@@ -81,6 +90,20 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
             std::make_shared<Observers::MaterialConflictObserver>(presenter->getMainWindow()));
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
+    }
+    case 1: return std::make_shared<CopyObject>(workspace);
+    case 4: return std::make_shared<DeleteObject>(workspace);
+    case 7: return std::make_shared<MoveObject>(workspace);
+    case 8:
+        return withObserver(std::make_shared<ExtractFilm>(workspace),
+                            std::make_shared<Observers::ExtractFilmObserver>(workspace, presenter->getMainWindow()));
+    case 12:
+        return withObserver(std::make_shared<GlueSubstrateOperation>(workspace),
+                            std::make_shared<Observers::GlueSubstrateObserver>(workspace, presenter->getMainWindow()));
+    case 1000: {
+        auto extraction = std::make_shared<RunModelExtraction>(workspace);
+        return withObserver(extraction, std::make_shared<Observers::RunModelExtractionObserver>(
+                                            presenter->getMainWindow(), extraction));
     }
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),

@@ -1,0 +1,94 @@
+#include "UI/Operations/GlueSubstrateDialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace Ui::Operations {
+namespace {
+
+constexpr int kLargestSize = 100000;
+
+QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int value, const QString &tip)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    box->setToolTip(tip);
+    return box;
+}
+
+} // namespace
+
+GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing &gluing, QWidget *parent)
+    : QDialog(parent), gluing(gluing)
+{
+    setObjectName(QStringLiteral("GlueSubstrateForm"));
+    setWindowTitle(QStringLiteral("Glue Substrate"));
+    const auto minimum = gluing.minimumSize();
+    const auto initial = gluing.defaultSize();
+    const QString sizeTip = QStringLiteral("This determines the final volume size.");
+    const QString heightTip = QStringLiteral("If you wish to continue etching/depositing films on top of the "
+                                             "result, you should increase the Z size accordingly.");
+    sizeBoxes[0] = spinBox(this, "sbxFinalSizeX", int(minimum.x), kLargestSize, int(initial.x), sizeTip);
+    sizeBoxes[1] = spinBox(this, "sbxFinalSizeY", int(minimum.y), kLargestSize, int(initial.y), sizeTip);
+    sizeBoxes[2] = spinBox(this, "sbxFinalSizeZ", int(minimum.z), kLargestSize, int(initial.z), heightTip);
+    const QString shiftTip =
+        QStringLiteral("Allows you to move the top substrate around if it is smaller than the bottom substrate.");
+    shiftBoxes[0] = spinBox(this, "sbxDisplacementX", 0, 0, 0, shiftTip);
+    shiftBoxes[1] = spinBox(this, "sbxDisplacementY", 0, 0, 0, shiftTip);
+    limitShifts();
+    // The shift limits follow a size only once it is typed in full.
+    for (QSpinBox *box : {sizeBoxes[0], sizeBoxes[1]}) {
+        box->setKeyboardTracking(false);
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GlueSubstrateDialog::limitShifts);
+    }
+    invertBox = new QCheckBox(QStringLiteral("Invert Top Substrate"), this);
+    invertBox->setObjectName(QStringLiteral("chkInvertTopSubstrate"));
+    invertBox->setToolTip(QStringLiteral("Flips the top substrate around the Y axis."));
+    invertBox->setWhatsThis(QStringLiteral(
+        "Flips the top substrate around the Y axis. This is the same as what would happen if  you hold the base "
+        "substrate on your left hand and the top substrate on your right hand and then placing your right hand "
+        "palm down on your left."));
+
+    auto *sizeGroup = new QGroupBox(QStringLiteral("Final Volume Size"), this);
+    auto *sizeForm = new QFormLayout(sizeGroup);
+    sizeForm->addRow(QStringLiteral("X"), sizeBoxes[0]);
+    sizeForm->addRow(QStringLiteral("Y"), sizeBoxes[1]);
+    sizeForm->addRow(QStringLiteral("Z"), sizeBoxes[2]);
+    auto *shiftGroup = new QGroupBox(QStringLiteral("Top Substrate Displacement"), this);
+    auto *shiftForm = new QFormLayout(shiftGroup);
+    shiftForm->addRow(QStringLiteral("X"), shiftBoxes[0]);
+    shiftForm->addRow(QStringLiteral("Y"), shiftBoxes[1]);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(sizeGroup);
+    layout->addWidget(shiftGroup);
+    layout->addWidget(invertBox);
+    layout->addWidget(buttons);
+}
+
+void GlueSubstrateDialog::limitShifts()
+{
+    shiftBoxes[0]->setMaximum(int(gluing.maximumShiftX(uint32_t(sizeBoxes[0]->value()))));
+    shiftBoxes[1]->setMaximum(int(gluing.maximumShiftY(uint32_t(sizeBoxes[1]->value()))));
+}
+
+Core::Operations::SubstrateGluing::Placement GlueSubstrateDialog::getPlacement() const
+{
+    Core::Operations::SubstrateGluing::Placement placement;
+    placement.size = {uint32_t(sizeBoxes[0]->value()), uint32_t(sizeBoxes[1]->value()),
+                      uint32_t(sizeBoxes[2]->value())};
+    placement.dx = uint32_t(shiftBoxes[0]->value());
+    placement.dy = uint32_t(shiftBoxes[1]->value());
+    placement.invert = invertBox->isChecked();
+    return placement;
+}
+
+} // namespace Ui::Operations
