@@ -95,7 +95,9 @@ int BatchCommand::run(const BatchCommandLine &line)
         err << "cellfab-batch: " << error << Qt::endl;
         return OutputError;
     }
-    if (!line.netlist.path.isEmpty() && !writeNetlist(line.netlist, scene))
+    const bool geometryWritten = !line.geometry.requested() || writeGeometry(line.geometry, scene);
+    const bool netlistWritten = line.netlist.path.isEmpty() || writeNetlist(line.netlist, scene);
+    if (!geometryWritten || !netlistWritten)
         return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
@@ -147,6 +149,15 @@ bool BatchCommand::writeNetlist(const NetlistOutput &netlist, Core::Scene &scene
         return true;
     err << "cellfab-batch: cannot write the netlist " << netlist.path << ": " << error << Qt::endl;
     return false;
+}
+
+bool BatchCommand::writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene)
+{
+    const auto volumes = scene.getCellVolumes();
+    const QStringList failures = outputs.write(volumes.empty() ? nullptr : volumes.back().get());
+    for (const QString &failure : failures)
+        err << "cellfab-batch: cannot write " << failure << Qt::endl;
+    return failures.isEmpty();
 }
 
 void BatchCommand::warn(const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Core/Batch/GeometryOutputs.h"
 #include "Core/Batch/NetlistOutput.h"
 
 #include <QString>
@@ -8,13 +9,14 @@
 namespace Core::Batch {
 
 // The arguments of the headless batch command:
-//   cellfab-batch [--document IN.cfb] [--threads N] [--netlist OUT.cir] LIST.plst OUT.cfb
+//   cellfab-batch [--document IN.cfb] [--threads N] [output options] LIST.plst OUT.cfb
 struct BatchCommandLine {
     QString documentPath; // empty: start from an empty scene
     int threads = 0;      // 0: the engines' default
     QString listPath;
     QString outputPath;
-    NetlistOutput netlist; // written from the last volume after the run
+    GeometryOutputs geometry; // files written from the last volume after the run
+    NetlistOutput netlist;    // the cantilever netlist of the last volume after the run
     bool helpRequested = false;
     QString error; // set when the arguments cannot be used
 
