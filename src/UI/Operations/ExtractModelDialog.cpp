@@ -77,6 +77,11 @@ void ExtractModelDialog::runStepThreeClicked()
         QMessageBox::warning(this, QStringLiteral("File Error"), QStringLiteral("Unable to save to selected file!"));
 }
 
+void ExtractModelDialog::reject()
+{
+    close();
+}
+
 void ExtractModelDialog::closeEvent(QCloseEvent *event)
 {
     if (const auto extraction = operation.lock())

@@ -27,6 +27,9 @@ public slots:
     void runStepTwoClicked();
     void runStepThreeClicked();
 
+    // Escape closes the dialog like its close button, which ends the extraction.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
