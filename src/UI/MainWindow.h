@@ -69,6 +69,7 @@ private:
     void connectFormActions();
     void registerMappedActions();
     void connectView();
+    void connectConsole();
     // Enables the actions that need a cell volume in the scene.
     void updateSceneActions();
 

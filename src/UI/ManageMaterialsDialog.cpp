@@ -2,6 +2,7 @@
 
 #include "Model/Materials/MaterialFactory.h"
 #include "UI/ColorItemDelegate.h"
+#include "UI/DialogButtons.h"
 #include "UI/MaterialTableViewItem.h"
 
 #include <QDialogButtonBox>
@@ -26,15 +27,10 @@ ManageMaterialsDialog::ManageMaterialsDialog(QWidget *parent) : QDialog(parent)
 
     auto *addButton = new QPushButton(QStringLiteral("Add Material"), this);
     addButton->setObjectName(QStringLiteral("btnAddMaterial"));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tableView);
     layout->addWidget(addButton, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    layout->addWidget(okCancelButtons(this));
     resize(480, 420);
     QMetaObject::connectSlotsByName(this);
 }

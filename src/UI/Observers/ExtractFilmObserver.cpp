@@ -2,6 +2,7 @@
 
 #include "Core/Operations/ExtractFilm/ExtractFilm.h"
 #include "Core/Workspace/Workspace.h"
+#include "UI/DialogPlacement.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "UI/Operations/ExtractFilmDialog.h"
 
@@ -18,6 +19,7 @@ void ExtractFilmObserver::notify()
     std::set<uint32_t> present(ids.begin(), ids.end());
     present.erase(0);
     Operations::ExtractFilmDialog dialog(present, mainWindow.data());
+    DialogPlacement::besideScene(dialog, mainWindow.data());
     if (dialog.exec() == QDialog::Accepted)
         operation->setFilm(dialog.getMaterialId(), dialog.isInverted());
 }

@@ -2,6 +2,7 @@
 
 #include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
 #include "Core/Workspace/Workspace.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/GlueSubstrateDialog.h"
 
 namespace Ui::Observers {
@@ -13,6 +14,7 @@ void GlueSubstrateObserver::notify()
     if (!operation || !operation->getGluing())
         return;
     Operations::GlueSubstrateDialog dialog(*operation->getGluing(), mainWindow.data());
+    DialogPlacement::besideScene(dialog, mainWindow.data());
     if (dialog.exec() == QDialog::Accepted)
         operation->setPlacement(dialog.getPlacement());
 }

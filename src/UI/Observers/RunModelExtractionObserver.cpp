@@ -1,6 +1,7 @@
 #include "UI/Observers/RunModelExtractionObserver.h"
 
 #include "Core/Operations/ModelExtraction/RunModelExtraction.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/ExtractModelDialog.h"
 
 namespace Ui::Observers {
@@ -13,6 +14,7 @@ void RunModelExtractionObserver::notify()
     auto *dialog = new Operations::ExtractModelDialog(mainWindow.data(), extraction);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     extraction->setDialogCloser(std::make_shared<DestroyModelExtractionDialogObserver>(dialog));
+    DialogPlacement::besideScene(*dialog, mainWindow.data());
     dialog->show();
 }
 

@@ -1,42 +1,32 @@
 #include "UI/Operations/ExtractFilmDialog.h"
 
 #include "UI/Operations/MaterialComboBox.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
+namespace {
+constexpr uint32_t kSilicon = 1;
+}
 
 ExtractFilmDialog::ExtractFilmDialog(const std::set<uint32_t> &present, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("ExtractFilmForm"));
-    setWindowTitle(QStringLiteral("Extract Film"));
+    OptionsForm form(this, QStringLiteral("ExtractFilmForm"), QStringLiteral("Extract Film"));
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxFilmMaterial"));
-    MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
     for (const uint32_t id : present) {
-        const int index = materialBox->findData(id);
-        if (index >= 0 && (id != 1 || present.size() == 1)) {
-            materialBox->setCurrentIndex(index);
+        if (id != kSilicon || present.size() == 1) {
+            MaterialComboBox::selectId(materialBox, id);
             break;
         }
     }
     invertBox = new QCheckBox(QStringLiteral("Invert film after extraction"), this);
     invertBox->setObjectName(QStringLiteral("chkInvertFilm"));
-
-    auto *form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("Select Film to Extract"), this), materialBox);
-    form->addRow(invertBox);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    form.addRow(QStringLiteral("Select Film to Extract"), materialBox);
+    form.addWidget(invertBox);
 }
 
 uint32_t ExtractFilmDialog::getMaterialId() const

@@ -2,10 +2,10 @@
 
 #include "Core/Operations/ModelExtraction/RunModelExtraction.h"
 #include "Model/ModelExtraction/NetlistFile.h"
+#include "UI/Input/SaveFileName.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -67,8 +67,8 @@ void ExtractModelDialog::runStepThreeClicked()
                                  QLatin1String(Model::ModelExtraction::NetlistFile::kNoModelData));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save netlist"), lastSaveDirectory(),
-                                                      QStringLiteral("Circuit files *.cir"));
+    const QString path = Input::SaveFileName::ask(this, QStringLiteral("Save netlist"), lastSaveDirectory(),
+                                                  QStringLiteral("Circuit files *.cir"), QStringLiteral("cir"));
     if (path.isEmpty())
         return;
     lastSaveDirectory() = QFileInfo(path).absolutePath();

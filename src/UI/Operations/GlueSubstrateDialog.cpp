@@ -1,11 +1,12 @@
 #include "UI/Operations/GlueSubstrateDialog.h"
 
+#include "UI/Operations/OptionsForm.h"
+#include "UI/Operations/SpinBoxCoupling.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
 namespace {
@@ -27,8 +28,7 @@ QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, i
 GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing &gluing, QWidget *parent)
     : QDialog(parent), gluing(gluing)
 {
-    setObjectName(QStringLiteral("GlueSubstrateForm"));
-    setWindowTitle(QStringLiteral("Glue Substrate"));
+    OptionsForm form(this, QStringLiteral("GlueSubstrateForm"), QStringLiteral("Glue Substrate"));
     const auto minimum = gluing.minimumSize();
     const auto initial = gluing.defaultSize();
     const QString sizeTip = QStringLiteral("This determines the final volume size.");
@@ -42,11 +42,8 @@ GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing
     shiftBoxes[0] = spinBox(this, "sbxDisplacementX", 0, 0, 0, shiftTip);
     shiftBoxes[1] = spinBox(this, "sbxDisplacementY", 0, 0, 0, shiftTip);
     limitShifts();
-    // The shift limits follow a size only once it is typed in full.
-    for (QSpinBox *box : {sizeBoxes[0], sizeBoxes[1]}) {
-        box->setKeyboardTracking(false);
-        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &GlueSubstrateDialog::limitShifts);
-    }
+    for (QSpinBox *box : {sizeBoxes[0], sizeBoxes[1]})
+        coupleSpinBox(box, this, &GlueSubstrateDialog::limitShifts);
     invertBox = new QCheckBox(QStringLiteral("Invert Top Substrate"), this);
     invertBox->setObjectName(QStringLiteral("chkInvertTopSubstrate"));
     invertBox->setToolTip(QStringLiteral("Flips the top substrate around the Y axis."));
@@ -64,14 +61,9 @@ GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing
     auto *shiftForm = new QFormLayout(shiftGroup);
     shiftForm->addRow(QStringLiteral("X"), shiftBoxes[0]);
     shiftForm->addRow(QStringLiteral("Y"), shiftBoxes[1]);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(sizeGroup);
-    layout->addWidget(shiftGroup);
-    layout->addWidget(invertBox);
-    layout->addWidget(buttons);
+    form.addWidget(sizeGroup);
+    form.addWidget(shiftGroup);
+    form.addWidget(invertBox);
 }
 
 void GlueSubstrateDialog::limitShifts()
