@@ -4,7 +4,8 @@
 
 namespace Ui {
 
-QWidget *ColorItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
+QWidget *ColorItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                         const QModelIndex &index) const
 {
     auto *chooser = new QColorDialog(parent);
     chooser->setOption(QColorDialog::ShowAlphaChannel);
@@ -22,7 +23,8 @@ QWidget *ColorItemDelegate::createEditor(QWidget *parent, const QStyleOptionView
 }
 
 // The chooser is a window of its own; the cell's current value was preset when it was made.
-void ColorItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void ColorItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                     const QModelIndex &index) const
 {
     if (auto *chooser = qobject_cast<QColorDialog *>(editor))
         model->setData(index, chooser->currentColor(), Qt::EditRole);

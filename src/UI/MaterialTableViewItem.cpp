@@ -11,7 +11,8 @@ namespace Ui {
 namespace {
 
 constexpr int kShownColumns = 3;
-const char *const kHeaders[] = {"Material Id", "Material Name", "Color", "Density", "Young Modulus", "Poisson Ratio"};
+const char *const kHeaders[] = {"Material Id", "Material Name", "Color",
+                                "Density",     "Young Modulus", "Poisson Ratio"};
 
 QColor toQColor(const Model::Materials::RgbaColor &c)
 {
@@ -132,8 +133,9 @@ bool MaterialTableViewItem::insertRows(int row, int count, const QModelIndex &pa
         return false;
     beginInsertRows(parent, row, row + count - 1);
     for (int i = 0; i < count; ++i)
-        materials.insert(materials.begin() + row + i,
-                         Model::Materials::Material(freeId(), QStringLiteral("New Material"), 1.0f, 1.0f, 1.0f));
+        materials.insert(
+            materials.begin() + row + i,
+            Model::Materials::Material(freeId(), QStringLiteral("New Material"), 1.0f, 1.0f, 1.0f));
     endInsertRows();
     return true;
 }

@@ -124,11 +124,13 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 4: return std::make_shared<DeleteObject>(workspace);
     case 7: return std::make_shared<MoveObject>(workspace);
     case 8:
-        return withObserver(std::make_shared<ExtractFilm>(workspace),
-                            std::make_shared<Observers::ExtractFilmObserver>(workspace, presenter->getMainWindow()));
+        return withObserver(
+            std::make_shared<ExtractFilm>(workspace),
+            std::make_shared<Observers::ExtractFilmObserver>(workspace, presenter->getMainWindow()));
     case 12:
-        return withObserver(std::make_shared<GlueSubstrateOperation>(workspace),
-                            std::make_shared<Observers::GlueSubstrateObserver>(workspace, presenter->getMainWindow()));
+        return withObserver(
+            std::make_shared<GlueSubstrateOperation>(workspace),
+            std::make_shared<Observers::GlueSubstrateObserver>(workspace, presenter->getMainWindow()));
     case 1000: {
         auto extraction = std::make_shared<RunModelExtraction>(workspace);
         return withObserver(extraction, std::make_shared<Observers::RunModelExtractionObserver>(

@@ -1,8 +1,8 @@
+#include "UI/ManageMaterialsDialog.h"
+#include "Model/Materials/MaterialFactory.h"
 #include "UI/ColorItemDelegate.h"
 #include "UI/MainWindow.h"
-#include "UI/ManageMaterialsDialog.h"
 #include "UI/MaterialTableViewItem.h"
-#include "Model/Materials/MaterialFactory.h"
 #include "Util/SettingsFolder.h"
 
 #include <QApplication>
@@ -37,8 +37,8 @@ protected:
     }
 
     // Runs `withDialog` on the dialog the presenter opens, then presses OK or Cancel.
-    static void whileManaging(Ui::MainWindow &window, std::function<void(Ui::ManageMaterialsDialog &)> withDialog,
-                              bool accept)
+    static void whileManaging(Ui::MainWindow &window,
+                              std::function<void(Ui::ManageMaterialsDialog &)> withDialog, bool accept)
     {
         QTimer::singleShot(0, [=] {
             auto *dialog = qobject_cast<Ui::ManageMaterialsDialog *>(QApplication::activeModalWidget());
@@ -93,8 +93,8 @@ TEST_F(ManageMaterialsTest, OkWritesTheRecolouredNewMaterialAndCancelChangesNoth
 {
     Ui::MainWindow *window = new Ui::MainWindow;
     const auto before = MaterialFactory::instance()->getMaterials();
-    whileManaging(*window, [](Ui::ManageMaterialsDialog &dialog) { addMaterial(dialog), addMaterial(dialog); },
-                  false);
+    whileManaging(
+        *window, [](Ui::ManageMaterialsDialog &dialog) { addMaterial(dialog), addMaterial(dialog); }, false);
     EXPECT_EQ(MaterialFactory::instance()->getMaterials(), before);
 
     uint32_t added = 0;

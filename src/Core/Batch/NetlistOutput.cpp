@@ -29,7 +29,8 @@ NetlistOutput NetlistOutput::read(const QCommandLineParser &parser, QString &err
 bool NetlistOutput::write(Model::Automaton::TotalVolume *volume, QString &error) const
 {
     using Model::ModelExtraction::NetlistFile;
-    const QString netlist = volume ? Model::ModelExtraction::CantileverModelRule::netlistOf(*volume) : QString();
+    const QString netlist =
+        volume ? Model::ModelExtraction::CantileverModelRule::netlistOf(*volume) : QString();
     if (netlist.isEmpty()) {
         error = QLatin1String(NetlistFile::kNoModelData);
         return false;

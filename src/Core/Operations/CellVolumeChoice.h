@@ -25,9 +25,8 @@ struct CellVolumePrompts {
 // or the scene's only object when it is a cell volume, and writes "<name>: Cell volume
 // selected."; otherwise writes "<name>: Select a cell volume and press Enter/Return.", waits
 // for Enter with selection mode on, and returns null.
-std::shared_ptr<Model::Automaton::TotalVolume> chooseCellVolume(Operation &operation,
-                                                                Core::Workspace &workspace,
-                                                                const CellVolumePrompts &prompts = {});
+std::shared_ptr<Model::Automaton::TotalVolume>
+chooseCellVolume(Operation &operation, Core::Workspace &workspace, const CellVolumePrompts &prompts = {});
 
 // The cell volume among the selected objects (the last one wins), or null.
 std::shared_ptr<Model::Automaton::TotalVolume> lastSelectedCellVolume(Core::Workspace &workspace);

@@ -96,7 +96,8 @@ void BlockDecomposition::link(const TotalVolume &volume)
     for (Block &block : blocks)
         byCorner[volume.cellIndex(block.x, block.y, block.z)] = &block;
     for (Block &block : blocks) {
-        const bool inside[3] = {block.x + block.sizeX < volume.getSizeX(), block.y + block.sizeY < volume.getSizeY(),
+        const bool inside[3] = {block.x + block.sizeX < volume.getSizeX(),
+                                block.y + block.sizeY < volume.getSizeY(),
                                 block.z + block.sizeZ < volume.getSizeZ()};
         const size_t beyond[3] = {volume.cellIndex(block.x + block.sizeX, block.y, block.z),
                                   volume.cellIndex(block.x, block.y + block.sizeY, block.z),

@@ -43,7 +43,8 @@ void ExtractedModel::drawBlock(const Block &block)
     const float lower[3] = {float(block.x), float(block.y), float(block.z) * kLayerHeight};
     const float size[3] = {float(block.sizeX), float(block.sizeY), float(block.sizeZ) * kLayerHeight};
     auto vertex = [&](const int corner[3]) {
-        glVertex3f(lower[0] + corner[0] * size[0], lower[1] + corner[1] * size[1], lower[2] + corner[2] * size[2]);
+        glVertex3f(lower[0] + corner[0] * size[0], lower[1] + corner[1] * size[1],
+                   lower[2] + corner[2] * size[2]);
     };
     glColor3fv(kColors[colorCounter]);
     colorCounter = (colorCounter + 1) % 14;

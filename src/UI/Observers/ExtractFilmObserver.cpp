@@ -2,8 +2,8 @@
 
 #include "Core/Operations/ExtractFilm/ExtractFilm.h"
 #include "Core/Workspace/Workspace.h"
-#include "UI/DialogPlacement.h"
 #include "Model/Automaton/TotalVolume.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/ExtractFilmDialog.h"
 
 #include <set>
@@ -12,7 +12,8 @@ namespace Ui::Observers {
 
 void ExtractFilmObserver::notify()
 {
-    const auto operation = std::dynamic_pointer_cast<Core::Operations::ExtractFilm>(workspace.currentOperation());
+    const auto operation =
+        std::dynamic_pointer_cast<Core::Operations::ExtractFilm>(workspace.currentOperation());
     if (!operation || !operation->getSource())
         return;
     const std::vector<uint32_t> ids = operation->getSource()->materialIds();

@@ -14,7 +14,8 @@ namespace Ui::Observers {
 // Asks which film to extract from the chosen volume and hands the answer to Extract Film.
 class ExtractFilmObserver : public Util::IObserver {
 public:
-    ExtractFilmObserver(Core::Workspace &workspace, QWidget *mainWindow) : workspace(workspace), mainWindow(mainWindow)
+    ExtractFilmObserver(Core::Workspace &workspace, QWidget *mainWindow)
+        : workspace(workspace), mainWindow(mainWindow)
     {
     }
     void notify() override;

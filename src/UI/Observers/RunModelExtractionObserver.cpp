@@ -18,7 +18,8 @@ void RunModelExtractionObserver::notify()
     dialog->show();
 }
 
-DestroyModelExtractionDialogObserver::DestroyModelExtractionDialogObserver(Operations::ExtractModelDialog *dialog)
+DestroyModelExtractionDialogObserver::DestroyModelExtractionDialogObserver(
+    Operations::ExtractModelDialog *dialog)
     : dialog(dialog)
 {
 }

@@ -20,7 +20,8 @@ namespace Ui::Observers {
 // Opens the modeless Extract Model dialog for its operation once a volume is chosen.
 class RunModelExtractionObserver : public Util::IObserver {
 public:
-    RunModelExtractionObserver(QWidget *mainWindow, std::weak_ptr<Core::Operations::RunModelExtraction> operation)
+    RunModelExtractionObserver(QWidget *mainWindow,
+                               std::weak_ptr<Core::Operations::RunModelExtraction> operation)
         : mainWindow(mainWindow), operation(std::move(operation))
     {
     }

@@ -23,8 +23,8 @@ ExtractModelDialog::ExtractModelDialog(QWidget *mainWindow,
     setModal(false);
     const char *rows[3] = {"Preprocessing", "Feature Detection", "Model Extraction"};
     void (ExtractModelDialog::*handlers[3])() = {&ExtractModelDialog::runStepOneClicked,
-                                              &ExtractModelDialog::runStepTwoClicked,
-                                              &ExtractModelDialog::runStepThreeClicked};
+                                                 &ExtractModelDialog::runStepTwoClicked,
+                                                 &ExtractModelDialog::runStepThreeClicked};
     auto *layout = new QGridLayout(this);
     for (int i = 0; i < 3; ++i) {
         stepButtons[i] = new QPushButton(QStringLiteral("Run Step %1").arg(i + 1), this);
@@ -67,14 +67,16 @@ void ExtractModelDialog::runStepThreeClicked()
                                  QLatin1String(Model::ModelExtraction::NetlistFile::kNoModelData));
         return;
     }
-    const QString path = Input::SaveFileName::ask(this, QStringLiteral("Save netlist"), lastSaveDirectory(),
-                                                  QStringLiteral("Circuit files *.cir"), QStringLiteral("cir"));
+    const QString path =
+        Input::SaveFileName::ask(this, QStringLiteral("Save netlist"), lastSaveDirectory(),
+                                 QStringLiteral("Circuit files *.cir"), QStringLiteral("cir"));
     if (path.isEmpty())
         return;
     lastSaveDirectory() = QFileInfo(path).absolutePath();
     QString error;
     if (!Model::ModelExtraction::NetlistFile::write(path, netlist, &error))
-        QMessageBox::warning(this, QStringLiteral("File Error"), QStringLiteral("Unable to save to selected file!"));
+        QMessageBox::warning(this, QStringLiteral("File Error"),
+                             QStringLiteral("Unable to save to selected file!"));
 }
 
 void ExtractModelDialog::reject()

@@ -37,8 +37,8 @@ GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing
     sizeBoxes[0] = spinBox(this, "sbxFinalSizeX", int(minimum.x), kLargestSize, int(initial.x), sizeTip);
     sizeBoxes[1] = spinBox(this, "sbxFinalSizeY", int(minimum.y), kLargestSize, int(initial.y), sizeTip);
     sizeBoxes[2] = spinBox(this, "sbxFinalSizeZ", int(minimum.z), kLargestSize, int(initial.z), heightTip);
-    const QString shiftTip =
-        QStringLiteral("Allows you to move the top substrate around if it is smaller than the bottom substrate.");
+    const QString shiftTip = QStringLiteral(
+        "Allows you to move the top substrate around if it is smaller than the bottom substrate.");
     shiftBoxes[0] = spinBox(this, "sbxDisplacementX", 0, 0, 0, shiftTip);
     shiftBoxes[1] = spinBox(this, "sbxDisplacementY", 0, 0, 0, shiftTip);
     limitShifts();
@@ -47,10 +47,11 @@ GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing
     invertBox = new QCheckBox(QStringLiteral("Invert Top Substrate"), this);
     invertBox->setObjectName(QStringLiteral("chkInvertTopSubstrate"));
     invertBox->setToolTip(QStringLiteral("Flips the top substrate around the Y axis."));
-    invertBox->setWhatsThis(QStringLiteral(
-        "Flips the top substrate around the Y axis. This is the same as what would happen if  you hold the base "
-        "substrate on your left hand and the top substrate on your right hand and then placing your right hand "
-        "palm down on your left."));
+    invertBox->setWhatsThis(QStringLiteral("Flips the top substrate around the Y axis. This is the same as "
+                                           "what would happen if  you hold the base "
+                                           "substrate on your left hand and the top substrate on your right "
+                                           "hand and then placing your right hand "
+                                           "palm down on your left."));
 
     auto *sizeGroup = new QGroupBox(QStringLiteral("Final Volume Size"), this);
     auto *sizeForm = new QFormLayout(sizeGroup);

@@ -121,7 +121,8 @@ Util::Vector3D Camera::pointOnDragPlane(float eyeX, float eyeY, const Util::Vect
     QVector3D normal(0.0f, 0.0f, 1.0f);
     if (std::fabs(direction.z()) < kSteepEnough)
         normal = direction;
-    const float along = QVector3D::dotProduct(from - onScreen, normal) / QVector3D::dotProduct(direction, normal);
+    const float along =
+        QVector3D::dotProduct(from - onScreen, normal) / QVector3D::dotProduct(direction, normal);
     const QVector3D point = onScreen + along * direction;
     return Util::Vector3D(point.x(), point.y(), point.z());
 }

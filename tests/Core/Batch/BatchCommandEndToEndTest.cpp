@@ -162,10 +162,11 @@ TEST_F(BatchCommandEndToEnd, NetlistOfTheLastVolumeAndNoFileWithoutAFreeEnd)
     EXPECT_EQ(QString::fromUtf8(readFile(path("beam.cir"))),
               Model::ModelExtraction::CantileverModelRule::netlistOf(*beam));
 
-    outcome = run({QStringLiteral("--netlist"), path("flat.cir"), QStringLiteral("--document"), path("flat.cfb"),
-                   list, path("out.cfb")});
+    outcome = run({QStringLiteral("--netlist"), path("flat.cir"), QStringLiteral("--document"),
+                   path("flat.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 4);
-    EXPECT_TRUE(outcome.err.contains(QStringLiteral("No model data was extracted."))) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("No model data was extracted.")))
+        << outcome.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("flat.cir")));
 }
 

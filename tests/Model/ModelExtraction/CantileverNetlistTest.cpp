@@ -129,7 +129,8 @@ TEST(NetlistFile, WrittenNetlistRunsInACircuitSimulator)
     QProcess process;
     process.start(simulator, {QStringLiteral("-b"), analysed});
     ASSERT_TRUE(process.waitForFinished(30000));
-    const QString output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    const QString output =
+        QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), 0) << output.toStdString();
     EXPECT_FALSE(output.contains(QStringLiteral("Error"), Qt::CaseInsensitive)) << output.toStdString();
     for (const char *device : {"c1", "c2", "l1", "l2"})

@@ -88,9 +88,8 @@ TEST_F(MainWindowTest, ActionsCarryTheirNamesShortcutsAndCheckStates)
     EXPECT_FALSE(window->action("actionUndo")->isEnabled());
     EXPECT_FALSE(window->action("actionRedo")->isEnabled());
     // Actions outside the menus.
-    for (const char *hidden :
-         {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate", "actionSi_Stochastic_Wet_Etch",
-          "actionFilm_Deposition"})
+    for (const char *hidden : {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate",
+                               "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
         EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
 }
 
@@ -99,8 +98,8 @@ TEST_F(MainWindowTest, ModelExtractionIsEnabledWhileTheSceneHasACellVolume)
     QAction *extraction = window->action("actionModel_Extraction");
     EXPECT_FALSE(extraction->isEnabled());
     auto &workspace = window->getPresenter().getWorkspace();
-    const auto volume = std::make_shared<Model::Automaton::TotalVolume>(2, 2, 2, 1.0f, 1.0f, 1.0f,
-                                                                        Util::Vector3D(), std::vector<uint32_t>{});
+    const auto volume = std::make_shared<Model::Automaton::TotalVolume>(
+        2, 2, 2, 1.0f, 1.0f, 1.0f, Util::Vector3D(), std::vector<uint32_t>{});
     workspace.getScene().addObject(volume);
     workspace.requestRedraw();
     EXPECT_TRUE(extraction->isEnabled());

@@ -49,7 +49,8 @@ void ExtractFilm::finish()
             film->refreshDrawingData();
     }
     if (!film) {
-        const QString name = Model::Materials::MaterialFactory::instance()->getMaterialById(materialId).getName();
+        const QString name =
+            Model::Materials::MaterialFactory::instance()->getMaterialById(materialId).getName();
         postNamedMessage("there is no " + name.toStdString() + " in the cell volume; nothing was extracted.");
         workspace.finishWithoutUndo();
         return;

@@ -50,8 +50,8 @@ std::vector<uint32_t> FilmExtraction::extract(TotalVolume &source) const
         result[source.cellIndex(x, targetY, targetZ)] = materialId;
         lowest = std::min(lowest, targetZ);
         const bool has[6] = {x > 0, x + 1 < sx, y > 0, y + 1 < sy, z > 0, z + 1 < sz};
-        const size_t next[6] = {index - size_t(sy) * sz, index + size_t(sy) * sz, index - sz, index + sz,
-                                index - 1, index + 1};
+        const size_t next[6] = {
+            index - size_t(sy) * sz, index + size_t(sy) * sz, index - sz, index + sz, index - 1, index + 1};
         for (int k = 0; k < 6; ++k) {
             if (has[k] && !visited[next[k]]) {
                 visited[next[k]] = true;

@@ -113,11 +113,10 @@ std::shared_ptr<TotalVolume> SubstrateGluing::run(const Placement &p) const
     if (!fits(p) || !TotalVolume::isAllocatable(p.size.x, p.size.y, p.size.z))
         return nullptr;
     const std::vector<uint32_t> ids = glue(p);
-    return std::make_shared<TotalVolume>(p.size.x, p.size.y, p.size.z,
-                                         std::max(base.getCellSizeX(), top.getCellSizeX()),
-                                         std::max(base.getCellSizeY(), top.getCellSizeY()),
-                                         std::max(base.getCellSizeZ(), top.getCellSizeZ()), base.getPosition(),
-                                         ids);
+    return std::make_shared<TotalVolume>(
+        p.size.x, p.size.y, p.size.z, std::max(base.getCellSizeX(), top.getCellSizeX()),
+        std::max(base.getCellSizeY(), top.getCellSizeY()), std::max(base.getCellSizeZ(), top.getCellSizeZ()),
+        base.getPosition(), ids);
 }
 
 } // namespace Core::Operations

@@ -5,7 +5,8 @@
 namespace Core::Operations {
 
 ObjectDisplacementOperation::ObjectDisplacementOperation(Core::Workspace &workspace, std::string name,
-                                                         uint32_t id, std::string prefix, std::string selectPrompt)
+                                                         uint32_t id, std::string prefix,
+                                                         std::string selectPrompt)
     : ObjectOperation(workspace, std::move(name), id), prefix(std::move(prefix)),
       selectPrompt(std::move(selectPrompt))
 {

@@ -45,13 +45,16 @@ TEST(FilmExtraction, TakesOnlyTheFaceConnectedIslandOfTheFirstFilmCell)
 {
     // Island A (first in array order): an L at z 2..3; island B far away; C touches A along an
     // edge only, D at a corner only.
-    const auto volume = volumeWithFilm({{1, 1, 2}, {1, 1, 3}, {1, 2, 3}, // A
-                                        {4, 3, 1},                       // B
-                                        {2, 2, 2},                       // C: edges with A only
-                                        {2, 3, 4}});                     // D: a corner with A
+    const auto volume = volumeWithFilm({{1, 1, 2},
+                                        {1, 1, 3},
+                                        {1, 2, 3},   // A
+                                        {4, 3, 1},   // B
+                                        {2, 2, 2},   // C: edges with A only
+                                        {2, 3, 4}}); // D: a corner with A
     const auto ids = FilmExtraction(kFilm, false).extract(*volume);
     // Shifted down by its lowest layer, 2.
-    EXPECT_EQ(filmCells(*volume, ids), (std::vector<std::array<uint32_t, 3>>{{1, 1, 0}, {1, 1, 1}, {1, 2, 1}}));
+    EXPECT_EQ(filmCells(*volume, ids),
+              (std::vector<std::array<uint32_t, 3>>{{1, 1, 0}, {1, 1, 1}, {1, 2, 1}}));
 }
 
 TEST(FilmExtraction, InvertedFilmIsTurnedOverAndStillStartsAtTheBottom)
@@ -60,7 +63,8 @@ TEST(FilmExtraction, InvertedFilmIsTurnedOverAndStillStartsAtTheBottom)
     const auto volume = volumeWithFilm({{2, 1, 3}, {2, 2, 3}, {2, 2, 4}});
     const auto ids = FilmExtraction(kFilm, true).extract(*volume);
     // Turned over about x: y -> 4 - y, z -> 5 - z; the former top (z = 4) is now lowest.
-    EXPECT_EQ(filmCells(*volume, ids), (std::vector<std::array<uint32_t, 3>>{{2, 2, 0}, {2, 2, 1}, {2, 3, 1}}));
+    EXPECT_EQ(filmCells(*volume, ids),
+              (std::vector<std::array<uint32_t, 3>>{{2, 2, 0}, {2, 2, 1}, {2, 3, 1}}));
     EXPECT_TRUE(FilmExtraction(16, false).extract(*volume).empty());
 }
 
@@ -94,7 +98,8 @@ TEST(ExtractFilmOperation, PlacesTheFilmBesideTheSourceWithUndo)
     material = 9;
     harness.workspace.getSelection().toggle(source);
     harness.workspace.activate(8);
-    EXPECT_EQ(harness.lastMessage(), "Extract Film: there is no Au (bulk) in the cell volume; nothing was extracted.");
+    EXPECT_EQ(harness.lastMessage(),
+              "Extract Film: there is no Au (bulk) in the cell volume; nothing was extracted.");
     EXPECT_EQ(harness.workspace.getScene().getObjects().size(), 2u);
     EXPECT_EQ(harness.workspace.getUndoRedoStacks().undoCount(), 1u);
 }

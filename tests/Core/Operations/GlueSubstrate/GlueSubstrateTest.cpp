@@ -97,7 +97,8 @@ TEST(GlueSubstrateOperation, PicksTwoDifferentVolumesInTurnAndReplacesThemUntilU
     EXPECT_EQ(harness.lastMessage(), "Glue Volumes: select the base cell volume and press Enter/Return.");
     workspace.getSelection().toggle(base);
     workspace.getCommandInterpreter().interpret("");
-    EXPECT_EQ(harness.lastMessage(), "Glue Volumes: base cell volume selected. Select top cell volume and press enter");
+    EXPECT_EQ(harness.lastMessage(),
+              "Glue Volumes: base cell volume selected. Select top cell volume and press enter");
     // The base again is no top.
     workspace.getSelection().toggle(base);
     workspace.getCommandInterpreter().interpret("");
