@@ -123,14 +123,8 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 1: return std::make_shared<CopyObject>(workspace);
     case 4: return std::make_shared<DeleteObject>(workspace);
     case 7: return std::make_shared<MoveObject>(workspace);
-    case 8:
-        return withObserver(
-            std::make_shared<ExtractFilm>(workspace),
-            std::make_shared<Observers::ExtractFilmObserver>(workspace, presenter->getMainWindow()));
-    case 12:
-        return withObserver(
-            std::make_shared<GlueSubstrateOperation>(workspace),
-            std::make_shared<Observers::GlueSubstrateObserver>(workspace, presenter->getMainWindow()));
+    case 8: return withOptionsObserver<ExtractFilm, Observers::ExtractFilmObserver>(presenter);
+    case 12: return withOptionsObserver<GlueSubstrateOperation, Observers::GlueSubstrateObserver>(presenter);
     case 1000: {
         auto extraction = std::make_shared<RunModelExtraction>(workspace);
         return withObserver(extraction, std::make_shared<Observers::RunModelExtractionObserver>(

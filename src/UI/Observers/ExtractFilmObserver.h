@@ -1,28 +1,22 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/ExtractFilm/ExtractFilm.h"
+#include "UI/Observers/FilmOptionsObserver.h"
+#include "UI/Operations/ExtractFilmDialog.h"
 
 namespace Ui::Observers {
 
 // Asks which film to extract from the chosen volume and hands the answer to Extract Film.
-class ExtractFilmObserver : public Util::IObserver {
+class ExtractFilmObserver
+    : public FilmOptionsObserver<Core::Operations::ExtractFilm, Ui::Operations::ExtractFilmDialog> {
 public:
-    ExtractFilmObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using FilmOptionsObserver::FilmOptionsObserver;
 
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> mainWindow;
+protected:
+    void prepare(Core::Operations::ExtractFilm &operation,
+                 Ui::Operations::ExtractFilmDialog &dialog) override;
+    void accept(Core::Operations::ExtractFilm &operation,
+                const Ui::Operations::ExtractFilmDialog &dialog) override;
 };
 
 } // namespace Ui::Observers

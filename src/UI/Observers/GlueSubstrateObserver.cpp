@@ -1,22 +1,19 @@
 #include "UI/Observers/GlueSubstrateObserver.h"
 
-#include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
-#include "Core/Workspace/Workspace.h"
-#include "UI/DialogPlacement.h"
-#include "UI/Operations/GlueSubstrateDialog.h"
-
 namespace Ui::Observers {
 
-void GlueSubstrateObserver::notify()
+using Core::Operations::GlueSubstrateOperation;
+using Ui::Operations::GlueSubstrateDialog;
+
+void GlueSubstrateObserver::prepare(GlueSubstrateOperation &operation, GlueSubstrateDialog &dialog)
 {
-    const auto operation =
-        std::dynamic_pointer_cast<Core::Operations::GlueSubstrateOperation>(workspace.currentOperation());
-    if (!operation || !operation->getGluing())
-        return;
-    Operations::GlueSubstrateDialog dialog(*operation->getGluing(), mainWindow.data());
-    DialogPlacement::besideScene(dialog, mainWindow.data());
-    if (dialog.exec() == QDialog::Accepted)
-        operation->setPlacement(dialog.getPlacement());
+    if (operation.getGluing())
+        dialog.setGluing(*operation.getGluing());
+}
+
+void GlueSubstrateObserver::accept(GlueSubstrateOperation &operation, const GlueSubstrateDialog &dialog)
+{
+    operation.setPlacement(dialog.getPlacement());
 }
 
 } // namespace Ui::Observers

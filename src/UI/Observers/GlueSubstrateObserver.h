@@ -1,28 +1,22 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
+#include "UI/Observers/FilmOptionsObserver.h"
+#include "UI/Operations/GlueSubstrateDialog.h"
 
 namespace Ui::Observers {
 
 // Asks how to glue the two chosen volumes and hands the placement to Glue Volumes.
-class GlueSubstrateObserver : public Util::IObserver {
+class GlueSubstrateObserver : public FilmOptionsObserver<Core::Operations::GlueSubstrateOperation,
+                                                         Ui::Operations::GlueSubstrateDialog> {
 public:
-    GlueSubstrateObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using FilmOptionsObserver::FilmOptionsObserver;
 
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> mainWindow;
+protected:
+    void prepare(Core::Operations::GlueSubstrateOperation &operation,
+                 Ui::Operations::GlueSubstrateDialog &dialog) override;
+    void accept(Core::Operations::GlueSubstrateOperation &operation,
+                const Ui::Operations::GlueSubstrateDialog &dialog) override;
 };
 
 } // namespace Ui::Observers

@@ -11,22 +11,26 @@ namespace {
 constexpr uint32_t kSilicon = 1;
 }
 
-ExtractFilmDialog::ExtractFilmDialog(const std::set<uint32_t> &present, QWidget *parent) : QDialog(parent)
+ExtractFilmDialog::ExtractFilmDialog(QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("ExtractFilmForm"), QStringLiteral("Extract Film"));
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxFilmMaterial"));
     MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
-    for (const uint32_t id : present) {
-        if (id != kSilicon || present.size() == 1) {
-            MaterialComboBox::selectId(materialBox, id);
-            break;
-        }
-    }
     invertBox = new QCheckBox(QStringLiteral("Invert film after extraction"), this);
     invertBox->setObjectName(QStringLiteral("chkInvertFilm"));
     form.addRow(QStringLiteral("Select Film to Extract"), materialBox);
     form.addWidget(invertBox);
+}
+
+void ExtractFilmDialog::preselect(const std::set<uint32_t> &present)
+{
+    for (const uint32_t id : present) {
+        if (id != kSilicon || present.size() == 1) {
+            MaterialComboBox::selectId(materialBox, id);
+            return;
+        }
+    }
 }
 
 uint32_t ExtractFilmDialog::getMaterialId() const

@@ -14,9 +14,12 @@ namespace Ui::Operations {
 class ExtractFilmDialog : public QDialog {
     Q_OBJECT
 public:
-    // Lists the catalogue's materials; the first of `present` (materials found in the volume)
-    // other than silicon is preselected, so the usual choice, a film on a substrate, is one click.
-    explicit ExtractFilmDialog(const std::set<uint32_t> &present, QWidget *parent = nullptr);
+    // Lists the catalogue's materials.
+    explicit ExtractFilmDialog(QWidget *parent = nullptr);
+
+    // Preselects the first of the materials found in the volume other than silicon, so the usual
+    // choice, a film on a substrate, is one click.
+    void preselect(const std::set<uint32_t> &present);
 
     uint32_t getMaterialId() const;
     bool isInverted() const;

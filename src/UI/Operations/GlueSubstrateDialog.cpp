@@ -8,40 +8,35 @@
 #include <QGroupBox>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace Ui::Operations {
 namespace {
 
 constexpr int kLargestSize = 100000;
 
-QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int value, const QString &tip)
+QSpinBox *spinBox(QWidget *parent, const char *name, const QString &tip)
 {
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(minimum, maximum);
-    box->setValue(value);
+    auto *box = OptionsForm::spinBox(parent, QLatin1String(name), QString(), 0);
     box->setToolTip(tip);
     return box;
 }
 
 } // namespace
 
-GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing &gluing, QWidget *parent)
-    : QDialog(parent), gluing(gluing)
+GlueSubstrateDialog::GlueSubstrateDialog(QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("GlueSubstrateForm"), QStringLiteral("Glue Substrate"));
-    const auto minimum = gluing.minimumSize();
-    const auto initial = gluing.defaultSize();
     const QString sizeTip = QStringLiteral("This determines the final volume size.");
     const QString heightTip = QStringLiteral("If you wish to continue etching/depositing films on top of the "
                                              "result, you should increase the Z size accordingly.");
-    sizeBoxes[0] = spinBox(this, "sbxFinalSizeX", int(minimum.x), kLargestSize, int(initial.x), sizeTip);
-    sizeBoxes[1] = spinBox(this, "sbxFinalSizeY", int(minimum.y), kLargestSize, int(initial.y), sizeTip);
-    sizeBoxes[2] = spinBox(this, "sbxFinalSizeZ", int(minimum.z), kLargestSize, int(initial.z), heightTip);
+    sizeBoxes[0] = spinBox(this, "sbxFinalSizeX", sizeTip);
+    sizeBoxes[1] = spinBox(this, "sbxFinalSizeY", sizeTip);
+    sizeBoxes[2] = spinBox(this, "sbxFinalSizeZ", heightTip);
     const QString shiftTip = QStringLiteral(
         "Allows you to move the top substrate around if it is smaller than the bottom substrate.");
-    shiftBoxes[0] = spinBox(this, "sbxDisplacementX", 0, 0, 0, shiftTip);
-    shiftBoxes[1] = spinBox(this, "sbxDisplacementY", 0, 0, 0, shiftTip);
-    limitShifts();
+    shiftBoxes[0] = spinBox(this, "sbxDisplacementX", shiftTip);
+    shiftBoxes[1] = spinBox(this, "sbxDisplacementY", shiftTip);
     for (QSpinBox *box : {sizeBoxes[0], sizeBoxes[1]})
         coupleSpinBox(box, this, &GlueSubstrateDialog::limitShifts);
     invertBox = new QCheckBox(QStringLiteral("Invert Top Substrate"), this);
@@ -67,10 +62,25 @@ GlueSubstrateDialog::GlueSubstrateDialog(const Core::Operations::SubstrateGluing
     form.addWidget(invertBox);
 }
 
+void GlueSubstrateDialog::setGluing(const Core::Operations::SubstrateGluing &measured)
+{
+    gluing = &measured;
+    const auto minimum = measured.minimumSize();
+    const auto initial = measured.defaultSize();
+    const uint32_t sizes[3][2] = {{minimum.x, initial.x}, {minimum.y, initial.y}, {minimum.z, initial.z}};
+    for (int axis = 0; axis < 3; ++axis) {
+        sizeBoxes[axis]->setRange(int(sizes[axis][0]), std::max(kLargestSize, int(sizes[axis][1])));
+        sizeBoxes[axis]->setValue(int(sizes[axis][1]));
+    }
+    limitShifts();
+}
+
 void GlueSubstrateDialog::limitShifts()
 {
-    shiftBoxes[0]->setMaximum(int(gluing.maximumShiftX(uint32_t(sizeBoxes[0]->value()))));
-    shiftBoxes[1]->setMaximum(int(gluing.maximumShiftY(uint32_t(sizeBoxes[1]->value()))));
+    if (!gluing)
+        return;
+    shiftBoxes[0]->setMaximum(int(gluing->maximumShiftX(uint32_t(sizeBoxes[0]->value()))));
+    shiftBoxes[1]->setMaximum(int(gluing->maximumShiftY(uint32_t(sizeBoxes[1]->value()))));
 }
 
 Core::Operations::SubstrateGluing::Placement GlueSubstrateDialog::getPlacement() const

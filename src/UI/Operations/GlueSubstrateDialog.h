@@ -14,14 +14,17 @@ namespace Ui::Operations {
 class GlueSubstrateDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit GlueSubstrateDialog(const Core::Operations::SubstrateGluing &gluing, QWidget *parent = nullptr);
+    explicit GlueSubstrateDialog(QWidget *parent = nullptr);
+
+    // Sets the limits and defaults from the measured volumes; kept for the dialog's lifetime.
+    void setGluing(const Core::Operations::SubstrateGluing &measured);
 
     Core::Operations::SubstrateGluing::Placement getPlacement() const;
 
 private:
     void limitShifts();
 
-    const Core::Operations::SubstrateGluing &gluing;
+    const Core::Operations::SubstrateGluing *gluing = nullptr;
     QSpinBox *sizeBoxes[3] = {};
     QSpinBox *shiftBoxes[2] = {};
     QCheckBox *invertBox = nullptr;
