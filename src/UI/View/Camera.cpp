@@ -124,7 +124,8 @@ Util::Vector3D Camera::pointOnDragPlane(float eyeX, float eyeY, const Util::Vect
     const float along =
         QVector3D::dotProduct(from - onScreen, normal) / QVector3D::dotProduct(direction, normal);
     const QVector3D point = onScreen + along * direction;
-    return Util::Vector3D(point.x(), point.y(), point.z());
+    // On the horizontal plane the height is the anchor's exactly, not up to float rounding.
+    return Util::Vector3D(point.x(), point.y(), normal.z() == 1.0f ? anchor.z : double(point.z()));
 }
 
 void Camera::updateWorldPan(const QMatrix4x4 &rotation)
