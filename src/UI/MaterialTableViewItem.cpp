@@ -72,24 +72,13 @@ bool MaterialTableViewItem::setData(const QModelIndex &index, const QVariant &va
         changed = true;
         break;
     }
-    case Density: {
-        float density = material.getDensity();
-        changed = setNumber(density, value);
-        material.setDensity(density);
+    case Density: changed = setNumber(material, &Model::Materials::Material::setDensity, value); break;
+    case YoungModulus:
+        changed = setNumber(material, &Model::Materials::Material::setYoungModulus, value);
         break;
-    }
-    case YoungModulus: {
-        float modulus = material.getYoungModulus();
-        changed = setNumber(modulus, value);
-        material.setYoungModulus(modulus);
+    case PoissonRatio:
+        changed = setNumber(material, &Model::Materials::Material::setPoissonRatio, value);
         break;
-    }
-    case PoissonRatio: {
-        float ratio = material.getPoissonRatio();
-        changed = setNumber(ratio, value);
-        material.setPoissonRatio(ratio);
-        break;
-    }
     default: return false;
     }
     if (changed)
@@ -106,13 +95,15 @@ bool MaterialTableViewItem::setName(Model::Materials::Material &material, const 
     return true;
 }
 
-bool MaterialTableViewItem::setNumber(float &field, const QVariant &value)
+// Numbers that are not finite are refused.
+bool MaterialTableViewItem::setNumber(Model::Materials::Material &material, NumberSetter set,
+                                      const QVariant &value)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok || !std::isfinite(number))
         return false;
-    field = float(number);
+    (material.*set)(float(number));
     return true;
 }
 

@@ -34,7 +34,8 @@ public:
 private:
     uint32_t freeId() const;
     bool setName(Model::Materials::Material &material, const QVariant &value);
-    static bool setNumber(float &field, const QVariant &value);
+    using NumberSetter = void (Model::Materials::Material::*)(float);
+    static bool setNumber(Model::Materials::Material &material, NumberSetter set, const QVariant &value);
 
     std::vector<Model::Materials::Material> materials;
 };
