@@ -9,10 +9,14 @@
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
+#include "Core/Operations/SiWetEtching/AtomisticSiWetEtchingOperation.h"
+#include "Core/Operations/SiWetEtching/ContinousWetEtchOperation.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
+#include "UI/Observers/AtomicSiBCAEtchObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
+#include "UI/Observers/CCAWetEtchingObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
@@ -82,6 +86,12 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case 28:
+        return processWithObserver<AtomisticSiWetEtchingOperation, Observers::AtomicSiBCAEtchObserver>(
+            presenter, ProcessIds::kSiWetEtching);
+    case 29:
+        return processWithObserver<ContinousWetEtchOperation, Observers::CCAWetEtchingObserver>(
+            presenter, ProcessIds::kSiWetEtching);
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));

@@ -1,5 +1,6 @@
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Automaton/TotalVolumePainter.h"
+#include "Model/Materials/MaterialFactory.h"
 
 #include "Support/SurfaceTestSupport.h"
 
@@ -151,4 +152,41 @@ TEST_F(PainterDrawing, EveryAlgorithmDrawsTheBlockInItsMaterialColour)
         expectColor(pixelOverCell(2, 2), 0.5f, 0.5f, 0.5f);
         expectColor(pixelOverCell(6, 6), kBackground[0], kBackground[1], kBackground[2]);
     }
+}
+
+TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSiliconInsideTheCutBox)
+{
+    // Silicon made clear, so that its lattice shows; the (100) surface atoms have two bonds.
+    auto materials = Model::Materials::MaterialFactory::instance();
+    Model::Materials::Material silicon = materials->getMaterialById(SurfaceTest::kOpaqueA);
+    silicon.setColor({0.5f, 0.5f, 0.5f, 0.0f});
+    materials->addMaterial(silicon);
+    auto volume = TestSupport::makeSlab(8, 8, 4, 2, SurfaceTest::kOpaqueA);
+    volume->createSiLattice();
+    auto &painter = volume->getPainter();
+    const auto twoBondPixels = [&](int fromColumn) {
+        int count = 0;
+        for (int x = fromColumn * 8; x < kPixels; ++x)
+            for (int y = 0; y < kPixels; ++y) {
+                unsigned char rgba[4];
+                glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+                count += rgba[0] == 127 && rgba[1] == 255 && rgba[2] == 127;
+            }
+        return count;
+    };
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_EQ(twoBondPixels(0), 0) << "atoms are drawn only when asked for";
+
+    Model::Automaton::AtomisticRenderFlags flags;
+    flags.siAtoms = true;
+    painter.setAtomisticFlags(flags);
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_GT(twoBondPixels(0), 100);
+    painter.setCutLimits(0, 0, 0, 4, 8, 4);
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_GT(twoBondPixels(0), 50);
+    EXPECT_EQ(twoBondPixels(5), 0) << "atoms beyond the cut box are not drawn";
 }

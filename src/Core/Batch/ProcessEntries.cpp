@@ -72,4 +72,11 @@ Ui::ProcessData ProcessEntries::isotropicDeposition(uint32_t materialId, double 
     return filmEntry(16, QStringLiteral("Film Thickness"), materialId, thickness);
 }
 
+Ui::ProcessData ProcessEntries::siWetEtching(uint32_t type, double depth)
+{
+    Ui::ProcessData entry(type);
+    entry.setProcessParameter(QStringLiteral("Depth"), depth, true);
+    return entry;
+}
+
 } // namespace Core::Batch

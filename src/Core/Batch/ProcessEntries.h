@@ -24,6 +24,8 @@ public:
     static Ui::ProcessData isotropicEtching(uint32_t materialId, double depth);
     // Isotropic deposition (type 16): a film of `thickness` cells.
     static Ui::ProcessData isotropicDeposition(uint32_t materialId, double thickness);
+    // Si wet etching, atomistic (type 1) or continuous (type 20), to `depth` lattice constants.
+    static Ui::ProcessData siWetEtching(uint32_t type, double depth);
 };
 
 } // namespace Core::Batch

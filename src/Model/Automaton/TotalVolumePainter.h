@@ -6,6 +6,7 @@
 #include "Model/Automaton/MarchingCubeSurface.h"
 #include "Model/Automaton/MaterialColorMap.h"
 #include "Model/Automaton/OctreeSurface.h"
+#include "Model/Automaton/SiLatticePainter.h"
 #include "Model/Geometry/BSPTree.h"
 #include "Model/Geometry/QuadFace.h"
 #include "Util/Vector4D.h"
@@ -65,6 +66,10 @@ public:
     uint32_t getParticleDistribution() const { return fieldPainter.getDistribution(); }
     void setColorScale(uint32_t type) { fieldPainter.setColorScaleType(type); }
     uint32_t getColorScale() const { return fieldPainter.colorScale().getType(); }
+    // How the silicon lattice is drawn (the caller then calls update).
+    void setAtomisticFlags(const AtomisticRenderFlags &flags) { latticePainter.setFlags(flags); }
+    const AtomisticRenderFlags &getAtomisticFlags() const { return latticePainter.getFlags(); }
+    const SiLatticePainter &getLatticePainter() const { return latticePainter; }
 
     const std::vector<Geometry::QuadFace> &getOpaqueFaces() const { return opaqueFaces; }
     const std::vector<Geometry::QuadFace> &getTransparentFaces() const;
@@ -111,6 +116,7 @@ private:
     MarchingCubeSurface marchingCubes;
     OctreeSurface octree;
     FieldPainter fieldPainter;
+    SiLatticePainter latticePainter;
     MaterialColorMap colorMap;
     std::vector<Geometry::QuadFace> opaqueFaces;
     std::vector<Geometry::QuadFace> outlineFaces;
