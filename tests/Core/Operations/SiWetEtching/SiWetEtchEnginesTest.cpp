@@ -177,8 +177,9 @@ TEST(SiWetEtch, CellKeepsItsMaterialUntilItsLastAtomGoesAndOtherMaterialsStay)
                 continue;
             ++sites[size_t(atom.cellIndex)];
             present[size_t(atom.cellIndex)] += atom.state == SiAtom::Present;
-            if (before[size_t(atom.cellIndex)] == kOxide)
+            if (before[size_t(atom.cellIndex)] == kOxide) {
                 EXPECT_EQ(atom.state, SiAtom::Fixed);
+            }
         }
         const auto state = TestSupport::latticeState(*volume);
         size_t partial = 0;
@@ -242,10 +243,12 @@ TEST(SiWetEtch, SquareOpeningEtchesAVGrooveWith111WallsAFlatFloorAndNoUndercut)
             for (uint32_t x = 0; x < size; ++x)
                 for (uint32_t y = 0; y < size; ++y) {
                     const bool open = x >= lo && x < hi && y >= lo && y < hi;
-                    for (uint32_t z = 0; z < volume->getSizeZ(); ++z)
-                        if (!open || z < top - uint32_t(expected) - 2)
+                    for (uint32_t z = 0; z < volume->getSizeZ(); ++z) {
+                        if (!open || z < top - uint32_t(expected) - 2) {
                             ASSERT_EQ(ids[volume->cellIndex(x, y, z)], before[volume->cellIndex(x, y, z)])
                                 << x << "," << y << "," << z;
+                        }
+                    }
                 }
         }
     }
@@ -282,10 +285,12 @@ TEST(ContinuosWetEtching, OccupationsWearOnlyOnSurfaceAtomsAndAtomsGoTheStepThey
     size_t worn = 0;
     for (uint32_t a = 0; a < lattice.getAtomCount(); ++a) {
         const SiAtom &atom = lattice.atom(a);
-        if (atom.state == SiAtom::Present && lattice.bondedCount(a) == 4)
+        if (atom.state == SiAtom::Present && lattice.bondedCount(a) == 4) {
             ASSERT_EQ(atom.occupation, 1.0f) << "a fully bonded atom is never worn";
-        if (atom.state == SiAtom::Present)
+        }
+        if (atom.state == SiAtom::Present) {
             ASSERT_GE(atom.occupation, ContinuosWetEtching::kSmallestOccupation);
+        }
         worn += atom.state == SiAtom::Present && atom.occupation < 1.0f;
     }
     EXPECT_GT(worn, 0u);
