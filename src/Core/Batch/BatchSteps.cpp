@@ -2,6 +2,7 @@
 
 #include "Core/Batch/CreateSubstrateStep.h"
 #include "Core/Batch/IsotropicFilmSteps.h"
+#include "Core/Batch/MaskAndLayerSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 #include "Core/Batch/SiWetEtchingSteps.h"
 
@@ -10,21 +11,26 @@
 namespace Core::Batch {
 namespace {
 
-// One entry per process type. Types not listed yet return "not implemented" until their engine
-// joins the program: 0 photolithography, 2 and 3 Moore deposition and
-// etching, 6 planarization, 7 electroplating, 8 doping, 9 pouring, 12 PVD, 13 RIE, 14 ion
-// implantation, 15 oxidation, 17 and 18 anisotropic deposition and etching, 19 random-walk doping.
+// One entry per process type. Types of the process table not listed yet return "not
+// implemented" until their engine joins the program.
 const std::map<uint32_t, BatchStep> &stepTable()
 {
+    // One entry a line, so that entries added side by side merge cleanly.
+    // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
+        {0, runPhotolithographyStep},
         {1, runSiWetEtchingStep},
         {4, runCvdStep},
         {5, runIsotropicEtchingStep},
+        {6, runPlanarizationStep},
+        {9, runSpinCoatingStep},
         {10, runSaveImageStep},
         {11, runCreateSubstrateStep},
+        {13, runSimpleRieStep},
         {16, runIsotropicDepositionStep},
         {20, runContinuousSiWetEtchingStep},
     };
+    // clang-format on
     return table;
 }
 

@@ -10,6 +10,10 @@ namespace Core::Operations {
 struct SubstrateDescription;
 }
 
+namespace Model::Automaton {
+class ImageMask;
+}
+
 namespace Core::Batch {
 
 // Builds process-list entries with the parameters each process type stores, in the order the
@@ -24,6 +28,17 @@ public:
     static Ui::ProcessData isotropicEtching(uint32_t materialId, double depth);
     // Isotropic deposition (type 16): a film of `thickness` cells.
     static Ui::ProcessData isotropicDeposition(uint32_t materialId, double thickness);
+    // Photolithography (type 0): the masks' bits are kept in the entry, the files for display.
+    static Ui::ProcessData photolithography(uint32_t materialId, const Model::Automaton::ImageMask &topMask,
+                                            const QString &topFile,
+                                            const Model::Automaton::ImageMask &bottomMask,
+                                            const QString &bottomFile);
+    // Planarization (type 6) to the slab between two heights, in cells.
+    static Ui::ProcessData planarization(uint32_t maximumHeight, uint32_t minimumHeight);
+    // Pouring (type 9) of `materialId` up to a height in cells.
+    static Ui::ProcessData spinCoating(uint32_t materialId, uint32_t maximumHeight);
+    // Simple RIE (type 13) of `materialId`, `depth` cells deep, in the directions of the flags.
+    static Ui::ProcessData simpleRie(uint32_t materialId, uint32_t depth, uint8_t directions);
     // Si wet etching, atomistic (type 1) or continuous (type 20), to `depth` lattice constants.
     static Ui::ProcessData siWetEtching(uint32_t type, double depth);
 };

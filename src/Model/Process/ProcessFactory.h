@@ -12,7 +12,6 @@ namespace Model::Process {
 
 // Process ids read by engines and dialogs.
 namespace ProcessIds {
-constexpr uint32_t kSiWetEtching = 1;
 constexpr uint32_t kCvd = 3;
 constexpr uint32_t kPvd = 4;
 constexpr uint32_t kIsotropicEtching = 10;

@@ -58,8 +58,7 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
 
     answerNextDialog(1.5, false);
     workspace.activate(29);
-    EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Cell volume selected.")
-        << "a rejected dialog waits";
+    EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation canceled.");
     answerNextDialog(1.5, true);
     workspace.activate(29);
     EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation finished.");

@@ -1,6 +1,5 @@
 #include "Core/Operations/SiWetEtching/SiWetEtchOperation.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
 
@@ -13,44 +12,10 @@ namespace Core::Operations {
 
 SiWetEtchOperation::SiWetEtchOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
                                        SiWetEtchRun::Engine engine)
-    : Operation(workspace, std::move(name), operationId), engine(engine),
-      latticeBudget(Util::largeStructureBudget())
+    : VolumeStepOperation(workspace, std::move(name), operationId,
+                          {"Operation finished.", "Operation canceled."}),
+      engine(engine), latticeBudget(Util::largeStructureBudget())
 {
-}
-
-void SiWetEtchOperation::execute()
-{
-    if (volume)
-        return;
-    volume = chooseCellVolume(*this, workspace);
-    if (!volume)
-        return;
-    notifyObservers();
-    finish();
-}
-
-void SiWetEtchOperation::cancel()
-{
-    if (finished)
-        return;
-    finished = true;
-    postNamedMessage("Operation canceled.");
-    workspace.finishWithoutUndo();
-}
-
-void SiWetEtchOperation::finish()
-{
-    if (finished)
-        return;
-    if (!volume) {
-        cancel();
-        return;
-    }
-    if (!depth)
-        return;
-    finished = true;
-    etch();
-    workspace.finishWithoutUndo();
 }
 
 void SiWetEtchOperation::setDepth(double value)
@@ -59,31 +24,26 @@ void SiWetEtchOperation::setDepth(double value)
         depth = value;
 }
 
-void SiWetEtchOperation::etch()
+void SiWetEtchOperation::apply(Model::Automaton::TotalVolume &volume)
 {
     const Core::BusyScope busy(workspace);
     QElapsedTimer timer;
     timer.start();
-    SiWetEtchResult result;
     try {
-        result = SiWetEtchRun::run(engine, *volume, workspace.getVolumeRecords(), *depth, getOperationId(),
-                                   latticeBudget);
+        const SiWetEtchResult result = SiWetEtchRun::run(engine, volume, workspace.getVolumeRecords(), *depth,
+                                                         getOperationId(), latticeBudget);
+        qDebug() << getName().c_str() << "finished in" << timer.elapsed() << "ms," << result.removedAtoms
+                 << "atoms removed";
+        if (result.status != SiWetEtchResult::Status::Etched)
+            sentence = result.explanation();
     } catch (const std::exception &) {
         // The lattice or the surface lists could not get their memory; the lattice no longer
         // matches the cells.
-        workspace.getVolumeRecords().setLatticeOutdated(volume->getObjectId(), true);
-        volume->refreshDrawingData();
-        postNamedMessage("Not enough memory to run the process.");
-        return;
+        workspace.getVolumeRecords().setLatticeOutdated(volume.getObjectId(), true);
+        sentence = "Not enough memory to run the process.";
     }
-    qDebug() << getName().c_str() << "finished in" << timer.elapsed() << "ms," << result.removedAtoms
-             << "atoms removed";
-    if (result.status != SiWetEtchResult::Status::Etched) {
-        postNamedMessage(result.explanation());
-        return;
-    }
-    volume->refreshDrawingData();
-    postNamedMessage("Operation finished.");
+    volume.refreshDrawingData();
+    workspace.requestRedraw();
 }
 
 } // namespace Core::Operations
