@@ -165,13 +165,12 @@ TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSiliconInsideTheCutBox)
     volume->createSiLattice();
     auto &painter = volume->getPainter();
     const auto twoBondPixels = [&](int fromColumn) {
+        std::vector<unsigned char> rgba(kPixels * kPixels * 4);
+        glReadPixels(0, 0, kPixels, kPixels, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
         int count = 0;
-        for (int x = fromColumn * 8; x < kPixels; ++x)
-            for (int y = 0; y < kPixels; ++y) {
-                unsigned char rgba[4];
-                glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-                count += rgba[0] == 127 && rgba[1] == 255 && rgba[2] == 127;
-            }
+        for (size_t p = 0; p < rgba.size(); p += 4)
+            count += int(p / 4 % kPixels) >= fromColumn * 8 && rgba[p] == 127 && rgba[p + 1] == 255
+                     && rgba[p + 2] == 127;
         return count;
     };
     volume->refreshDrawingData();

@@ -24,16 +24,15 @@ TEST(IcosphereMesh, EveryLevelIsAClosedOutwardSphereOverOneTable)
         for (size_t t = 0; t < indices.size(); t += 3) {
             const auto &a = mesh.vertices()[indices[t]], &b = mesh.vertices()[indices[t + 1]],
                        &c = mesh.vertices()[indices[t + 2]];
+            // (b - a) × (c - a) points away from the centre.
             const double nx = (b.y - a.y) * (c.z - a.z) - (b.z - a.z) * (c.y - a.y);
             const double ny = (b.z - a.z) * (c.x - a.x) - (b.x - a.x) * (c.z - a.z);
             const double nz = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-            EXPECT_GT(nx * (a.x + b.x + c.x) + ny * (a.y + b.y + c.y) + nz * (a.z + b.z + c.z), 0.0) << level;
+            EXPECT_GT(nx * a.x + ny * a.y + nz * a.z, 0.0) << level;
             for (int e = 0; e < 3; ++e)
                 ++edges[{indices[t + e], indices[t + (e + 1) % 3]}];
         }
-        for (const auto &[edge, count] : edges) {
-            EXPECT_EQ(count, 1);
-            EXPECT_EQ(edges.count({edge.second, edge.first}), 1u);
-        }
+        for (const auto &[edge, count] : edges)
+            EXPECT_TRUE(count == 1 && edges.count({edge.second, edge.first}) == 1);
     }
 }

@@ -15,11 +15,6 @@ using TestSupport::kSilicon;
 
 namespace {
 
-double distance(const Util::Vector3D &a, const Util::Vector3D &b)
-{
-    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
-}
-
 // Atoms per volume cell, counted by brute force over a grid wider than the lattice's.
 std::map<int64_t, uint32_t> sitesPerCell(const SiLatticeGeometry &g)
 {
@@ -71,7 +66,8 @@ TEST(SiLattice, BlockOfSiliconIsCompleteFullyBondedAndCounted)
             if (other >= SiAtom::kFixedNeighbour)
                 continue;
             ASSERT_EQ(lattice.atom(other).bonds[3 - slot], a);
-            ASSERT_NEAR(distance(lattice.atomPosition(a), lattice.atomPosition(other)), bondLength, 1e-9);
+            const Util::Vector3D p = lattice.atomPosition(a), q = lattice.atomPosition(other);
+            ASSERT_NEAR(std::hypot(p.x - q.x, p.y - q.y, p.z - q.z), bondLength, 1e-9);
         }
     }
 }
@@ -93,9 +89,8 @@ TEST(SiLattice, AtomsFollowTheirCellsAndMasksHoldAtAnyHeight)
                                      : material == 0      ? SiAtom::Removed
                                                           : SiAtom::Fixed;
             ASSERT_EQ(atom.state, expected) << height << " atom " << a;
-            if (atom.state == SiAtom::Present) {
-                ASSERT_EQ(lattice.bondedCount(a), 4u) << "silicon under the mask is bulk, height " << height;
-            }
+            ASSERT_TRUE(atom.state != SiAtom::Present || lattice.bondedCount(a) == 4)
+                << "bulk under the mask";
         }
         // Unit cells without an atom in silicon are not kept.
         EXPECT_FALSE(lattice.findCell(0, 0, lattice.getGeometry().getNz() - 1)) << height;
@@ -108,17 +103,10 @@ TEST(SiLattice, LatticeTooLargeForItsBudgetIsRefusedBeforeAllocating)
     const SiLatticeBuild fits = volume->createSiLattice();
     ASSERT_FALSE(fits.refused());
     EXPECT_EQ(fits.requiredBytes, volume->getSiLattice()->memoryBytes());
-
     const SiLatticeBuild refused = volume->createSiLattice(fits.requiredBytes - 1);
     EXPECT_TRUE(refused.refused());
     EXPECT_EQ(volume->getSiLattice(), nullptr);
     EXPECT_EQ(refused.requiredBytes, fits.requiredBytes);
-    EXPECT_EQ(refused.budgetBytes, fits.requiredBytes - 1);
-
-    auto empty = TestSupport::makeSlab(6, 6, 6, 0);
-    const SiLatticeBuild none = empty->createSiLattice();
-    EXPECT_EQ(none.siliconAtoms, 0u);
-    EXPECT_EQ(empty->getSiLattice()->getAtomCount(), 0u);
 }
 
 TEST(SiLatticePainter, DrawsTheLatticeInsideTheCutBoxAsTheFlagsAsk)
@@ -127,40 +115,34 @@ TEST(SiLatticePainter, DrawsTheLatticeInsideTheCutBoxAsTheFlagsAsk)
     volume->createSiLattice();
     TotalVolumePainter &painter = volume->getPainter();
     const SiLattice &lattice = *volume->getSiLattice();
-
+    const auto shown = [&](uint32_t a) {
+        const Util::Vector3D p = lattice.atomPosition(a);
+        return lattice.atom(a).state != SiAtom::Removed && std::min({p.x, p.y, p.z}) >= 0 && p.x <= 6
+               && p.y <= 12 && p.z <= 11;
+    };
+    size_t atoms = 0, surfaceAtoms = 0, links = 0;
+    for (uint32_t a = 0; a < lattice.getAtomCount(); ++a) {
+        if (!shown(a))
+            continue;
+        ++atoms;
+        surfaceAtoms += lattice.isSurfaceAtom(a);
+        for (uint32_t b : lattice.atom(a).bonds)
+            links += b < SiAtom::kFixedNeighbour && b > a && shown(b);
+    }
+    ASSERT_GT(surfaceAtoms, 0u);
     AtomisticRenderFlags flags;
     flags.siAtoms = flags.siAtomLinks = flags.siUnitCellOutlines = true;
     painter.setAtomisticFlags(flags);
     painter.setCutLimits(0, 0, 0, 6, 12, 11);
     painter.update();
     const SiLatticePainter &drawn = painter.getLatticePainter();
-    const auto shown = [&](uint32_t a) {
-        const Util::Vector3D p = lattice.atomPosition(a);
-        return lattice.atom(a).state != SiAtom::Removed && p.x >= 0 && p.x <= 6 && p.y >= 0 && p.y <= 12
-               && p.z >= 0 && p.z <= 11;
-    };
-    size_t inside = 0, links = 0;
-    for (uint32_t a = 0; a < lattice.getAtomCount(); ++a) {
-        if (!shown(a))
-            continue;
-        ++inside;
-        for (uint32_t b : lattice.atom(a).bonds)
-            links += b < SiAtom::kFixedNeighbour && b > a && shown(b);
-    }
-    ASSERT_GT(inside, 0u);
-    EXPECT_EQ(drawn.drawnAtoms().size(), inside);
+    EXPECT_EQ(drawn.drawnAtoms().size(), atoms);
     EXPECT_EQ(drawn.drawnLinkCount(), links);
     EXPECT_GT(drawn.drawnCellCount(), 0u);
-    for (const auto &atom : drawn.drawnAtoms())
-        EXPECT_LE(atom.position[0], 6.0f);
-
     flags.surfaceAtomsOnly = true;
     painter.setAtomisticFlags(flags);
     painter.update();
-    for (const auto &atom : drawn.drawnAtoms())
-        EXPECT_NE(SiLatticePainter::atomColor(4, 0),
-                  (std::array<uint8_t, 3>{atom.color[0], atom.color[1], atom.color[2]}))
-            << "fully bonded atoms are not surface atoms";
+    EXPECT_EQ(drawn.drawnAtoms().size(), surfaceAtoms);
     painter.setAtomisticFlags({});
     painter.update();
     EXPECT_TRUE(drawn.drawnAtoms().empty());

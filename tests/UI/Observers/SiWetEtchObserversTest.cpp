@@ -3,7 +3,6 @@
 #include "Support/SiliconVolumes.h"
 #include "Support/WorkspaceHarness.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
-#include "UI/Observers/AtomicSiBCAEtchObserver.h"
 #include "UI/Observers/CCAWetEtchingObserver.h"
 
 #include <QApplication>
@@ -39,12 +38,6 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
 {
     TestSupport::WorkspaceHarness harness;
     auto &workspace = harness.workspace;
-    harness.factory->makers[28] = [&workspace] {
-        auto operation = std::make_shared<AtomisticSiWetEtchingOperation>(workspace);
-        operation->addObserver(
-            std::make_shared<Ui::Observers::AtomicSiBCAEtchObserver>(workspace, nullptr, 1));
-        return operation;
-    };
     harness.factory->makers[29] = [&workspace] {
         auto operation = std::make_shared<ContinousWetEtchOperation>(workspace);
         operation->addObserver(std::make_shared<Ui::Observers::CCAWetEtchingObserver>(workspace, nullptr, 1));
@@ -63,10 +56,6 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
     workspace.activate(29);
     EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation finished.");
     EXPECT_EQ(volume->materialIds(), expected->materialIds());
-
-    answerNextDialog(0.0, true);
-    workspace.activate(28);
-    EXPECT_EQ(harness.lastMessage(), "BCA Wet Etch: Operation finished.");
 }
 
 TEST(SiWetEtchObservers, StepEditorsKeepTheTypeAndPresetTheStoredDepth)
