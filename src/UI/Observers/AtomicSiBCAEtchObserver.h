@@ -1,23 +1,13 @@
 #pragma once
 
-#include "Core/Operations/SiWetEtching/AtomisticSiWetEtchingOperation.h"
-#include "UI/Observers/FilmOptionsObserver.h"
-#include "UI/Operations/BCAEtchingDialog.h"
+#include "UI/Observers/SiWetEtchDepthObserver.h"
 
 namespace Ui::Observers {
 
-// Asks for the etch depth of a BCA wet etch.
-class AtomicSiBCAEtchObserver : public FilmOptionsObserver<Core::Operations::AtomisticSiWetEtchingOperation,
-                                                           Operations::BCAEtchingDialog> {
+// The depth of a BCA wet etch.
+class AtomicSiBCAEtchObserver : public SiWetEtchDepthObserver {
 public:
-    using FilmOptionsObserver::FilmOptionsObserver;
-
-protected:
-    void accept(Core::Operations::AtomisticSiWetEtchingOperation &operation,
-                const Operations::BCAEtchingDialog &dialog) override
-    {
-        operation.setDepth(dialog.getDepth());
-    }
+    using SiWetEtchDepthObserver::SiWetEtchDepthObserver;
 };
 
 } // namespace Ui::Observers

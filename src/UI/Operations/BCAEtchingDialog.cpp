@@ -1,12 +1,9 @@
 #include "UI/Operations/BCAEtchingDialog.h"
 
 #include "Core/Operations/SiWetEtching/SiWetEtchRun.h"
+#include "UI/Operations/OptionsForm.h"
 
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -14,30 +11,17 @@ namespace Ui::Operations {
 
 BCAEtchingDialog::BCAEtchingDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("BCAEtchingBaseDialog"));
-    setWindowTitle(QStringLiteral("Wet Etching Options"));
-
+    OptionsForm form(this, QStringLiteral("BCAEtchingBaseDialog"), QStringLiteral("Wet Etching Options"));
     depthBox = new QDoubleSpinBox(this);
     depthBox->setObjectName(QStringLiteral("dblEtchDepth"));
     depthBox->setDecimals(2);
     depthBox->setRange(0.0, Core::Operations::SiWetEtchRun::kMaxDepth);
     depthBox->setValue(5.0);
     depthBox->setSuffix(QStringLiteral(" units"));
-    depthBox->setToolTip(
-        QStringLiteral("Set the depth of the etching. This is how far down the (100) plane on "
-                       "the surface will be etched."));
-
-    auto *form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("Etch Depth"), this), depthBox);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    form.addRow(
+        QStringLiteral("Etch Depth"), depthBox,
+        QStringLiteral("Set the depth of the etching. This is how far down the (100) plane on the surface "
+                       "will be etched."));
 }
 
 double BCAEtchingDialog::getDepth() const

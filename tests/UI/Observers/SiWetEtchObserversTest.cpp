@@ -1,4 +1,5 @@
 #include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/SiWetEtching/ContinousWetEtchOperation.h"
 #include "Core/Operations/SiWetEtching/ContinuosWetEtching.h"
 #include "Support/SiliconVolumes.h"
 #include "Support/WorkspaceHarness.h"
