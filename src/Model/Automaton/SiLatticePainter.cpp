@@ -96,11 +96,14 @@ void SiLatticePainter::clear()
 void SiLatticePainter::refresh(TotalVolume &volume, const std::array<ClipPlane, 6> &clipPlanes)
 {
     clear();
+    if (!flags.any())
+        return;
+    // Engines change the lattice and replace it under the cell lock.
+    CellsLocker cells(volume);
     const auto lattice = volume.getSiLattice();
-    if (!lattice || !flags.any())
+    if (!lattice)
         return;
     const float scale[3] = {volume.getCellSizeX(), volume.getCellSizeY(), volume.getCellSizeZ()};
-    CellsLocker cells(volume);
     collect(*lattice, clipPlanes, scale);
 }
 

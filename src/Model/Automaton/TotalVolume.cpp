@@ -42,9 +42,9 @@ bool TotalVolume::isAllocatable(uint64_t sizeX, uint64_t sizeY, uint64_t sizeZ)
 
 SiLatticeBuild TotalVolume::createSiLattice(uint64_t budgetBytes)
 {
+    QMutexLocker lock(&cellsMutex);
     // The old lattice goes first, so that it does not count twice against memory.
     siLattice.reset();
-    QMutexLocker lock(&cellsMutex);
     SiLatticeBuild build = SiLatticeBuilder(*this, cells.get()).build(budgetBytes);
     siLattice = build.lattice;
     return build;

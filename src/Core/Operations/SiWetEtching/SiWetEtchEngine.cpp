@@ -31,11 +31,11 @@ SiWetEtchEngine::~SiWetEtchEngine() = default;
 
 void SiWetEtchEngine::run()
 {
+    Model::Automaton::CellsLocker locker(volume);
     const auto held = volume.getSiLattice();
     if (!held)
         return;
     lattice = held.get();
-    Model::Automaton::CellsLocker locker(volume);
     cells = locker.get();
 
     std::vector<Util::SlabRange> ranges = Util::equalSlabs(0, volume.getSizeX(), Util::parallelThreadCount());
