@@ -123,6 +123,30 @@ TEST_F(MainWindowSubstrateTest, CreateSelectUndoRedo)
     EXPECT_EQ(footprint(frame()).count, block.count) << "redo brings back the same block";
 }
 
+// Users pick a thickness or a material while looking at the structure: the option dialog must
+// not cover it.
+TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const QImage alone = frame();
+    QRect block; // where the block is drawn, on the screen
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            if (alone.pixel(x, y) != alone.pixel(0, 0))
+                block |= QRect(window->getView()->mapToGlobal(QPoint(x, y)), QSize(1, 1));
+    ASSERT_GT(block.width() * block.height(), 5000);
+    QRect dialogArea;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialogArea = dialog->frameGeometry();
+        dialog->reject();
+    });
+    window->action("actionIsotropic_Deposition")->trigger();
+    EXPECT_FALSE(dialogArea.intersects(block)) << "dialog " << dialogArea.x() << "," << dialogArea.y();
+}
+
 TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstrate)
 {
     window->getView()->setAxesShown(false);

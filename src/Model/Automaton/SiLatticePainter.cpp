@@ -96,7 +96,7 @@ void SiLatticePainter::clear()
 void SiLatticePainter::refresh(TotalVolume &volume, const std::array<ClipPlane, 6> &clipPlanes)
 {
     clear();
-    if (!flags.any())
+    if (!flags.siAtoms && !flags.siAtomLinks && !flags.siUnitCells && !flags.siUnitCellOutlines)
         return;
     // Engines change the lattice and replace it under the cell lock.
     CellsLocker cells(volume);

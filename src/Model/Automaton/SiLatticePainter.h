@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Model/Automaton/AtomisticRenderFlags.h"
 #include "Model/Automaton/CutBox.h"
+#include "Model/Automaton/VisualizationOptions.h"
 
 #include <array>
 #include <cstdint>

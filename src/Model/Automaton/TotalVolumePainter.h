@@ -7,6 +7,7 @@
 #include "Model/Automaton/MaterialColorMap.h"
 #include "Model/Automaton/OctreeSurface.h"
 #include "Model/Automaton/SiLatticePainter.h"
+#include "Model/Automaton/VisualizationOptions.h"
 #include "Model/Geometry/BSPTree.h"
 #include "Model/Geometry/QuadFace.h"
 #include "Util/Vector4D.h"
@@ -70,6 +71,10 @@ public:
     void setAtomisticFlags(const AtomisticRenderFlags &flags) { latticePainter.setFlags(flags); }
     const AtomisticRenderFlags &getAtomisticFlags() const { return latticePainter.getFlags(); }
     const SiLatticePainter &getLatticePainter() const { return latticePainter; }
+
+    // All user-chosen options at once; applying them does not regenerate (call update).
+    VisualizationOptions getVisualizationOptions() const;
+    void setVisualizationOptions(const VisualizationOptions &options);
 
     const std::vector<Geometry::QuadFace> &getOpaqueFaces() const { return opaqueFaces; }
     const std::vector<Geometry::QuadFace> &getTransparentFaces() const;
