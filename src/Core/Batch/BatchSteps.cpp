@@ -7,6 +7,7 @@
 #include "Core/Batch/MaskAndLayerSteps.h"
 #include "Core/Batch/MooreNeighborhoodSteps.h"
 #include "Core/Batch/SaveImageStep.h"
+#include "Core/Batch/SiWetEtchingSteps.h"
 
 #include <map>
 
@@ -21,6 +22,7 @@ const std::map<uint32_t, BatchStep> &stepTable()
     // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
         {0, runPhotolithographyStep},
+        {1, runSiWetEtchingStep},
         {2, runMooreDepositionStep},
         {3, runMooreEtchingStep},
         {4, runCvdStep},
@@ -35,6 +37,7 @@ const std::map<uint32_t, BatchStep> &stepTable()
         {16, runIsotropicDepositionStep},
         {17, runAnisotropicDepositionStep},
         {18, runAnisotropicEtchingStep},
+        {20, runContinuousSiWetEtchingStep},
     };
     // clang-format on
     return table;
