@@ -14,6 +14,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     parser.addOption(document);
     parser.addOption(threads);
     parser.addOption(help);
+    NetlistOutput::addOption(parser);
     GeometryOutputs::addOptions(parser);
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
@@ -25,6 +26,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     }
     line.documentPath = parser.value(document);
     line.geometry = GeometryOutputs::read(parser, line.error);
+    line.netlist = NetlistOutput::read(parser, line.error);
     if (!line.error.isEmpty())
         return line;
     if (parser.isSet(threads)) {
@@ -51,7 +53,7 @@ QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
         "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--vtk OUT.vti] [--stl OUT.stl]\n"
-        "                     [--vtp OUT.vtp] LIST.plst OUT.cfb\n"
+        "                     [--vtp OUT.vtp] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -66,6 +68,9 @@ QString BatchCommandLine::helpText()
         "                      work on. Without it the scene starts empty, and the list must begin\n"
         "                      with a Create Substrate step.\n"
         "  --threads N         threads the simulation engines use (default: one per processor)\n"
+        "  --netlist OUT.cir   after the run, extract the cantilevers of the last cell volume and\n"
+        "                      write their netlist (a volume without a free cantilever end writes\n"
+        "                      no file: \"No model data was extracted.\", exit status 4)\n"
         "  --vtk OUT.vti       after the run, write the last cell volume's cells as VTK ImageData\n"
         "                      (cell arrays \"material\" and one per particle-count field)\n"
         "  --stl OUT.stl       after the run, write the last cell volume's surface as binary STL\n"

@@ -44,10 +44,10 @@ TEST_F(BatchSteps, UnknownAndNotYetBuiltProcessesAreRefused)
     context.setCurrentVolume(siliconSlab());
     const auto before = context.getCurrentVolume()->materialIds();
     EXPECT_EQ(run(ProcessData(25)), Core::Batch::UnknownProcess);
-    EXPECT_EQ(run(ProcessData(20)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(21)), Core::Batch::UnknownProcess);
     EXPECT_EQ(run(ProcessData(ProcessData::kNotAProcess)), Core::Batch::UnknownProcess);
-    // Si wet etching has no engine yet.
-    EXPECT_EQ(run(ProcessData(1)), Core::Batch::NotImplemented);
+    // Random-walk doping has no engine yet.
+    EXPECT_EQ(run(ProcessData(19)), Core::Batch::NotImplemented);
     EXPECT_EQ(context.getCurrentVolume()->materialIds(), before);
 }
 

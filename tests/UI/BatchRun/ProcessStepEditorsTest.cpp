@@ -2,6 +2,7 @@
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
@@ -51,10 +52,43 @@ TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
     }
 }
 
+TEST_F(ProcessStepEditorsTest, FilmFamilyEditorsKeepStoredStepsAsStoredAndAddWithTheDefaults)
+{
+    using Core::Operations::DepositSide;
+    const auto acceptNextDialog = [] {
+        QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
+    };
+    // Silicon is no PVD material, PDMS no anisotropic one: Modify keeps them all the same.
+    const ProcessData stored[] = {
+        ProcessEntries::anisotropicDeposition(13, 2.5, 0.25),
+        ProcessEntries::anisotropicEtching(1, 3, 0),
+        ProcessEntries::pvd(1, 2, 0.75, DepositSide::Bottom),
+        ProcessEntries::electroplating(4, 5, 9),
+        ProcessEntries::mooreDeposition(3, 7),
+        ProcessEntries::mooreEtching(16, 2),
+    };
+    for (const ProcessData &entry : stored) {
+        acceptNextDialog();
+        const auto edited =
+            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
+        ASSERT_TRUE(edited);
+        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
+    }
+    // Add: the dialog's defaults, and a material only a batch step may use: PVD of silicon.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
+        materials->setCurrentIndex(materials->findData(1u));
+        dialog->accept();
+    });
+    const auto added = Ui::BatchRun::ProcessStepEditors::find(12)->edit(nullptr, nullptr);
+    EXPECT_TRUE(added->hasSameContents(ProcessEntries::pvd(1, 10, 0.5, DepositSide::Top)));
+}
+
 TEST_F(ProcessStepEditorsTest, TypesWithoutDialogHaveNoEditor)
 {
-    for (uint32_t type : {0u, 4u, 5u, 6u, 9u, 10u, 11u, 13u, 16u})
+    for (uint32_t type : {0u, 1u, 4u, 5u, 6u, 9u, 10u, 11u, 13u, 16u, 20u})
         EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(type), nullptr) << type;
-    for (uint32_t type : {1u, 19u, 25u, ProcessData::kNotAProcess})
+    for (uint32_t type : {19u, 25u, ProcessData::kNotAProcess})
         EXPECT_EQ(Ui::BatchRun::ProcessStepEditors::find(type), nullptr) << type;
 }

@@ -3,6 +3,7 @@
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "UI/ApplicationIcon.h"
 #include "UI/Console/CommandConsole.h"
@@ -41,12 +42,26 @@ TEST_F(MainWindowTest, ActionsExistStartInTheirStatesAndSomeStayOutOfTheMenus)
         EXPECT_TRUE(window->action(on)->isChecked()) << on;
     EXPECT_FALSE(window->action("actionShow_Lights")->isChecked());
     EXPECT_TRUE(window->action("actionSelect")->isCheckable());
-    for (const char *disabled : {"actionModel_Extraction", "actionUndo", "actionRedo"})
+    for (const char *disabled : {"actionUndo", "actionRedo"})
         EXPECT_FALSE(window->action(disabled)->isEnabled()) << disabled;
-    for (const char *hidden :
-         {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate", "actionModel_Extraction",
-          "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
+    for (const char *hidden : {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate",
+                               "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
         EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
+}
+
+TEST_F(MainWindowTest, ModelExtractionIsEnabledWhileTheSceneHasACellVolume)
+{
+    QAction *extraction = window->action("actionModel_Extraction");
+    EXPECT_FALSE(extraction->isEnabled());
+    auto &workspace = window->getPresenter().getWorkspace();
+    const auto volume = std::make_shared<Model::Automaton::TotalVolume>(
+        2, 2, 2, 1.0f, 1.0f, 1.0f, Util::Vector3D(), std::vector<uint32_t>{});
+    workspace.getScene().addObject(volume);
+    workspace.requestRedraw();
+    EXPECT_TRUE(extraction->isEnabled());
+    workspace.getScene().removeObject(volume);
+    workspace.requestRedraw();
+    EXPECT_FALSE(extraction->isEnabled());
 }
 
 TEST_F(MainWindowTest, UndoTextFollowsTheStack)
@@ -77,8 +92,7 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
 // added, its id leaves this list.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{1,  3,  4,  7,  8,  12, 15, 17, 18,  19,
-                                         26, 27, 28, 29, 31, 32, 36, 37, 1000};
+    const std::set<uint32_t> notYetBuilt{3, 17, 26, 36, 37};
     Ui::OperationFactory factory(&window->getPresenter());
     std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {
