@@ -2,6 +2,7 @@
 
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
+#include "Support/ModalBoxWatcher.h"
 #include "UI/MainWindow.h"
 
 #include <QAbstractSpinBox>
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,13 @@
 // Drivers for the offscreen dialogs and the main window, as a user works them.
 namespace TestSupport {
 
-// Once the next modal dialog of type D is shown, `fill` sets its controls and it is accepted
-// (rejected when `accept` is false). Call before the code that opens the dialog.
+// Once the next modal dialog runs its event loop, `fill` sets its controls (it must be of type D)
+// and it is accepted, or rejected when `accept` is false. Call before the code that opens it.
 template <class D = QDialog>
 void answerNextDialog(std::function<void(D &)> fill = nullptr, bool accept = true)
 {
-    QTimer::singleShot(0, [fill, accept] {
-        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
+    answerNextModal([fill, accept](QWidget *widget) {
+        auto *dialog = qobject_cast<D *>(widget);
         ASSERT_NE(dialog, nullptr) << "no modal dialog of the expected type";
         if (fill)
             fill(*dialog);
