@@ -5,8 +5,6 @@
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessRunner.h"
-#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
-#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 
 #include <gtest/gtest.h>
 
@@ -120,40 +118,6 @@ TEST_F(BatchSteps, SaveImageHandsTheFileNameToTheSaver)
     EXPECT_EQ(run(ProcessEntries::saveImage(QString())), Core::Batch::Success);
     EXPECT_EQ(run(ProcessData(10)), Core::Batch::MissingParameter);
     EXPECT_EQ(saved, (QStringList{QStringLiteral("a.png"), QString()}));
-}
-
-// Each step builds its operation's engine, records itself, and outdates the silicon lattice when
-// it deposits or etches silicon outside CVD.
-TEST_F(BatchSteps, IsotropicStepsRunTheSameEnginesAsTheOperations)
-{
-    struct Case {
-        ProcessData entry;
-        std::function<void(TotalVolume &)> engine;
-        uint32_t recorded;
-        bool outdatesLattice;
-    };
-    const Case cases[] = {
-        {ProcessEntries::isotropicDeposition(3, 2.5),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 3, 2.5f).execute(); }, 13, false},
-        {ProcessEntries::isotropicDeposition(1, 1),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 1, 1.0f).execute(); }, 13, true},
-        {ProcessEntries::cvd(16, 1.5),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 16, 1.5f).execute(); }, 13, false},
-        {ProcessEntries::cvd(1, 1),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 1, 1.0f).execute(); }, 13, false},
-        {ProcessEntries::isotropicEtching(1, 2),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmEtching(v, 1, 2.0f).execute(); }, 14, true},
-    };
-    for (const Case &c : cases) {
-        const auto volume = siliconSlab();
-        context.setCurrentVolume(volume);
-        records.setLatticeOutdated(volume->getObjectId(), false);
-        ASSERT_EQ(run(c.entry), Core::Batch::Success);
-        EXPECT_EQ(volume->materialIds(), TestSupport::cellsAfter(*siliconSlab(), c.engine));
-        EXPECT_NE(volume->materialIds(), siliconSlab()->materialIds());
-        EXPECT_EQ(records.getLastProcess(volume->getObjectId()), c.recorded);
-        EXPECT_EQ(records.isLatticeOutdated(volume->getObjectId()), c.outdatesLattice) << c.recorded;
-    }
 }
 
 TEST_F(BatchSteps, FilmThicknessThatIsNotANumberGivesCodeTwo)

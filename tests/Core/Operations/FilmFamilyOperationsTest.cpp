@@ -50,7 +50,7 @@ TEST_F(FilmFamilyOperations, EachRunsItsEngineAndUndoAndRedoAreExact)
         EXPECT_EQ(harness.log->lines, (std::vector<std::string>{c.displayName + ": Cell volume selected.",
                                                                 c.displayName + ": Operation finished."}));
         EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), c.displayName);
-        EXPECT_EQ(records.getLastProcess(objectId), c.operationId);
+        EXPECT_EQ(records.getLastProcess(objectId), c.recordedId ? c.recordedId : c.operationId);
         EXPECT_EQ(records.isLatticeOutdated(objectId), c.operationOutdatesLattice) << c.operationId;
         workspace().undo();
         EXPECT_EQ(volume->materialIds(), original) << c.operationId;

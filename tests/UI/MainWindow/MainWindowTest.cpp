@@ -1,4 +1,6 @@
+#include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
+#include "Support/Volumes.h"
 
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Operation.h"
@@ -24,13 +26,7 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    MainWindowTest() { Model::Materials::MaterialFactory::instance()->createDefaultMaterials(); }
-    ~MainWindowTest() override { window->close(); }
-
-    Ui::MainWindow *window = new Ui::MainWindow;
-};
+using MainWindowTest = TestSupport::MainWindowFixture;
 
 // Every described action exists; the view toggles start on or off as described; the actions
 // without a menu entry are reachable only by their shortcuts or the view.
@@ -49,26 +45,22 @@ TEST_F(MainWindowTest, ActionsExistStartInTheirStatesAndSomeStayOutOfTheMenus)
         EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
 }
 
-TEST_F(MainWindowTest, ModelExtractionIsEnabledWhileTheSceneHasACellVolume)
+// Model Extraction, Undo, Redo and Select follow the workspace: a cell volume in the scene, the
+// stacks and the selection mode.
+TEST_F(MainWindowTest, ActionsFollowTheSceneTheStacksAndTheSelectionMode)
 {
     QAction *extraction = window->action("actionModel_Extraction");
     EXPECT_FALSE(extraction->isEnabled());
-    auto &workspace = window->getPresenter().getWorkspace();
-    const auto volume = std::make_shared<Model::Automaton::TotalVolume>(
-        2, 2, 2, 1.0f, 1.0f, 1.0f, Util::Vector3D(), std::vector<uint32_t>{});
-    workspace.getScene().addObject(volume);
-    workspace.requestRedraw();
+    const auto volume = TestSupport::makeSlab(2, 2, 2, 1);
+    workspace().getScene().addObject(volume);
+    workspace().requestRedraw();
     EXPECT_TRUE(extraction->isEnabled());
-    workspace.getScene().removeObject(volume);
-    workspace.requestRedraw();
+    workspace().getScene().removeObject(volume);
+    workspace().requestRedraw();
     EXPECT_FALSE(extraction->isEnabled());
-}
 
-TEST_F(MainWindowTest, UndoTextFollowsTheStack)
-{
-    auto &workspace = window->getPresenter().getWorkspace();
-    auto operation = std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace);
-    workspace.getUndoRedoStacks().push(operation);
+    workspace().getUndoRedoStacks().push(
+        std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace()));
     EXPECT_EQ(window->action("actionUndo")->text(), "Undo Create Substrate");
     EXPECT_TRUE(window->action("actionUndo")->isEnabled());
     EXPECT_FALSE(window->action("actionRedo")->isEnabled());
@@ -77,15 +69,11 @@ TEST_F(MainWindowTest, UndoTextFollowsTheStack)
     EXPECT_FALSE(window->action("actionUndo")->isEnabled());
     EXPECT_EQ(window->action("actionRedo")->text(), "Redo Create Substrate");
     EXPECT_TRUE(window->action("actionRedo")->isEnabled());
-}
 
-TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
-{
-    auto &selection = window->getPresenter().getSelection();
-    selection.setMode(true);
+    workspace().getSelection().setMode(true);
     EXPECT_TRUE(window->action("actionSelect")->isChecked());
     window->action("actionSelect")->setChecked(false);
-    EXPECT_FALSE(selection.getMode()) << "unchecking Select switches the mode off";
+    EXPECT_FALSE(workspace().getSelection().getMode()) << "unchecking Select switches the mode off";
 }
 
 // Every catalogue id, with the ids whose operations are not built yet. When an operation is
