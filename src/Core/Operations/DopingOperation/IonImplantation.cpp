@@ -1,0 +1,104 @@
+#include "Core/Operations/DopingOperation/IonImplantation.h"
+
+#include "Core/Operations/DistanceCountingAutomaton/CompatibleMaterials.h"
+#include "Model/Process/ProcessFactory.h"
+
+#include <cmath>
+
+namespace Core::Operations {
+
+IonImplantation::IonImplantation(Model::Automaton::TotalVolume &volume, uint32_t dopedMaterial,
+                                 const ImplantationProfile &profile)
+    : DistanceCountingEngine(volume), dopedMaterial(dopedMaterial), profile(profile),
+      annealingSquared(profile.annealing * profile.annealing)
+{
+    eligibleMaterials = compatibleMaterials(Model::Process::ProcessIds::kSimpleDoping);
+}
+
+IonImplantation::~IonImplantation() = default;
+
+uint32_t IonImplantation::iterationCount() const
+{
+    return truncatedIterations(double(std::ceil(profile.annealing / smallestCellSize())) * K);
+}
+
+void IonImplantation::execute()
+{
+    run(iterationCount());
+}
+
+void IonImplantation::initializeSlice(uint32_t begin, uint32_t end, uint32_t slice)
+{
+    resetSlice(slice);
+    for (uint32_t x = begin; x < end; ++x)
+        for (uint32_t y = 0; y < sizeY; ++y)
+            implantColumn(x, y, begin, end, slice);
+}
+
+void IonImplantation::implantColumn(uint32_t x, uint32_t y, uint32_t begin, uint32_t end, uint32_t slice)
+{
+    const float a = profile.annealing;
+    const float halfBand = float(0.5 * double(cellSizeZ) + double(profile.spread));
+    const uint32_t columnStart = (x * sizeY + y) * sizeZ;
+    uint32_t z = sizeZ;
+    // Empty cells above the column's top solid cell stay as they are.
+    while (z > 0 && cells[columnStart + z - 1].materialId == 0) {
+        Model::Automaton::Voxel &voxel = cells[columnStart + z - 1];
+        voxel.setDistance(a, a, a);
+        voxel.fixed = 1;
+        --z;
+    }
+    const uint32_t top = z; // one above the top solid cell; 0 for an empty column
+    for (; z > 0; --z) {
+        const CellSite cell{columnStart + z - 1, x, y, z - 1};
+        Model::Automaton::Voxel &voxel = cells[cell.index];
+        const uint32_t depthIndex = top + 1 - z; // 1 for the top solid cell
+        if (!eligibleMaterials.contains(voxel.materialId)) {
+            voxel.setDistance(a, a, a);
+            voxel.fixed = 1;
+        } else if (std::fabs(float(depthIndex) * cellSizeZ - profile.depth) > halfBand) {
+            voxel.setDistance(a, a, a);
+            voxel.fixed = 0;
+        } else {
+            voxel.setDistance(0.0f, 0.0f, 0.0f);
+            voxel.fixed = 1;
+            voxel.materialId = dopedMaterial;
+            queueImplantedNeighbours(cell, begin, end, slice);
+        }
+    }
+}
+
+// As the base's neighbour queueing, except towards the neighbouring slabs: their cells may be
+// implanted (their material written) while this slab runs, so they are handed over without
+// looking at them. An ineligible or fixed cell in a front is passed over by the steps.
+void IonImplantation::queueImplantedNeighbours(const CellSite &cell, uint32_t begin, uint32_t end,
+                                               uint32_t slice)
+{
+    const uint32_t layer = sizeY * sizeZ;
+    const auto queueOwn = [&](uint32_t index) {
+        if (eligibleMaterials.contains(cells[index].materialId))
+            addToFront(index, slice);
+    };
+    if (cell.z > 0)
+        queueOwn(cell.index - 1);
+    if (cell.z + 1 < sizeZ)
+        queueOwn(cell.index + 1);
+    if (cell.y > 0)
+        queueOwn(cell.index - sizeZ);
+    if (cell.y + 1 < sizeY)
+        queueOwn(cell.index + sizeZ);
+    if (cell.x > 0) {
+        if (cell.x - 1 >= begin)
+            queueOwn(cell.index - layer);
+        else
+            outboxBelow[slice].push_back(cell.index - layer);
+    }
+    if (cell.x + 1 < sizeX) {
+        if (cell.x + 1 < end)
+            queueOwn(cell.index + layer);
+        else
+            outboxAbove[slice].push_back(cell.index + layer);
+    }
+}
+
+} // namespace Core::Operations
