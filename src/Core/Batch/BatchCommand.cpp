@@ -4,6 +4,7 @@
 #include "Core/Batch/BatchContext.h"
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessListRun.h"
+#include "Core/Operations/ExportData/CSVDataExporter.h"
 #include "Core/Workspace/Scene.h"
 #include "Core/Workspace/VolumeRecords.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -74,15 +75,18 @@ int BatchCommand::run(const BatchCommandLine &line)
     Core::VolumeRecords records;
     const auto volumes = scene.getCellVolumes();
     BatchContext context(scene, records, volumes.empty() ? nullptr : volumes.back());
+    if (line.seed)
+        context.setSeed(*line.seed);
     context.setImageSaver([this, &scene](const QString &filename) { saveImage(scene, filename); });
     const size_t count = list.entries.size();
     QString failure;
     const auto outcome = ProcessListRun::run(list.entries, context, [&](const StepReport &report) {
         out << stepLine(report, count) << Qt::endl;
         if (report.resultCode != Success)
-            failure = QStringLiteral("step %1 (%2) failed: %3")
+            failure = QStringLiteral("step %1 (%2) failed: %3 %4")
                           .arg(report.position)
-                          .arg(report.displayName, resultMessage(report.resultCode));
+                          .arg(report.displayName, resultMessage(report.resultCode), report.problem)
+                          .trimmed();
     });
     if (outcome == ProcessListRun::Outcome::MissingVolume)
         failure = QStringLiteral("%1: %2").arg(QLatin1String(ProcessListRun::kMissingVolumeTitle),
@@ -95,6 +99,9 @@ int BatchCommand::run(const BatchCommandLine &line)
         err << "cellfab-batch: " << error << Qt::endl;
         return OutputError;
     }
+    if (!line.exportDataPath.isEmpty()
+        && !exportData(context.getCurrentVolume().get(), line.exportDataPath, line.dataField))
+        return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
         return StepFailed;
@@ -135,6 +142,18 @@ void BatchCommand::saveImage(Core::Scene &scene, const QString &filename)
     QString error;
     if (!renderer(scene, filename, error))
         warn(QStringLiteral("the image %1 was not written: %2").arg(filename, error));
+}
+
+bool BatchCommand::exportData(Model::Automaton::TotalVolume *volume, const QString &path,
+                              const QString &field)
+{
+    QString error;
+    if (!volume)
+        error = QStringLiteral("there is no cell volume to export data from");
+    else if (Core::Operations::CSVDataExporter::exportVolumeField(*volume, path, field, &error) == 0)
+        return true;
+    err << "cellfab-batch: cannot write the data export " << path << ": " << error << Qt::endl;
+    return false;
 }
 
 void BatchCommand::warn(const QString &text)

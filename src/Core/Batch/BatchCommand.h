@@ -10,6 +10,10 @@ namespace Core {
 class Scene;
 }
 
+namespace Model::Automaton {
+class TotalVolume;
+}
+
 namespace Core::Batch {
 
 struct BatchCommandLine;
@@ -40,6 +44,8 @@ public:
 private:
     bool loadDocument(const QString &path, Core::Scene &scene);
     void saveImage(Core::Scene &scene, const QString &filename);
+    // Writes a particle-count field of the volume; false, with the reason told, when it cannot.
+    bool exportData(Model::Automaton::TotalVolume *volume, const QString &path, const QString &field);
     void warn(const QString &text);
 
     QTextStream &out;

@@ -10,10 +10,11 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption document(QStringLiteral("document"), QString(), QStringLiteral("IN.cfb"));
     const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption exportData(QStringLiteral("export-data"), QString(), QStringLiteral("OUT.csv"));
+    const QCommandLineOption dataField(QStringLiteral("data-field"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOption(document);
-    parser.addOption(threads);
-    parser.addOption(help);
+    parser.addOptions({document, threads, seed, exportData, dataField, help});
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
         return line;
@@ -32,6 +33,23 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
             return line;
         }
     }
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        line.seed = parser.value(seed).toULongLong(&ok);
+        if (!ok) {
+            line.error =
+                QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615, not \"%1\".")
+                    .arg(parser.value(seed));
+            return line;
+        }
+    }
+    line.exportDataPath = parser.value(exportData);
+    line.dataField = parser.value(dataField);
+    if (parser.isSet(dataField) && line.exportDataPath.isEmpty()) {
+        line.error =
+            QStringLiteral("--data-field names the field --export-data writes; give --export-data too.");
+        return line;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
         line.error = QStringLiteral("Expected a process list and an output document, got %1 file name(s).")
@@ -46,7 +64,8 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
 QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
-        "Usage: cellfab-batch [--document IN.cfb] [--threads N] LIST.plst OUT.cfb\n"
+        "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--seed N]\n"
+        "                     [--export-data OUT.csv [--data-field NAME]] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -61,6 +80,15 @@ QString BatchCommandLine::helpText()
         "                      work on. Without it the scene starts empty, and the list must begin\n"
         "                      with a Create Substrate step.\n"
         "  --threads N         threads the simulation engines use (default: one per processor)\n"
+        "  --seed N            seed the random-walk doping steps with N (the first such step; each\n"
+        "                      further one with the next number), so a run can be repeated exactly;\n"
+        "                      the result does not depend on --threads. Without it they are seeded\n"
+        "                      from the clock.\n"
+        "  --export-data OUT.csv\n"
+        "                      after the run, also write a particle-count field of the last cell\n"
+        "                      volume as text (as File > Export Data does)\n"
+        "  --data-field NAME   the field to write, \"Random Walk Particle Count Type N\" or \"... Type P\"\n"
+        "                      (default: the first of them the volume carries)\n"
         "  -h, --help          show this help\n"
         "\n"
         "Each step prints one line: its position, its name, its result and how long it took.\n"
@@ -72,7 +100,7 @@ QString BatchCommandLine::helpText()
         "\n"
         "Exit status: 0 every step ran; 1 a step failed, or no cell volume was there to work on;\n"
         "2 unusable arguments; 3 the document or the process list could not be read; 4 the output\n"
-        "document could not be written.\n");
+        "document or the data export could not be written.\n");
 }
 
 } // namespace Core::Batch

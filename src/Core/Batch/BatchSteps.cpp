@@ -1,8 +1,10 @@
 #include "Core/Batch/BatchSteps.h"
 
 #include "Core/Batch/CreateSubstrateStep.h"
+#include "Core/Batch/DopingSteps.h"
 #include "Core/Batch/IsotropicFilmSteps.h"
 #include "Core/Batch/SaveImageStep.h"
+#include "Core/Batch/SiOxidationStep.h"
 
 #include <map>
 
@@ -11,16 +13,14 @@ namespace {
 
 // One entry per process type. Types not listed yet return "not implemented" until their engine
 // joins the program: 0 photolithography, 1 Si wet etching, 2 and 3 Moore deposition and
-// etching, 6 planarization, 7 electroplating, 8 doping, 9 pouring, 12 PVD, 13 RIE, 14 ion
-// implantation, 15 oxidation, 17 and 18 anisotropic deposition and etching, 19 random-walk doping.
+// etching, 6 planarization, 7 electroplating, 9 pouring, 12 PVD, 13 RIE, 17 and 18 anisotropic
+// deposition and etching.
 const std::map<uint32_t, BatchStep> &stepTable()
 {
     static const std::map<uint32_t, BatchStep> table = {
-        {4, runCvdStep},
-        {5, runIsotropicEtchingStep},
-        {10, runSaveImageStep},
-        {11, runCreateSubstrateStep},
-        {16, runIsotropicDepositionStep},
+        {4, runCvdStep},          {5, runIsotropicEtchingStep},     {8, runDopingStep},
+        {10, runSaveImageStep},   {11, runCreateSubstrateStep},     {14, runIonImplantationStep},
+        {15, runSiOxidationStep}, {16, runIsotropicDepositionStep}, {19, runRandomWalkDopingStep},
     };
     return table;
 }

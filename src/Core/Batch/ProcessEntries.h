@@ -7,8 +7,11 @@
 #include <cstdint>
 
 namespace Core::Operations {
+struct ImplantationProfile;
+struct OxidationSettings;
+struct RandomWalkSettings;
 struct SubstrateDescription;
-}
+} // namespace Core::Operations
 
 namespace Core::Batch {
 
@@ -24,6 +27,15 @@ public:
     static Ui::ProcessData isotropicEtching(uint32_t materialId, double depth);
     // Isotropic deposition (type 16): a film of `thickness` cells.
     static Ui::ProcessData isotropicDeposition(uint32_t materialId, double thickness);
+    // Doping (type 8) of the dopable cells within `depth` of empty space.
+    static Ui::ProcessData doping(uint32_t dopedMaterialId, float depth);
+    // Ion implantation (type 14).
+    static Ui::ProcessData ionImplantation(uint32_t dopedMaterialId,
+                                           const Core::Operations::ImplantationProfile &profile);
+    // Thermal oxidation (type 15), by thickness or by time.
+    static Ui::ProcessData siOxidation(const Core::Operations::OxidationSettings &settings);
+    // Random-walk doping (type 19), in the dialog's units.
+    static Ui::ProcessData randomWalkDoping(const Core::Operations::RandomWalkSettings &settings);
 };
 
 } // namespace Core::Batch
