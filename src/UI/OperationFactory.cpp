@@ -4,11 +4,16 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/DopingOperation/DopingOperation.h"
+#include "Core/Operations/DopingOperation/IonImplantationOperation.h"
+#include "Core/Operations/ExportData/ExportDataOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
+#include "Core/Operations/RandomWalkDoping/RandomWalkDopingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
+#include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
@@ -16,9 +21,14 @@
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/DopingOptionsObserver.h"
+#include "UI/Observers/ExportDataObserver.h"
+#include "UI/Observers/IonImplantationOptionsObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/RandomWalkDopingObserver.h"
+#include "UI/Observers/SiOxidationObserver.h"
 
 namespace Ui {
 namespace {
@@ -85,6 +95,22 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));
+    case 3:
+        return processWithObserver<IonImplantationOperation, Observers::IonImplantationOptionsObserver>(
+            presenter, ProcessIds::kIonImplantation);
+    case 17:
+        return processWithObserver<DopingOperation, Observers::DopingOptionsObserver>(
+            presenter, ProcessIds::kSimpleDoping);
+    case 26:
+        return processWithObserver<SimpleSiOxidationOperation, Observers::SiOxidationObserver>(
+            presenter, ProcessIds::kSimpleSiOxidation);
+    case 36:
+        return processWithObserver<RandomWalkDopingOperation, Observers::RandomWalkDopingObserver>(
+            presenter, ProcessIds::kSimpleDoping);
+    case 37:
+        return withObserver(
+            std::make_shared<ExportDataOperation>(workspace),
+            std::make_shared<Observers::ExportDataObserver>(workspace, presenter->getMainWindow()));
     default:
         // Catalogue operations whose classes are not built yet create nothing.
         return nullptr;

@@ -114,8 +114,8 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
 // added, its id leaves this list.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{1,  3,  4,  6,  7,  8,  12, 15, 16, 17, 18, 19, 20,  22,
-                                         23, 26, 27, 28, 29, 30, 31, 32, 34, 35, 36, 37, 1000};
+    const std::set<uint32_t> notYetBuilt{1,  4,  6,  7,  8,  12, 15, 16, 18, 19, 20,
+                                         22, 23, 27, 28, 29, 30, 31, 32, 34, 35, 1000};
     Ui::OperationFactory factory(&window->getPresenter());
     std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {

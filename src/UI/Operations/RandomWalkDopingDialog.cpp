@@ -1,0 +1,172 @@
+#include "UI/Operations/RandomWalkDopingDialog.h"
+
+#include "UI/Operations/MaterialChoice.h"
+#include "UI/Operations/MaterialComboBox.h"
+#include "UI/Operations/OptionsDialogParts.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QDoubleValidator>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace Ui::Operations {
+namespace {
+
+QDoubleSpinBox *spinBox(QWidget *parent, const char *name, const char *suffix, double value)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setDecimals(2);
+    box->setRange(0.0, 1e9);
+    box->setValue(value);
+    box->setSuffix(QLatin1String(suffix));
+    return box;
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+} // namespace
+
+RandomWalkDopingDialog::RandomWalkDopingDialog(uint32_t processId, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("RandomWalkDopingBaseDialog"));
+    setWindowTitle(QStringLiteral("Random Walk Doping Options"));
+    const Core::Operations::RandomWalkSettings defaults;
+    timeBox = spinBox(this, "dblDopingTime", " minutes", defaults.dopingTime);
+    materialBox = new QComboBox(this);
+    materialBox->setObjectName(QStringLiteral("cbxDopingMaterial"));
+    materialBox->setToolTip(QString::fromLatin1(MaterialChoice::kDopedMaterialToolTip));
+    MaterialChoice::fill(materialBox, processId);
+    diffusionEdit = numberEdit("lieDiffusionCoefficient", defaults.diffusionCoefficient);
+    cellSizeEdit = numberEdit("lieCellSize", defaults.cellSize);
+    timeStepEdit = numberEdit("lieTimeStepDuration", defaults.timeStep);
+    concentrationEdit = numberEdit("lieDopantConcentration", defaults.concentration);
+    thresholdBox = spinBox(this, "dblThreshold", " %", defaults.threshold);
+    thresholdBox->setToolTip(
+        QStringLiteral("This informs the software of the minimum concentration in the cell to "
+                       "change the cell state to the doping material."));
+    problemLabel = new QLabel(this);
+    problemLabel->setObjectName(QStringLiteral("lblProblem"));
+    problemLabel->setWordWrap(true);
+    problemLabel->setStyleSheet(QStringLiteral("color: #b00000"));
+    problemLabel->hide();
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Doping Time"), timeBox);
+    form->addRow(QStringLiteral("Doping Material"), materialBox);
+    form->addRow(QStringLiteral("Diffusion Coefficient"), diffusionEdit);
+    form->addRow(QStringLiteral("Cell Size"), cellSizeEdit);
+    form->addRow(QStringLiteral("Time Step Duration"), timeStepEdit);
+    form->addRow(QStringLiteral("Dopant concentration"), concentrationEdit);
+    form->addRow(QStringLiteral("Threshold"), thresholdBox);
+    auto *buttons = OptionsDialogParts::okCancelButtons(this);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(problemLabel);
+    layout->addWidget(buttons);
+
+    // The partner follows once an edit is finished, not at every keystroke.
+    connect(diffusionEdit, &QLineEdit::editingFinished, this, &RandomWalkDopingDialog::coupleTimeStep);
+    connect(cellSizeEdit, &QLineEdit::editingFinished, this, &RandomWalkDopingDialog::coupleTimeStep);
+    connect(timeStepEdit, &QLineEdit::editingFinished, this,
+            &RandomWalkDopingDialog::coupleDiffusionCoefficient);
+    for (QLineEdit *edit : {diffusionEdit, cellSizeEdit, timeStepEdit, concentrationEdit})
+        connect(edit, &QLineEdit::textChanged, this, &RandomWalkDopingDialog::checkValues);
+    connect(timeBox, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+            &RandomWalkDopingDialog::checkValues);
+    connect(thresholdBox, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+            &RandomWalkDopingDialog::checkValues);
+    checkValues();
+}
+
+QLineEdit *RandomWalkDopingDialog::numberEdit(const char *name, double value)
+{
+    auto *edit = new QLineEdit(numberText(value), this);
+    edit->setObjectName(QLatin1String(name));
+    auto *validator = new QDoubleValidator(0.0, 1e120, 6, edit);
+    validator->setLocale(QLocale::c());
+    edit->setValidator(validator);
+    return edit;
+}
+
+double RandomWalkDopingDialog::numberIn(const QLineEdit *edit) const
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(edit->text(), &ok);
+    return ok ? value : std::nan("");
+}
+
+void RandomWalkDopingDialog::coupleTimeStep()
+{
+    if (!diffusionEdit->isModified() && !cellSizeEdit->isModified())
+        return;
+    diffusionEdit->setModified(false);
+    cellSizeEdit->setModified(false);
+    const double dx = numberIn(cellSizeEdit) * 1e-6;
+    const double timeStep = 0.5 * dx * dx / (numberIn(diffusionEdit) * 0.0001 * 6.0);
+    // A diffusion coefficient of 0 leaves any time step possible: keep the one shown.
+    if (std::isfinite(timeStep) && timeStep > 0.0)
+        timeStepEdit->setText(numberText(timeStep));
+}
+
+void RandomWalkDopingDialog::coupleDiffusionCoefficient()
+{
+    if (!timeStepEdit->isModified())
+        return;
+    timeStepEdit->setModified(false);
+    const double dx = numberIn(cellSizeEdit) * 1e-6;
+    const double diffusion = 0.5 * dx * dx * 10000.0 / (numberIn(timeStepEdit) * 6.0);
+    if (std::isfinite(diffusion) && diffusion > 0.0)
+        diffusionEdit->setText(numberText(diffusion));
+}
+
+void RandomWalkDopingDialog::checkValues()
+{
+    const QString problem = Core::Operations::RandomWalkParameters::fromSettings(getSettings()).problem();
+    problemLabel->setText(problem);
+    problemLabel->setVisible(!problem.isEmpty());
+    okButton->setEnabled(problem.isEmpty());
+}
+
+Core::Operations::RandomWalkSettings RandomWalkDopingDialog::getSettings() const
+{
+    Core::Operations::RandomWalkSettings settings;
+    settings.dopingTime = timeBox->value();
+    settings.materialId = MaterialComboBox::selectedMaterialId(materialBox);
+    settings.diffusionCoefficient = numberIn(diffusionEdit);
+    settings.cellSize = numberIn(cellSizeEdit);
+    settings.timeStep = numberIn(timeStepEdit);
+    settings.concentration = numberIn(concentrationEdit);
+    settings.threshold = thresholdBox->value();
+    return settings;
+}
+
+void RandomWalkDopingDialog::loadParameters(const QVariantMap &parameters)
+{
+    OptionsDialogParts::loadValue(timeBox, parameters, QStringLiteral("Doping Time"));
+    OptionsDialogParts::loadValue(thresholdBox, parameters, QStringLiteral("Doping Threshold"));
+    const std::pair<QLineEdit *, const char *> edits[] = {{diffusionEdit, "Diffusion Coefficient"},
+                                                          {cellSizeEdit, "Cell Size"},
+                                                          {timeStepEdit, "Time Step Duration"},
+                                                          {concentrationEdit, "Surface Concentration"}};
+    for (const auto &[edit, key] : edits) {
+        bool ok = false;
+        const double value = parameters.value(QLatin1String(key)).toDouble(&ok);
+        if (ok)
+            edit->setText(numberText(value));
+    }
+    MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Material"));
+}
+
+} // namespace Ui::Operations
