@@ -13,6 +13,7 @@ IonImplantation::IonImplantation(Model::Automaton::TotalVolume &volume, uint32_t
       annealingSquared(profile.annealing * profile.annealing)
 {
     eligibleMaterials = compatibleMaterials(Model::Process::ProcessIds::kSimpleDoping);
+    implanted.resize(getSliceCount());
 }
 
 IonImplantation::~IonImplantation() = default;
@@ -27,15 +28,22 @@ void IonImplantation::execute()
     run(iterationCount());
 }
 
+// First every column of the slab takes its band, then the band's free neighbours are queued:
+// with the slab's own cells settled, only cells the annealing can change enter the front.
 void IonImplantation::initializeSlice(uint32_t begin, uint32_t end, uint32_t slice)
 {
     resetSlice(slice);
+    std::vector<CellSite> &band = implanted[slice];
+    band.clear();
     for (uint32_t x = begin; x < end; ++x)
         for (uint32_t y = 0; y < sizeY; ++y)
-            implantColumn(x, y, begin, end, slice);
+            implantColumn(x, y, band);
+    for (const CellSite &cell : band)
+        queueBandNeighbours(cell, begin, end, slice);
+    std::vector<CellSite>().swap(band);
 }
 
-void IonImplantation::implantColumn(uint32_t x, uint32_t y, uint32_t begin, uint32_t end, uint32_t slice)
+void IonImplantation::implantColumn(uint32_t x, uint32_t y, std::vector<CellSite> &band)
 {
     const float a = profile.annealing;
     const float halfBand = float(0.5 * double(cellSizeZ) + double(profile.spread));
@@ -63,20 +71,19 @@ void IonImplantation::implantColumn(uint32_t x, uint32_t y, uint32_t begin, uint
             voxel.setDistance(0.0f, 0.0f, 0.0f);
             voxel.fixed = 1;
             voxel.materialId = dopedMaterial;
-            queueImplantedNeighbours(cell, begin, end, slice);
+            band.push_back(cell);
         }
     }
 }
 
-// As the base's neighbour queueing, except towards the neighbouring slabs: their cells may be
-// implanted (their material written) while this slab runs, so they are handed over without
-// looking at them. An ineligible or fixed cell in a front is passed over by the steps.
-void IonImplantation::queueImplantedNeighbours(const CellSite &cell, uint32_t begin, uint32_t end,
-                                               uint32_t slice)
+// Queues the implanted cell's free neighbours in the slab, and hands its neighbours in the
+// neighbouring slabs over without looking at them: those slabs may be implanting them right now.
+// Cells handed over that turn out fixed are passed over by the steps.
+void IonImplantation::queueBandNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice)
 {
     const uint32_t layer = sizeY * sizeZ;
     const auto queueOwn = [&](uint32_t index) {
-        if (eligibleMaterials.contains(cells[index].materialId))
+        if (!cells[index].fixed)
             addToFront(index, slice);
     };
     if (cell.z > 0)

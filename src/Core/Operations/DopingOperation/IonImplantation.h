@@ -2,6 +2,8 @@
 
 #include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
 
+#include <vector>
+
 namespace Core::Operations {
 
 // The options of an ion implantation, in length units.
@@ -33,12 +35,14 @@ private:
 
     void initializeCellAt(const CellSite &, uint32_t) {}
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
-    void implantColumn(uint32_t x, uint32_t y, uint32_t begin, uint32_t end, uint32_t slice);
-    void queueImplantedNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice);
+    // Places the column's part of the band, listing the implanted cells.
+    void implantColumn(uint32_t x, uint32_t y, std::vector<CellSite> &band);
+    void queueBandNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice);
 
     uint32_t dopedMaterial;
     ImplantationProfile profile;
     float annealingSquared;
+    std::vector<std::vector<CellSite>> implanted; // per slab, during the initialisation
 };
 
 inline void IonImplantation::updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end,

@@ -9,22 +9,34 @@ constexpr double kLayerArea = 4.928673233974655e-3;
 
 } // namespace
 
-const NormalDeviate::Tables &NormalDeviate::tables()
+NormalDeviate::Tables NormalDeviate::buildTables()
 {
-    static const Tables t = [] {
-        Tables result{};
-        const auto density = [](double x) { return std::exp(-0.5 * x * x); };
-        result.edge[0] = kLayerArea / density(kTailStart);
-        result.edge[1] = kTailStart;
-        for (int i = 1; i < kLayers - 1; ++i)
-            result.edge[i + 1] =
-                std::sqrt(-2.0 * std::log(kLayerArea / result.edge[i] + density(result.edge[i])));
-        result.edge[kLayers] = 0.0;
-        for (int i = 0; i <= kLayers; ++i)
-            result.height[i] = density(result.edge[i]);
-        return result;
-    }();
-    return t;
+    Tables result{};
+    const auto density = [](double x) { return std::exp(-0.5 * x * x); };
+    result.edge[0] = kLayerArea / density(kTailStart);
+    result.edge[1] = kTailStart;
+    for (int i = 1; i < kLayers - 1; ++i)
+        result.edge[i + 1] =
+            std::sqrt(-2.0 * std::log(kLayerArea / result.edge[i] + density(result.edge[i])));
+    result.edge[kLayers] = 0.0;
+    for (int i = 0; i <= kLayers; ++i)
+        result.height[i] = density(result.edge[i]);
+    for (int i = 0; i < kLayers; ++i) {
+        result.unit[i] = result.edge[i] * 0x1.0p-31;
+        result.inner[i] = uint32_t(result.edge[i + 1] / result.edge[i] * 0x1.0p31);
+    }
+    return result;
+}
+
+const NormalDeviate::Tables NormalDeviate::layers = NormalDeviate::buildTables();
+
+double NormalDeviate::drawOutside(CellRandomStream &random, unsigned layer, double x)
+{
+    if (layer == 0)
+        return std::copysign(tail(random), x);
+    const double y =
+        layers.height[layer] + uniform(random) * (layers.height[layer + 1] - layers.height[layer]);
+    return y < std::exp(-0.5 * x * x) ? x : draw(random);
 }
 
 double NormalDeviate::tail(CellRandomStream &random)

@@ -18,7 +18,7 @@ struct Voxel;
 
 namespace Core::Operations {
 
-class CellRandomStream;
+class PhiloxBatch;
 
 // Thermal diffusion of dopant particles into the dopable cells (the compatible materials of the
 // simple doping process) by a random walk. Every cell carries seven particle counters (the
@@ -40,6 +40,8 @@ class RandomWalkDoping {
 public:
     static constexpr uint32_t kNTypeDopant = 14;
     static constexpr uint32_t kParticleDrawLimit = 40;
+    // How many cells the split path takes at a time.
+    static constexpr size_t kSplitLanes = 4;
 
     // The field a dopant's particles are kept in: "Random Walk Particle Count Type N" for
     // material 14, else "Random Walk Particle Count Type P".
@@ -67,10 +69,13 @@ private:
     void prepare(const Util::SlabRange &slab, Model::Automaton::Voxel *cells);
     void gather(const Util::SlabRange &slab);
     void distribute(const Util::SlabRange &slab, uint32_t step, Model::Automaton::Voxel *cells);
+    // The cell's particles drawn one by one, from its blocks queued at `position`.
     void drawEachParticle(Model::Automaton::ParticleCounts &cell, uint32_t particles,
-                          CellRandomStream &random) const;
-    void splitParticles(Model::Automaton::ParticleCounts &cell, uint32_t particles,
-                        CellRandomStream &random) const;
+                          const PhiloxBatch &batch, uint32_t position) const;
+    // Splits the particles of the cells `group[0 .. lanes - 1]`, whose blocks are queued at
+    // `positions`.
+    void splitParticles(const size_t *group, const uint32_t *positions, size_t lanes,
+                        const PhiloxBatch &batch, uint32_t step);
     void cleanUp(const Util::SlabRange &slab, const Model::Automaton::Voxel *cells);
     std::vector<Util::SlabRange> slabs() const;
 
@@ -88,9 +93,10 @@ private:
     uint64_t seed;
     bool ownsCounts = false;
     MaterialIdSet dopableMaterials;
-    // A particle whose 32-bit draw r is below particleLimits[k - 1] hops with one of the first k
-    // directions: r / (2³² - 1) < k·p exactly when r < particleLimits[k - 1].
-    std::array<uint64_t, 6> particleLimits{};
+    // A particle whose 32-bit draw r is below limits32[k - 1] hops with one of the first k
+    // directions: r / (2³² - 1) < k·p exactly when r < limits32[k - 1].
+    std::array<uint32_t, 6> limits32{};
+    std::array<bool, 6> unreachable{};
     Model::Automaton::SharedParticleCountField stored;
     Model::Automaton::ParticleCountField counts;
     std::vector<uint8_t> kinds;

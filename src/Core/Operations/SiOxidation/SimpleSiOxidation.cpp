@@ -13,6 +13,7 @@ SimpleSiOxidation::SimpleSiOxidation(Model::Automaton::TotalVolume &volume, doub
 {
     eligibleMaterials = oxidizableMaterials;
     eligibleMaterials.insert(0);
+    reached.resize(getSliceCount());
     // Every component of a propagated vector is a path length along its axis.
     for (DistanceVector &step : stepVectors)
         step = {std::fabs(step.x), std::fabs(step.y), std::fabs(step.z)};
@@ -29,6 +30,14 @@ double SimpleSiOxidation::dealGroveThickness(double hours, double kelvin, double
     // The time that grows the native 0.025 µm oxide.
     const double tau = (linear * 0.025 + 0.000625) / b;
     return (std::sqrt((tau + hours) * (b * 4.0) + linear * linear) - linear) * 0.5;
+}
+
+void SimpleSiOxidation::finalizeSlice(uint32_t, uint32_t, uint32_t slice)
+{
+    // A cell listed twice is decided twice: the second time it is oxide already and stays.
+    for (uint32_t index : reached[slice])
+        finalizeCellAt(site(index), slice);
+    std::vector<uint32_t>().swap(reached[slice]);
 }
 
 void SimpleSiOxidation::execute(double microns)

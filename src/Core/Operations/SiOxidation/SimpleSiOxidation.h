@@ -2,6 +2,8 @@
 
 #include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
 
+#include <vector>
+
 namespace Core::Operations {
 
 // Thermal oxidation of silicon: an oxide of a total thickness grows on every surface of the
@@ -25,6 +27,11 @@ public:
 
     float getGrownThickness() const { return grown; }
     float getConsumedThickness() const { return consumed; }
+
+protected:
+    // Decides only the cells that can become oxide: the sources and the cells the steps reached
+    // (a cell no source reached keeps a vector beyond both limits).
+    void finalizeSlice(uint32_t begin, uint32_t end, uint32_t slice) override;
 
 private:
     friend Rules;
@@ -51,6 +58,7 @@ private:
     // beyond both limits; for T = 0 it is (1, 1, 1) instead, so that nothing oxidises.
     float unreached = 1.0f;
     MaterialIdSet oxidizableMaterials;
+    std::vector<std::vector<uint32_t>> reached; // per slab: sources and cells the steps changed
 };
 
 inline bool SimpleSiOxidation::isSource(const CellSite &cell) const
@@ -66,27 +74,15 @@ inline void SimpleSiOxidation::initializeCellAt(const CellSite &cell, uint32_t s
     if (isSource(cell)) {
         voxel.fixed = 1;
         voxel.setDistance(0.0f, 0.0f, 0.5f * cellSizeZ);
+        reached[slice].push_back(cell.index);
+        // Every free cell next to a source starts the front: its empty neighbours and its
+        // oxidizable ones (those that are sources themselves are fixed and passed over).
+        const Util::SlabRange &slab = getSlabs()[slice];
+        queueNeighbours(cell, slab.begin, slab.end, fronts[slice], slice, eligibleMaterials);
         return;
     }
     voxel.setDistance(t, t, t);
-    if (!isEmpty(voxel) && !isOxidizable(voxel)) {
-        voxel.fixed = 1;
-        return;
-    }
-    voxel.fixed = 0;
-    // An empty cell's oxidizable neighbours are all sources; an oxidizable cell's are sources
-    // when they touch empty space.
-    const uint32_t layer = sizeY * sizeZ;
-    const auto sourceAt = [&](uint32_t index, uint32_t x, uint32_t y, uint32_t z) {
-        return isEmpty(voxel) ? isOxidizable(cells[index]) : isSource({index, x, y, z});
-    };
-    if ((cell.z > 0 && sourceAt(cell.index - 1, cell.x, cell.y, cell.z - 1))
-        || (cell.z + 1 < sizeZ && sourceAt(cell.index + 1, cell.x, cell.y, cell.z + 1))
-        || (cell.y > 0 && sourceAt(cell.index - sizeZ, cell.x, cell.y - 1, cell.z))
-        || (cell.y + 1 < sizeY && sourceAt(cell.index + sizeZ, cell.x, cell.y + 1, cell.z))
-        || (cell.x > 0 && sourceAt(cell.index - layer, cell.x - 1, cell.y, cell.z))
-        || (cell.x + 1 < sizeX && sourceAt(cell.index + layer, cell.x + 1, cell.y, cell.z)))
-        addToFront(cell.index, slice);
+    voxel.fixed = isEmpty(voxel) || isOxidizable(voxel) ? 0 : 1;
 }
 
 inline void SimpleSiOxidation::updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end,
@@ -97,8 +93,10 @@ inline void SimpleSiOxidation::updateCellAt(const CellSite &cell, uint32_t begin
         return;
     DistanceVector best;
     // Only the vector changes during the steps.
-    if (relax(cell, isEmpty(voxel) ? grownLimitSq : consumedLimitSq, best))
+    if (relax(cell, isEmpty(voxel) ? grownLimitSq : consumedLimitSq, best)) {
         changeCell(cell, voxel.materialId, best, begin, end, nextFront, slice);
+        reached[slice].push_back(cell.index);
+    }
 }
 
 inline void SimpleSiOxidation::finalizeCellAt(const CellSite &cell, uint32_t)

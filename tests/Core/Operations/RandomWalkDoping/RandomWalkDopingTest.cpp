@@ -91,6 +91,34 @@ TEST(CounterRandom, PhiloxMatchesThePublishedKnownAnswers)
               (std::array<uint32_t, 4>{0xd16cfe09, 0x94fdcceb, 0x5001e420, 0x24126ea1}));
 }
 
+TEST(CounterRandom, BatchedBlocksAndStreamsAgreeWithSinglePhiloxBlocks)
+{
+    // Cells of one to five blocks, 36 blocks in all: vectors of eight and a remainder.
+    constexpr uint64_t kSeed = 0x0123456789abcdefull;
+    struct Queued {
+        uint32_t position, cell, blocks;
+    };
+    PhiloxBatch batch(64);
+    std::vector<Queued> queued;
+    for (uint32_t cell = 0; cell < 12; ++cell)
+        queued.push_back({batch.add(cell * 7919u, cell % 5 + 1), cell * 7919u, cell % 5 + 1});
+    batch.generate(123, kSeed);
+    for (const Queued &q : queued) {
+        CellRandomStream stream(kSeed, q.cell, 123);
+        for (uint32_t b = 0; b < q.blocks + 2; ++b) {
+            const auto block = philox4x32({q.cell, 123u, b, 0u}, philoxKey(kSeed));
+            for (uint32_t w = 0; w < 4; ++w) {
+                if (b < q.blocks) {
+                    EXPECT_EQ(batch.draw32(q.position, 4 * b + w), block[w]) << q.cell << " block " << b;
+                }
+                EXPECT_EQ(stream.nextU32(), block[w]) << q.cell << " block " << b;
+            }
+        }
+        EXPECT_EQ(batch.draw64(q.position, 0),
+                  uint64_t(batch.draw32(q.position, 0)) | uint64_t(batch.draw32(q.position, 1)) << 32);
+    }
+}
+
 TEST(NormalDeviate, HasTheStandardNormalsMomentsAndTails)
 {
     constexpr int kDraws = 400000;
