@@ -43,7 +43,11 @@ public:
     // Seeds for the stochastic steps: with a run seed, the first such step gets it and each
     // further one the next number, so a run can be repeated exactly; without one, none (the
     // steps then seed from the clock).
-    void setSeed(uint64_t seed) { runSeed = seed; }
+    void setSeed(uint64_t seed)
+    {
+        runSeed = seed;
+        seedsHandedOut = 0;
+    }
     std::optional<uint64_t> nextSeed();
 
     // Why the current step failed, beyond its result code; the run takes it for its report.
