@@ -1,17 +1,26 @@
 #include "UI/OperationFactory.h"
 
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
+#include "Core/Operations/Cuts/CutCellVolumeOperation.h"
+#include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
+#include "Core/Operations/Cuts/RemoveCutsFromVolumeOperation.h"
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
 #include "Core/Operations/DopingOperation/DopingOperation.h"
 #include "Core/Operations/DopingOperation/IonImplantationOperation.h"
 #include "Core/Operations/ExportData/ExportDataOperation.h"
+#include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
+#include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
+#include "Core/Operations/Photolithography/PhotolithographyOperation.h"
+#include "Core/Operations/Planarization/PlanarizationOperation.h"
+#include "Core/Operations/Planarization/SpinCoatingOperation.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkDopingOperation.h"
+#include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 #include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
 #include "Model/Process/ProcessFactory.h"
@@ -19,16 +28,23 @@
 #include "UI/MainWindowPresenter.h"
 #include "UI/Observers/BatchRunObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
+#include "UI/Observers/CutCellVolumeObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
 #include "UI/Observers/DopingOptionsObserver.h"
 #include "UI/Observers/ExportDataObserver.h"
+#include "UI/Observers/ExportFileObserver.h"
 #include "UI/Observers/IonImplantationOptionsObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
+#include "UI/Observers/MaskedCutObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/PhotolithographyObserver.h"
+#include "UI/Observers/PlanarizationObserver.h"
 #include "UI/Observers/RandomWalkDopingObserver.h"
 #include "UI/Observers/SiOxidationObserver.h"
+#include "UI/Observers/SimpleRIEObserver.h"
+#include "UI/Observers/SpinCoatingObserver.h"
 
 namespace Ui {
 namespace {
@@ -51,6 +67,13 @@ std::shared_ptr<Operation> processWithObserver(MainWindowPresenter *presenter, u
     Core::Workspace &workspace = presenter->getWorkspace();
     return withObserver(std::make_shared<OperationClass>(workspace, std::forward<Arguments>(arguments)...),
                         std::make_shared<ObserverClass>(workspace, presenter->getMainWindow(), processId));
+}
+
+// An operation whose observer's dialog offers no process's materials.
+template <class OperationClass, class ObserverClass>
+std::shared_ptr<Operation> withOptionsObserver(MainWindowPresenter *presenter)
+{
+    return processWithObserver<OperationClass, ObserverClass>(presenter, 0);
 }
 
 } // namespace
@@ -92,6 +115,25 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case ExportSurfaceMeshOperation::kId:
+        return withObserver(
+            std::make_shared<ExportSurfaceMeshOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
+    case ExportVolumeOperation::kId:
+        return withObserver(
+            std::make_shared<ExportVolumeOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
+    case 16: return withOptionsObserver<CutCellVolumeOperation, Observers::CutCellVolumeObserver>(presenter);
+    case 20:
+        return withOptionsObserver<PhotolithographyOperation, Observers::PhotolithographyObserver>(presenter);
+    case 22: return withOptionsObserver<PlanarizationOperation, Observers::PlanarizationObserver>(presenter);
+    case 23: return withOptionsObserver<SpinCoatingOperation, Observers::SpinCoatingObserver>(presenter);
+    case 30:
+        return withOptionsObserver<SimpleReactiveIonEtchingOperation, Observers::SimpleRIEObserver>(
+            presenter);
+    case 34:
+        return withOptionsObserver<MaskedCutCellVolumeOperation, Observers::MaskedCutObserver>(presenter);
+    case 35: return std::make_shared<RemoveCutsFromVolumeOperation>(workspace);
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));
@@ -102,8 +144,7 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return processWithObserver<DopingOperation, Observers::DopingOptionsObserver>(
             presenter, ProcessIds::kSimpleDoping);
     case 26:
-        return processWithObserver<SimpleSiOxidationOperation, Observers::SiOxidationObserver>(
-            presenter, ProcessIds::kSimpleSiOxidation);
+        return withOptionsObserver<SimpleSiOxidationOperation, Observers::SiOxidationObserver>(presenter);
     case 36:
         return processWithObserver<RandomWalkDopingOperation, Observers::RandomWalkDopingObserver>(
             presenter, ProcessIds::kSimpleDoping);

@@ -27,6 +27,14 @@ std::vector<SlabRange> equalSlabs(uint32_t begin, uint32_t end, uint32_t count)
     return slabs;
 }
 
+std::vector<SlabRange> slabsOfAtLeast(uint32_t size, uint32_t minimumWidth)
+{
+    const uint32_t count = parallelThreadCount();
+    if (size / count < std::max(minimumWidth, 1u))
+        return {{0, size}};
+    return equalSlabs(0, size, count);
+}
+
 void runSlabs(const std::vector<SlabRange> &slabs, const std::function<void(const SlabRange &, size_t)> &work)
 {
     if (slabs.size() == 1) {

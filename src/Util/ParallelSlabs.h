@@ -21,6 +21,10 @@ uint32_t parallelThreadCount();
 // `end`. Empty when that width is 0 (the caller then runs serially).
 std::vector<SlabRange> equalSlabs(uint32_t begin, uint32_t end, uint32_t count);
 
+// The equal slabs of [0, size) for the pool's thread count when each is at least
+// `minimumWidth` layers wide; otherwise one slab over the whole range (run on the calling thread).
+std::vector<SlabRange> slabsOfAtLeast(uint32_t size, uint32_t minimumWidth);
+
 // Runs `work(slab, index)` for every slab as one task on the global thread pool and waits for
 // all of them, in slab order. Each task must write only its own outputs.
 void runSlabs(const std::vector<SlabRange> &slabs,

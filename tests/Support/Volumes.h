@@ -76,6 +76,16 @@ inline void cutRandomCells(TotalVolume &volume, double share, unsigned seed)
         cells.get()[i].cutCount = unit(random) < share ? 1 : 0;
 }
 
+// Every cell's cut counter in array order.
+inline std::vector<int> cutCounts(TotalVolume &volume)
+{
+    Model::Automaton::CellsLocker cells(volume);
+    std::vector<int> counts;
+    for (size_t i = 0; i < volume.getCellCount(); ++i)
+        counts.push_back(cells.get()[i].cutCount);
+    return counts;
+}
+
 inline uint32_t materialAt(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z)
 {
     return volume.materialIds()[volume.cellIndex(x, y, z)];

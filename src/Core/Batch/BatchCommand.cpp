@@ -99,8 +99,12 @@ int BatchCommand::run(const BatchCommandLine &line)
         err << "cellfab-batch: " << error << Qt::endl;
         return OutputError;
     }
-    if (!line.exportDataPath.isEmpty()
-        && !exportData(context.getCurrentVolume().get(), line.exportDataPath, line.dataField))
+    bool outputsWritten = true;
+    if (line.geometry.requested())
+        outputsWritten = writeGeometry(line.geometry, scene);
+    if (!line.exportDataPath.isEmpty())
+        outputsWritten = exportData(scene, line.exportDataPath, line.dataField) && outputsWritten;
+    if (!outputsWritten)
         return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
@@ -144,15 +148,24 @@ void BatchCommand::saveImage(Core::Scene &scene, const QString &filename)
         warn(QStringLiteral("the image %1 was not written: %2").arg(filename, error));
 }
 
-bool BatchCommand::exportData(Model::Automaton::TotalVolume *volume, const QString &path,
-                              const QString &field)
+bool BatchCommand::writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene)
 {
+    const auto volumes = scene.getCellVolumes();
+    const QStringList failures = outputs.write(volumes.empty() ? nullptr : volumes.back().get());
+    for (const QString &failure : failures)
+        err << "cellfab-batch: cannot write " << failure << Qt::endl;
+    return failures.isEmpty();
+}
+
+bool BatchCommand::exportData(Core::Scene &scene, const QString &path, const QString &field)
+{
+    const auto volumes = scene.getCellVolumes();
     QString error;
-    if (!volume)
+    if (volumes.empty())
         error = QStringLiteral("there is no cell volume to export data from");
-    else if (Core::Operations::CSVDataExporter::exportVolumeField(*volume, path, field, &error) == 0)
+    else if (Core::Operations::CSVDataExporter::exportVolumeField(*volumes.back(), path, field, &error) == 0)
         return true;
-    err << "cellfab-batch: cannot write the data export " << path << ": " << error << Qt::endl;
+    err << "cellfab-batch: cannot write " << path << ": " << error << Qt::endl;
     return false;
 }
 

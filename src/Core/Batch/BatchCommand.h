@@ -10,17 +10,14 @@ namespace Core {
 class Scene;
 }
 
-namespace Model::Automaton {
-class TotalVolume;
-}
-
 namespace Core::Batch {
 
 struct BatchCommandLine;
+struct GeometryOutputs;
 
 // The headless batch command: loads a document (or starts from an empty scene), runs a
 // process list on its last cell volume exactly as the batch dialog does, reports every step,
-// and writes the resulting scene as a document.
+// and writes the resulting scene as a document, the requested geometry files and particle counts.
 class BatchCommand {
 public:
     enum ExitCode {
@@ -44,8 +41,11 @@ public:
 private:
     bool loadDocument(const QString &path, Core::Scene &scene);
     void saveImage(Core::Scene &scene, const QString &filename);
-    // Writes a particle-count field of the volume; false, with the reason told, when it cannot.
-    bool exportData(Model::Automaton::TotalVolume *volume, const QString &path, const QString &field);
+    // False when an output file could not be written (each failure is reported).
+    bool writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene);
+    // Writes a particle-count field of the last cell volume; false, with the reason told, when it
+    // cannot.
+    bool exportData(Core::Scene &scene, const QString &path, const QString &field);
     void warn(const QString &text);
 
     QTextStream &out;

@@ -15,6 +15,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     const QCommandLineOption dataField(QStringLiteral("data-field"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({document, threads, seed, exportData, dataField, help});
+    GeometryOutputs::addOptions(parser);
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
         return line;
@@ -24,6 +25,9 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
         return line;
     }
     line.documentPath = parser.value(document);
+    line.geometry = GeometryOutputs::read(parser, line.error);
+    if (!line.error.isEmpty())
+        return line;
     if (parser.isSet(threads)) {
         bool ok = false;
         line.threads = parser.value(threads).toInt(&ok);
@@ -65,7 +69,8 @@ QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
         "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--seed N]\n"
-        "                     [--export-data OUT.csv [--data-field NAME]] LIST.plst OUT.cfb\n"
+        "                     [--export-data OUT.csv [--data-field NAME]] [--vtk OUT.vti]\n"
+        "                     [--stl OUT.stl] [--vtp OUT.vtp] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -89,6 +94,12 @@ QString BatchCommandLine::helpText()
         "                      volume as text (as File > Export Data does)\n"
         "  --data-field NAME   the field to write, \"Random Walk Particle Count Type N\" or \"... Type P\"\n"
         "                      (default: the first of them the volume carries)\n"
+        "  --vtk OUT.vti       after the run, write the last cell volume's cells as VTK ImageData\n"
+        "                      (cell arrays \"material\" and one per particle-count field)\n"
+        "  --stl OUT.stl       after the run, write the last cell volume's surface as binary STL\n"
+        "  --vtp OUT.vtp       after the run, write the last cell volume's surface as VTK PolyData\n"
+        "                      with a \"material\" array per triangle (these three files are\n"
+        "                      written after OUT.cfb, also when a step failed)\n"
         "  -h, --help          show this help\n"
         "\n"
         "Each step prints one line: its position, its name, its result and how long it took.\n"
@@ -100,7 +111,8 @@ QString BatchCommandLine::helpText()
         "\n"
         "Exit status: 0 every step ran; 1 a step failed, or no cell volume was there to work on;\n"
         "2 unusable arguments; 3 the document or the process list could not be read; 4 the output\n"
-        "document or the data export could not be written.\n");
+        "document or an output file could not be written (each failure names its file), or the\n"
+        "volume has no particle counts to export.\n");
 }
 
 } // namespace Core::Batch

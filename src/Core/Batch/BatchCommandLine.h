@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Core/Batch/GeometryOutputs.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,7 @@ namespace Core::Batch {
 
 // The arguments of the headless batch command:
 //   cellfab-batch [--document IN.cfb] [--threads N] [--seed N]
-//                 [--export-data OUT.csv [--data-field NAME]] LIST.plst OUT.cfb
+//                 [--export-data OUT.csv [--data-field NAME]] [geometry options] LIST.plst OUT.cfb
 struct BatchCommandLine {
     QString documentPath;         // empty: start from an empty scene
     int threads = 0;              // 0: the engines' default
@@ -19,6 +21,7 @@ struct BatchCommandLine {
     QString dataField;            // empty: the first particle-count field of the volume
     QString listPath;
     QString outputPath;
+    GeometryOutputs geometry; // files written from the last volume after the run
     bool helpRequested = false;
     QString error; // set when the arguments cannot be used
 

@@ -3,6 +3,7 @@
 #include "Core/Batch/CreateSubstrateStep.h"
 #include "Core/Batch/DopingSteps.h"
 #include "Core/Batch/IsotropicFilmSteps.h"
+#include "Core/Batch/MaskAndLayerSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 #include "Core/Batch/SiOxidationStep.h"
 
@@ -11,17 +12,28 @@
 namespace Core::Batch {
 namespace {
 
-// One entry per process type. Types not listed yet return "not implemented" until their engine
-// joins the program: 0 photolithography, 1 Si wet etching, 2 and 3 Moore deposition and
-// etching, 6 planarization, 7 electroplating, 9 pouring, 12 PVD, 13 RIE, 17 and 18 anisotropic
-// deposition and etching.
+// One entry per process type. Types of the process table not listed yet return "not
+// implemented" until their engine joins the program.
 const std::map<uint32_t, BatchStep> &stepTable()
 {
+    // One entry a line, so that entries added side by side merge cleanly.
+    // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
-        {4, runCvdStep},          {5, runIsotropicEtchingStep},     {8, runDopingStep},
-        {10, runSaveImageStep},   {11, runCreateSubstrateStep},     {14, runIonImplantationStep},
-        {15, runSiOxidationStep}, {16, runIsotropicDepositionStep}, {19, runRandomWalkDopingStep},
+        {0, runPhotolithographyStep},
+        {4, runCvdStep},
+        {5, runIsotropicEtchingStep},
+        {6, runPlanarizationStep},
+        {8, runDopingStep},
+        {9, runSpinCoatingStep},
+        {10, runSaveImageStep},
+        {11, runCreateSubstrateStep},
+        {13, runSimpleRieStep},
+        {14, runIonImplantationStep},
+        {15, runSiOxidationStep},
+        {16, runIsotropicDepositionStep},
+        {19, runRandomWalkDopingStep},
     };
+    // clang-format on
     return table;
 }
 

@@ -4,6 +4,7 @@
 #include "Core/Operations/DopingOperation/IonImplantation.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 #include "Core/Operations/SiOxidation/OxidationSettings.h"
+#include "Model/Automaton/ImageMask.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/MaterialParameters.h"
 
@@ -25,6 +26,25 @@ Ui::ProcessData filmEntry(uint32_t type, const QString &amountName, uint32_t mat
     entry.setProcessParameter(amountName, amount, true);
     Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
     return entry;
+}
+
+void setMask(Ui::ProcessData &entry, const QString &stem, const Model::Automaton::ImageMask &mask,
+             const QString &file)
+{
+    entry.setProcessParameter(stem, mask.getBits(), false);
+    entry.setProcessParameter(stem + QStringLiteral(" File"), file, true);
+    entry.setProcessParameter(stem + QStringLiteral(" Height"), mask.getHeight(), true);
+    entry.setProcessParameter(stem + QStringLiteral(" Width"), mask.getWidth(), true);
+}
+
+QString directionText(uint8_t directions)
+{
+    switch (directions & 3) {
+    case 1: return QStringLiteral("From Top");
+    case 2: return QStringLiteral("From Below");
+    case 3: return QStringLiteral("From Top and Below");
+    default: return QStringLiteral("None");
+    }
 }
 
 // A material triple whose id is shown too (the doping entries show it).
@@ -82,6 +102,45 @@ Ui::ProcessData ProcessEntries::isotropicEtching(uint32_t materialId, double dep
 Ui::ProcessData ProcessEntries::isotropicDeposition(uint32_t materialId, double thickness)
 {
     return filmEntry(16, QStringLiteral("Film Thickness"), materialId, thickness);
+}
+
+Ui::ProcessData ProcessEntries::photolithography(uint32_t materialId,
+                                                 const Model::Automaton::ImageMask &topMask,
+                                                 const QString &topFile,
+                                                 const Model::Automaton::ImageMask &bottomMask,
+                                                 const QString &bottomFile)
+{
+    Ui::ProcessData entry(0);
+    Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
+    setMask(entry, QStringLiteral("Top Mask"), topMask, topFile);
+    setMask(entry, QStringLiteral("Bottom Mask"), bottomMask, bottomFile);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::planarization(uint32_t maximumHeight, uint32_t minimumHeight)
+{
+    Ui::ProcessData entry(6);
+    entry.setProcessParameter(QStringLiteral("Maximum Height"), maximumHeight, true);
+    entry.setProcessParameter(QStringLiteral("Minimum Height"), minimumHeight, true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::spinCoating(uint32_t materialId, uint32_t maximumHeight)
+{
+    Ui::ProcessData entry(9);
+    Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
+    entry.setProcessParameter(QStringLiteral("Maximum Height"), maximumHeight, true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::simpleRie(uint32_t materialId, uint32_t depth, uint8_t directions)
+{
+    Ui::ProcessData entry(13);
+    Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
+    entry.setProcessParameter(QStringLiteral("Etch Depth"), depth, true);
+    entry.setProcessParameter(QStringLiteral("EtchDirectionValue"), int(directions), false);
+    entry.setProcessParameter(QStringLiteral("Etch Direction"), directionText(directions), true);
+    return entry;
 }
 
 Ui::ProcessData ProcessEntries::doping(uint32_t dopedMaterialId, float depth)

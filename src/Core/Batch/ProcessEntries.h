@@ -13,6 +13,10 @@ struct RandomWalkSettings;
 struct SubstrateDescription;
 } // namespace Core::Operations
 
+namespace Model::Automaton {
+class ImageMask;
+}
+
 namespace Core::Batch {
 
 // Builds process-list entries with the parameters each process type stores, in the order the
@@ -27,6 +31,17 @@ public:
     static Ui::ProcessData isotropicEtching(uint32_t materialId, double depth);
     // Isotropic deposition (type 16): a film of `thickness` cells.
     static Ui::ProcessData isotropicDeposition(uint32_t materialId, double thickness);
+    // Photolithography (type 0): the masks' bits are kept in the entry, the files for display.
+    static Ui::ProcessData photolithography(uint32_t materialId, const Model::Automaton::ImageMask &topMask,
+                                            const QString &topFile,
+                                            const Model::Automaton::ImageMask &bottomMask,
+                                            const QString &bottomFile);
+    // Planarization (type 6) to the slab between two heights, in cells.
+    static Ui::ProcessData planarization(uint32_t maximumHeight, uint32_t minimumHeight);
+    // Pouring (type 9) of `materialId` up to a height in cells.
+    static Ui::ProcessData spinCoating(uint32_t materialId, uint32_t maximumHeight);
+    // Simple RIE (type 13) of `materialId`, `depth` cells deep, in the directions of the flags.
+    static Ui::ProcessData simpleRie(uint32_t materialId, uint32_t depth, uint8_t directions);
     // Doping (type 8) of the dopable cells within `depth` of empty space.
     static Ui::ProcessData doping(uint32_t dopedMaterialId, float depth);
     // Ion implantation (type 14).

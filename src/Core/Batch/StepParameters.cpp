@@ -4,6 +4,8 @@
 #include "Model/Persistence/ProcessData.h"
 #include "Model/Persistence/ProcessParameterCodec.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <limits>
 
@@ -145,6 +147,22 @@ Util::Vector3D StepParameters::toVector(const QString &name)
     if (!std::isfinite(vector.x) || !std::isfinite(vector.y) || !std::isfinite(vector.z))
         return invalid<Util::Vector3D>();
     return vector;
+}
+
+QBitArray StepParameters::toBits(const QString &name)
+{
+    QVariant value = fetch(name);
+    if (!value.isValid())
+        return QBitArray();
+    if (value.userType() == QMetaType::QString) {
+        const QString text = value.toString();
+        if (text.contains(QRegularExpression(QStringLiteral("[^01]"))))
+            return invalid<QBitArray>();
+        value = Model::Persistence::ProcessParameterCodec::decode(QStringLiteral("vector"), text);
+    }
+    if (value.userType() != QMetaType::QBitArray)
+        return invalid<QBitArray>();
+    return value.toBitArray();
 }
 
 int StepParameters::resultCode() const

@@ -2,6 +2,7 @@
 
 #include "Util/Vector3D.h"
 
+#include <QBitArray>
 #include <QString>
 #include <QVariant>
 
@@ -31,6 +32,8 @@ public:
     QString toText(const QString &name);
     // A vector, or its text form x;y;z.
     Util::Vector3D toVector(const QString &name);
+    // A bit vector, or its text form of "0" and "1" characters.
+    QBitArray toBits(const QString &name);
 
     int resultCode() const;
 

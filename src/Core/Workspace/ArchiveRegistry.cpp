@@ -8,6 +8,7 @@ namespace Core {
 ArchiveRegistry::ArchiveRegistry()
     : redoHistory(scratchFiles.getRedoPath()), undoHistory(scratchFiles.getUndoPath())
 {
+    HistoryFile::recordStepsIn(undoHistory, redoHistory);
     registerArchiver(Model::Automaton::TotalVolume::kType,
                      std::make_shared<Model::Persistence::TotalVolumeArchiver>());
 }

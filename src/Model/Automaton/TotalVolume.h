@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Model/Automaton/ImageMask.h"
 #include "Model/Automaton/ParticleCounts.h"
 #include "Model/Automaton/Voxel.h"
 #include "Model/Object.h"
@@ -68,6 +69,12 @@ public:
     void getBottomMaskSize(uint32_t &width, uint32_t &height) const;
     void setTopMask(const QBitArray &bits, uint32_t width, uint32_t height);
     void setBottomMask(const QBitArray &bits, uint32_t width, uint32_t height);
+    // The mask shown above (below) the volume; an empty mask shows nothing.
+    void setTopMask(const ImageMask &mask) { setTopMask(mask.getBits(), mask.getWidth(), mask.getHeight()); }
+    void setBottomMask(const ImageMask &mask)
+    {
+        setBottomMask(mask.getBits(), mask.getWidth(), mask.getHeight());
+    }
     void clearTopMask() { topMask.fill(false); }
     void clearBottomMask() { bottomMask.fill(false); }
 

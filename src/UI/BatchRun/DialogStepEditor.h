@@ -1,33 +1,34 @@
 #pragma once
 
 #include "UI/BatchRun/ProcessStepEditor.h"
-#include "UI/Operations/MaterialChoice.h"
 
 #include <QDialog>
 
+#include <functional>
+
 namespace Ui::BatchRun {
 
-// Edits a step with a process's options dialog that offers every material of the catalogue,
-// loads a stored step with `loadParameters` and turns its values into a new entry with
-// `toEntry`.
+// Edits an entry with an options dialog built from its parent alone: the dialog is filled from
+// the entry's parameters (`loadParameters`) and, when accepted, `makeEntry` turns it into the new
+// entry.
 template <class Dialog> class DialogStepEditor : public ProcessStepEditor {
 public:
-    using EntryMaker = Ui::ProcessData (*)(const Dialog &dialog);
+    using MakeEntry = std::function<Ui::ProcessData(const Dialog &)>;
 
-    explicit DialogStepEditor(EntryMaker toEntry) : toEntry(toEntry) {}
+    explicit DialogStepEditor(MakeEntry makeEntry) : makeEntry(std::move(makeEntry)) {}
 
     std::optional<Ui::ProcessData> edit(QWidget *parent, const Ui::ProcessData *current) override
     {
-        Dialog dialog(Operations::MaterialChoice::kEveryMaterial, parent);
+        Dialog dialog(parent);
         if (current)
             dialog.loadParameters(current->getParameters());
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return toEntry(dialog);
+        return makeEntry(dialog);
     }
 
 private:
-    EntryMaker toEntry;
+    MakeEntry makeEntry;
 };
 
 } // namespace Ui::BatchRun

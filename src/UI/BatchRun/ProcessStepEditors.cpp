@@ -1,6 +1,7 @@
 #include "UI/BatchRun/CreateSubstrateStepEditor.h"
 #include "UI/BatchRun/DopingStepEditors.h"
 #include "UI/BatchRun/IsotropicFilmStepEditor.h"
+#include "UI/BatchRun/MaskAndLayerStepEditors.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/SaveImageStepEditor.h"
 
@@ -12,17 +13,18 @@ namespace {
 
 // One entry per process type. A type joins with its options dialog; until then the batch
 // dialog cannot add or modify entries of that type (lists from files still load and run).
-// Still to come: 0 photolithography, 1 Si wet etching, 2 and 3 Moore deposition and etching,
-// 6 planarization, 7 electroplating, 9 pouring, 12 PVD, 13 RIE, 17 and 18 anisotropic deposition
-// and etching.
 const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
 {
     static const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> table = {
+        {0, MaskAndLayerStepEditors::photolithography()},
         {4, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Cvd)},
         {5, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Etching)},
+        {6, MaskAndLayerStepEditors::planarization()},
         {8, dopingStepEditor()},
+        {9, MaskAndLayerStepEditors::spinCoating()},
         {10, std::make_shared<SaveImageStepEditor>()},
         {11, std::make_shared<CreateSubstrateStepEditor>()},
+        {13, MaskAndLayerStepEditors::simpleRie()},
         {14, ionImplantationStepEditor()},
         {15, siOxidationStepEditor()},
         {16, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Deposition)},

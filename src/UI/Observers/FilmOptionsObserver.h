@@ -8,15 +8,18 @@
 #include <QWidget>
 
 #include <memory>
+#include <type_traits>
 
 namespace Ui::Observers {
 
 // Shows a process's options dialog when its operation asks for the options: if the workspace's
 // current operation is an OperationClass, runs a DialogClass (built with the process id whose
-// compatible materials it offers) modally and, on accept, hands the values to the operation.
+// compatible materials it offers, when its constructor takes one) modally and, on accept, hands
+// the values to the operation. `prepare` may fill the dialog from the operation and connect it
+// before it is shown; `reject` hears of a rejected dialog.
 template <class OperationClass, class DialogClass> class FilmOptionsObserver : public Util::IObserver {
 public:
-    FilmOptionsObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t processId)
+    FilmOptionsObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t processId = 0)
         : workspace(workspace), dialogParent(dialogParent), processId(processId)
     {
     }
@@ -26,15 +29,30 @@ public:
         const auto operation = std::dynamic_pointer_cast<OperationClass>(workspace.currentOperation());
         if (!operation)
             return;
-        DialogClass dialog(processId, dialogParent.data());
-        if (dialog.exec() == QDialog::Accepted)
-            accept(*operation, dialog);
+        if constexpr (std::is_constructible_v<DialogClass, uint32_t, QWidget *>) {
+            DialogClass dialog(processId, dialogParent.data());
+            run(*operation, dialog);
+        } else {
+            DialogClass dialog(dialogParent.data());
+            run(*operation, dialog);
+        }
     }
 
 protected:
+    virtual void prepare(OperationClass &, DialogClass &) {}
     virtual void accept(OperationClass &operation, const DialogClass &dialog) = 0;
+    virtual void reject(OperationClass &) {}
 
 private:
+    void run(OperationClass &operation, DialogClass &dialog)
+    {
+        prepare(operation, dialog);
+        if (dialog.exec() == QDialog::Accepted)
+            accept(operation, dialog);
+        else
+            reject(operation);
+    }
+
     Core::Workspace &workspace;
     QPointer<QWidget> dialogParent;
     uint32_t processId;

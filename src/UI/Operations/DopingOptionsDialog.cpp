@@ -2,32 +2,26 @@
 
 #include "UI/Operations/MaterialChoice.h"
 #include "UI/Operations/MaterialComboBox.h"
-#include "UI/Operations/OptionsDialogParts.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
 
 DopingOptionsDialog::DopingOptionsDialog(uint32_t processId, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("DopingOptionsBaseDialog"));
-    setWindowTitle(QStringLiteral("Doping Options"));
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxDopedMaterial"));
-    materialBox->setToolTip(QString::fromLatin1(MaterialChoice::kDopedMaterialToolTip));
-    MaterialChoice::fill(materialBox, processId);
-    depthBox = OptionsDialogParts::unitsSpinBox(this, QStringLiteral("dblDopingDepth"), 4, 10.0);
+    OptionsForm form(this, QStringLiteral("DopingOptionsBaseDialog"), QStringLiteral("Doping Options"));
+    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), processId);
+    depthBox = OptionsForm::doubleSpinBox(this, QStringLiteral("dblDopingDepth"), QStringLiteral(" units"), 4,
+                                          0.0, 1e9, 10.0);
+    form.addRow(QStringLiteral("Doped Material"), materialBox);
+    form.addRow(QStringLiteral("Doping Depth"), depthBox);
+}
 
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Doped Material"), materialBox);
-    form->addRow(QStringLiteral("Doping Depth"), depthBox);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(OptionsDialogParts::okCancelButtons(this));
+DopingOptionsDialog::DopingOptionsDialog(QWidget *parent)
+    : DopingOptionsDialog(MaterialChoice::kEveryMaterial, parent)
+{
 }
 
 uint32_t DopingOptionsDialog::getMaterialId() const
@@ -42,7 +36,7 @@ double DopingOptionsDialog::getDepth() const
 
 void DopingOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsDialogParts::loadValue(depthBox, parameters, QStringLiteral("Doping Depth"));
+    OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Doping Depth"));
     MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 

@@ -12,8 +12,10 @@ namespace Ui::Operations {
 class DopingOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (MaterialChoice::kEveryMaterial: all).
+    // Offers the compatible materials of `processId` (the menu operation).
     explicit DopingOptionsDialog(uint32_t processId, QWidget *parent = nullptr);
+    // Offers every material of the catalogue (a process-list step).
+    explicit DopingOptionsDialog(QWidget *parent = nullptr);
 
     uint32_t getMaterialId() const;
     double getDepth() const;

@@ -1,17 +1,15 @@
 #include "UI/Operations/ExportDataDialog.h"
 
-#include "UI/Operations/OptionsDialogParts.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
 namespace {
@@ -31,27 +29,23 @@ QString ExportDataDialog::rememberedDirectory()
 
 ExportDataDialog::ExportDataDialog(const QStringList &dataNames, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("ExportDataForm"));
-    setWindowTitle(QStringLiteral("Export Data"));
+    OptionsForm form(this, QStringLiteral("ExportDataForm"), QStringLiteral("Export Data"));
     dataBox = new QComboBox(this);
     dataBox->setObjectName(QStringLiteral("cbxDataToExport"));
     dataBox->addItems(dataNames);
+    auto *fileRow = new QWidget(this);
     fileEdit = new QLineEdit(
-        QDir::toNativeSeparators(directory() + QDir::separator() + QStringLiteral("output.csv")), this);
+        QDir::toNativeSeparators(directory() + QDir::separator() + QStringLiteral("output.csv")), fileRow);
     fileEdit->setObjectName(QStringLiteral("lieOutputFilename"));
-    auto *chooseButton = new QToolButton(this);
+    auto *chooseButton = new QToolButton(fileRow);
     chooseButton->setObjectName(QStringLiteral("tbtOutputFile"));
     chooseButton->setText(QStringLiteral("..."));
-    auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(fileEdit);
-    fileRow->addWidget(chooseButton);
-
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Data to Export"), dataBox);
-    form->addRow(QStringLiteral("Output filename"), fileRow);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(OptionsDialogParts::okCancelButtons(this));
+    auto *rowLayout = new QHBoxLayout(fileRow);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->addWidget(fileEdit);
+    rowLayout->addWidget(chooseButton);
+    form.addRow(QStringLiteral("Data to Export"), dataBox);
+    form.addRow(QStringLiteral("Output filename"), fileRow);
     connect(this, &QDialog::accepted, this, &ExportDataDialog::onAccepted);
     QMetaObject::connectSlotsByName(this);
 }

@@ -2,37 +2,35 @@
 
 #include "UI/Operations/MaterialChoice.h"
 #include "UI/Operations/MaterialComboBox.h"
-#include "UI/Operations/OptionsDialogParts.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QVBoxLayout>
 
 namespace Ui::Operations {
 
 IonImplantationOptionsDialog::IonImplantationOptionsDialog(uint32_t processId, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("IonImplantationOptionsBaseDialog"));
-    setWindowTitle(QStringLiteral("Ion Implantation Options"));
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxDopedMaterial"));
-    materialBox->setToolTip(QString::fromLatin1(MaterialChoice::kDopedMaterialToolTip));
-    MaterialChoice::fill(materialBox, processId);
-    depthBox = OptionsDialogParts::unitsSpinBox(this, QStringLiteral("dblImplantationDepth"), 2, 50.0);
-    spreadBox = OptionsDialogParts::unitsSpinBox(this, QStringLiteral("dblVerticalSpread"), 2, 20.0);
-    annealingBox = OptionsDialogParts::unitsSpinBox(this, QStringLiteral("dblAnnealingDistance"), 2, 10.0);
+    OptionsForm form(this, QStringLiteral("IonImplantationOptionsBaseDialog"),
+                     QStringLiteral("Ion Implantation Options"));
+    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), processId);
+    const auto distance = [this](const char *name, double value) {
+        return OptionsForm::doubleSpinBox(this, QLatin1String(name), QStringLiteral(" units"), 2, 0.0, 1e9,
+                                          value);
+    };
+    depthBox = distance("dblImplantationDepth", 50.0);
+    spreadBox = distance("dblVerticalSpread", 20.0);
+    annealingBox = distance("dblAnnealingDistance", 10.0);
+    form.addRow(QStringLiteral("Doped Material"), materialBox);
+    form.addRow(QStringLiteral("Implantation Depth"), depthBox);
+    form.addRow(QStringLiteral("Vertical Spread"), spreadBox);
+    form.addRow(QStringLiteral("Annealing Distance"), annealingBox);
+}
 
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Doped Material"), materialBox);
-    form->addRow(QStringLiteral("Implantation Depth"), depthBox);
-    form->addRow(QStringLiteral("Vertical Spread"), spreadBox);
-    form->addRow(QStringLiteral("Annealing Distance"), annealingBox);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(OptionsDialogParts::okCancelButtons(this));
+IonImplantationOptionsDialog::IonImplantationOptionsDialog(QWidget *parent)
+    : IonImplantationOptionsDialog(MaterialChoice::kEveryMaterial, parent)
+{
 }
 
 uint32_t IonImplantationOptionsDialog::getMaterialId() const
@@ -51,9 +49,9 @@ Core::Operations::ImplantationProfile IonImplantationOptionsDialog::getProfile()
 
 void IonImplantationOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsDialogParts::loadValue(depthBox, parameters, QStringLiteral("Implantation Depth"));
-    OptionsDialogParts::loadValue(spreadBox, parameters, QStringLiteral("Vertical Spread"));
-    OptionsDialogParts::loadValue(annealingBox, parameters, QStringLiteral("Annealing Distance"));
+    OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Implantation Depth"));
+    OptionsForm::loadValue(spreadBox, parameters, QStringLiteral("Vertical Spread"));
+    OptionsForm::loadValue(annealingBox, parameters, QStringLiteral("Annealing Distance"));
     MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 

@@ -15,8 +15,10 @@ namespace Ui::Operations {
 class IonImplantationOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (MaterialChoice::kEveryMaterial: all).
+    // Offers the compatible materials of `processId` (the menu operation).
     explicit IonImplantationOptionsDialog(uint32_t processId, QWidget *parent = nullptr);
+    // Offers every material of the catalogue (a process-list step).
+    explicit IonImplantationOptionsDialog(QWidget *parent = nullptr);
 
     uint32_t getMaterialId() const;
     Core::Operations::ImplantationProfile getProfile() const;

@@ -16,6 +16,15 @@ void fill(QComboBox *box, uint32_t processId)
         MaterialComboBox::fillWithProcessMaterials(box, processId);
 }
 
+QComboBox *dopedMaterialBox(QWidget *parent, const QString &objectName, uint32_t processId)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setToolTip(QString::fromLatin1(kDopedMaterialToolTip));
+    fill(box, processId);
+    return box;
+}
+
 void selectStored(QComboBox *box, const QVariantMap &parameters, const QString &stem)
 {
     const QString idKey = stem + QStringLiteral("_Id");

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QComboBox;
+class QWidget;
 
 namespace Ui::Operations::MaterialChoice {
 
@@ -21,6 +22,8 @@ inline constexpr const char *kDopedMaterialToolTip =
 // The compatible materials of `processId` (the interactive operation), or every material of
 // the catalogue for kEveryMaterial.
 void fill(QComboBox *box, uint32_t processId);
+// The doped-material box of the doping dialogs, filled as `fill` does, with its tool tip.
+QComboBox *dopedMaterialBox(QWidget *parent, const QString &objectName, uint32_t processId);
 
 // Makes the stored material current: `stem` + "_Id", or without it the material named `stem`.
 // A stored id the box does not list is added with the stored name and colour, so editing a

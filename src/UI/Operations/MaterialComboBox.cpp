@@ -62,6 +62,13 @@ uint32_t MaterialComboBox::selectedMaterialId(const QComboBox *box)
     return box->currentIndex() < 0 ? 0 : box->currentData().toUInt();
 }
 
+void MaterialComboBox::selectId(QComboBox *box, uint32_t materialId)
+{
+    const int index = box->findData(QVariant(materialId));
+    if (index >= 0)
+        box->setCurrentIndex(index);
+}
+
 void MaterialComboBox::select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
                               const QString &nameKey)
 {

@@ -26,6 +26,8 @@ public:
 
     // The id of the current item; 0 when the box is empty.
     static uint32_t selectedMaterialId(const QComboBox *box);
+    // Makes the item with this material id current, when there is one.
+    static void selectId(QComboBox *box, uint32_t materialId);
     // Makes the item current whose id is `parameters[idKey]`, or, without that key, whose
     // text is `parameters[nameKey]` (the last matching item); keeps the current item when
     // neither matches.

@@ -2,33 +2,20 @@
 
 #include "UI/Operations/MaterialChoice.h"
 #include "UI/Operations/MaterialComboBox.h"
-#include "UI/Operations/OptionsDialogParts.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QDoubleValidator>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 
 namespace Ui::Operations {
 namespace {
-
-QDoubleSpinBox *spinBox(QWidget *parent, const char *name, const char *suffix, double value)
-{
-    auto *box = new QDoubleSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setDecimals(2);
-    box->setRange(0.0, 1e9);
-    box->setValue(value);
-    box->setSuffix(QLatin1String(suffix));
-    return box;
-}
 
 QString numberText(double value)
 {
@@ -39,42 +26,36 @@ QString numberText(double value)
 
 RandomWalkDopingDialog::RandomWalkDopingDialog(uint32_t processId, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("RandomWalkDopingBaseDialog"));
-    setWindowTitle(QStringLiteral("Random Walk Doping Options"));
+    OptionsForm form(this, QStringLiteral("RandomWalkDopingBaseDialog"),
+                     QStringLiteral("Random Walk Doping Options"));
     const Core::Operations::RandomWalkSettings defaults;
-    timeBox = spinBox(this, "dblDopingTime", " minutes", defaults.dopingTime);
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxDopingMaterial"));
-    materialBox->setToolTip(QString::fromLatin1(MaterialChoice::kDopedMaterialToolTip));
-    MaterialChoice::fill(materialBox, processId);
+    timeBox = OptionsForm::doubleSpinBox(this, QStringLiteral("dblDopingTime"), QStringLiteral(" minutes"), 2,
+                                         0.0, 1e9, defaults.dopingTime);
+    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopingMaterial"), processId);
     diffusionEdit = numberEdit("lieDiffusionCoefficient", defaults.diffusionCoefficient);
     cellSizeEdit = numberEdit("lieCellSize", defaults.cellSize);
     timeStepEdit = numberEdit("lieTimeStepDuration", defaults.timeStep);
     concentrationEdit = numberEdit("lieDopantConcentration", defaults.concentration);
-    thresholdBox = spinBox(this, "dblThreshold", " %", defaults.threshold);
-    thresholdBox->setToolTip(
-        QStringLiteral("This informs the software of the minimum concentration in the cell to "
-                       "change the cell state to the doping material."));
+    thresholdBox = OptionsForm::doubleSpinBox(this, QStringLiteral("dblThreshold"), QStringLiteral(" %"), 2,
+                                              0.0, 1e9, defaults.threshold);
     problemLabel = new QLabel(this);
     problemLabel->setObjectName(QStringLiteral("lblProblem"));
     problemLabel->setWordWrap(true);
     problemLabel->setStyleSheet(QStringLiteral("color: #b00000"));
     problemLabel->hide();
 
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Doping Time"), timeBox);
-    form->addRow(QStringLiteral("Doping Material"), materialBox);
-    form->addRow(QStringLiteral("Diffusion Coefficient"), diffusionEdit);
-    form->addRow(QStringLiteral("Cell Size"), cellSizeEdit);
-    form->addRow(QStringLiteral("Time Step Duration"), timeStepEdit);
-    form->addRow(QStringLiteral("Dopant concentration"), concentrationEdit);
-    form->addRow(QStringLiteral("Threshold"), thresholdBox);
-    auto *buttons = OptionsDialogParts::okCancelButtons(this);
-    okButton = buttons->button(QDialogButtonBox::Ok);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(problemLabel);
-    layout->addWidget(buttons);
+    form.addRow(QStringLiteral("Doping Time"), timeBox);
+    form.addRow(QStringLiteral("Doping Material"), materialBox);
+    form.addRow(QStringLiteral("Diffusion Coefficient"), diffusionEdit);
+    form.addRow(QStringLiteral("Cell Size"), cellSizeEdit);
+    form.addRow(QStringLiteral("Time Step Duration"), timeStepEdit);
+    form.addRow(QStringLiteral("Dopant concentration"), concentrationEdit);
+    form.addRow(
+        QStringLiteral("Threshold"), thresholdBox,
+        QStringLiteral("This informs the software of the minimum concentration in the cell to change the "
+                       "cell state to the doping material."));
+    form.addWidget(problemLabel);
+    okButton = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok);
 
     // The partner follows once an edit is finished, not at every keystroke.
     connect(diffusionEdit, &QLineEdit::editingFinished, this, &RandomWalkDopingDialog::coupleTimeStep);
@@ -88,6 +69,11 @@ RandomWalkDopingDialog::RandomWalkDopingDialog(uint32_t processId, QWidget *pare
     connect(thresholdBox, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &RandomWalkDopingDialog::checkValues);
     checkValues();
+}
+
+RandomWalkDopingDialog::RandomWalkDopingDialog(QWidget *parent)
+    : RandomWalkDopingDialog(MaterialChoice::kEveryMaterial, parent)
+{
 }
 
 QLineEdit *RandomWalkDopingDialog::numberEdit(const char *name, double value)
@@ -154,8 +140,8 @@ Core::Operations::RandomWalkSettings RandomWalkDopingDialog::getSettings() const
 
 void RandomWalkDopingDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsDialogParts::loadValue(timeBox, parameters, QStringLiteral("Doping Time"));
-    OptionsDialogParts::loadValue(thresholdBox, parameters, QStringLiteral("Doping Threshold"));
+    OptionsForm::loadValue(timeBox, parameters, QStringLiteral("Doping Time"));
+    OptionsForm::loadValue(thresholdBox, parameters, QStringLiteral("Doping Threshold"));
     const std::pair<QLineEdit *, const char *> edits[] = {{diffusionEdit, "Diffusion Coefficient"},
                                                           {cellSizeEdit, "Cell Size"},
                                                           {timeStepEdit, "Time Step Duration"},

@@ -20,8 +20,10 @@ namespace Ui::Operations {
 class RandomWalkDopingDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (MaterialChoice::kEveryMaterial: all).
+    // Offers the compatible materials of `processId` (the menu operation).
     explicit RandomWalkDopingDialog(uint32_t processId, QWidget *parent = nullptr);
+    // Offers every material of the catalogue (a process-list step).
+    explicit RandomWalkDopingDialog(QWidget *parent = nullptr);
 
     Core::Operations::RandomWalkSettings getSettings() const;
     // Presets the widgets from a stored random-walk step, as stored (no coupling).

@@ -15,8 +15,7 @@ namespace Ui::Operations {
 class SimpleOxidationOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // The process id is not used: oxidation offers no material.
-    explicit SimpleOxidationOptionsDialog(uint32_t processId = 0, QWidget *parent = nullptr);
+    explicit SimpleOxidationOptionsDialog(QWidget *parent = nullptr);
 
     Core::Operations::OxidationSettings getSettings() const;
     // Presets the widgets from a stored oxidation step.

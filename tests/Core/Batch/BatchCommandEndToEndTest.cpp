@@ -1,8 +1,10 @@
 #include "Support/BatchTestSupport.h"
+#include "Support/ExportFiles.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
+#include "Model/Automaton/ImageMask.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <QProcess>
@@ -89,6 +91,24 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
     // 60 × 40 columns: 20 layers of silicon under 4 layers of oxide etched back by 2.
     EXPECT_EQ(count(ids, 1), 60u * 40 * 20);
     EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
+}
+
+// The lithography example runs from another folder, where its mask image cannot be found: the
+// mask kept in the list patterns the oxide, which stays exactly under the mask's opaque pixels.
+TEST_F(BatchCommandEndToEnd, LithographyExampleCarriesItsMaskInTheList)
+{
+    const Outcome outcome = run({example("lithography-comb.plst"), path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const auto volume = resultVolume("out.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto mask = Model::Automaton::ImageMask::fromFile(example("masks/comb.png"));
+    ASSERT_TRUE(mask);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(count(ids, 11), 0u) << "the resist is stripped";
+    EXPECT_EQ(count(ids, 1), 40u * 40 * 10);
+    for (uint32_t x = 0; x < 40; ++x)
+        for (uint32_t y = 0; y < 40; ++y)
+            EXPECT_EQ(ids[volume->cellIndex(x, y, 11)], mask->blocks(x, y) ? 3u : 0u) << x << ", " << y;
 }
 
 TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps)
@@ -228,6 +248,39 @@ TEST_F(BatchCommandEndToEnd, AnExportThatCannotBeWrittenIsExitCodeFourNamingTheF
 
     EXPECT_EQ(run({QStringLiteral("--data-field"), QStringLiteral("x"), bare, path("out.cfb")}).exitCode, 2);
     EXPECT_EQ(run({QStringLiteral("--seed"), QStringLiteral("-1"), bare, path("out.cfb")}).exitCode, 2);
+}
+
+// The three geometry outputs come from the last volume after the run; a failed one names its
+// file and gives exit code 4 while the others are still written.
+TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
+{
+    const QString list =
+        writeList("slab.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(10, 8, 6, 3))});
+    const Outcome outcome = run({"--vtk", path("out.vti"), "--stl", path("out.stl"), "--vtp", path("out.vtp"),
+                                 list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    // The 10 × 8 × 3 slab: 2·80 + 2·30 + 2·24 faces, two triangles each.
+    const auto triangles = ExportFiles::readStl(path("out.stl"));
+    EXPECT_EQ(triangles.size(), 536u);
+    EXPECT_TRUE(ExportFiles::meshFacts(triangles).everyEdgeTwiceOppositely);
+    EXPECT_EQ(ExportFiles::readVtkXml(path("out.vtp")).values<uint32_t>("material"),
+              std::vector<uint32_t>(536, 1));
+    const auto cells = ExportFiles::readVtkXml(path("out.vti")).values<uint32_t>("material");
+    EXPECT_EQ(cells.size(), 480u);
+    EXPECT_EQ(count(cells, 1), 240u);
+
+    const Outcome failed =
+        run({"--stl", path("missing/out.stl"), "--vtk", path("again.vti"), list, path("again.cfb")});
+    EXPECT_EQ(failed.exitCode, 4);
+    EXPECT_TRUE(failed.err.contains("cannot write " + path("missing/out.stl") + ": "))
+        << failed.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("again.vti")));
+    EXPECT_FALSE(QFile::exists(path("missing/out.stl")));
+
+    const QString help = run({"--help"}).out;
+    for (const char *option : {"--vtk OUT.vti", "--stl OUT.stl", "--vtp OUT.vtp"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+    EXPECT_EQ(run({"--stl", "", list, path("x.cfb")}).exitCode, 2);
 }
 
 #endif

@@ -4,6 +4,8 @@
 #include "Core/Operations/CellProcessOperation.h"
 #include "Core/Workspace/Workspace.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,6 +118,20 @@ TEST_F(CellProcessOperationTest, UndoAndRedoRestoreTheExactCellsStepByStep)
     EXPECT_EQ(volume->materialIds(), afterFirst);
     workspace.redo();
     EXPECT_EQ(volume->materialIds(), afterSecond);
+}
+
+TEST_F(CellProcessOperationTest, AStepWritesOnlyTheCellsItChanged)
+{
+    auto volume = TestSupport::makeRandomVolume(40, 40, 40, {1, 3, 4, 9, 16}, 0.2, 7);
+    workspace.getScene().addObject(volume);
+    const auto original = volume->materialIds();
+    start();
+    auto &registry = workspace.getArchiveRegistry();
+    const qint64 written = QFileInfo(registry.getUndoHistory().getPath()).size()
+                           + QFileInfo(registry.getRedoHistory().getPath()).size();
+    EXPECT_LT(written, qint64(volume->getCellCount() / 20)) << "about 640 of 64000 cells changed";
+    workspace.undo();
+    EXPECT_EQ(volume->materialIds(), original);
 }
 
 TEST_F(CellProcessOperationTest, FinishingOrEscapeWithoutAVolumeCancels)

@@ -4,75 +4,221 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
+
+using Model::Automaton::TotalVolume;
+using Ids = std::vector<uint32_t>;
+
+// Which cells a step changes, by cell index and cell count.
+struct Pattern {
+    const char *name;
+    bool (*changes)(size_t index, size_t count);
+};
+const Pattern kPatterns[] = {
+    {"none", [](size_t, size_t) { return false; }},
+    {"one cell", [](size_t i, size_t n) { return i == n / 2; }},
+    {"scattered 1 %", [](size_t i, size_t) { return (i * 2654435761u >> 7) % 100 == 0; }},
+    {"one slab", [](size_t i, size_t n) { return i >= n / 4 && i < n / 4 + n / 20; }},
+    {"everything", [](size_t, size_t) { return true; }},
+    {"first and last", [](size_t i, size_t n) { return i == 0 || i == n - 1; }},
+};
+
+// Volumes whose compact copies need 1, 2 and 4 bytes per cell.
+const std::function<std::shared_ptr<TotalVolume>()> kVolumes[] = {
+    [] { return PersistenceTest::randomVolume(20, 20, 20, 1); },
+    [] {
+        return TestSupport::makeVolume(
+            20, 20, 20, [](uint32_t x, uint32_t y, uint32_t z) { return (x * 31 + y * 7 + z) % 300 * 9; });
+    },
+    [] {
+        return TestSupport::makeVolume(1, 7, 10000,
+                                       [](uint32_t, uint32_t y, uint32_t z) { return 2000 + y * 10000 + z; });
+    },
+};
+
+void change(TotalVolume &volume, const Pattern &pattern)
+{
+    Model::Automaton::CellsLocker cells(volume);
+    const size_t count = volume.getCellCount();
+    for (size_t i = 0; i < count; ++i) {
+        if (pattern.changes(i, count))
+            cells.get()[i].materialId += 1 + uint32_t(i % 2500);
+    }
+}
+
+size_t differingCells(const Ids &a, const Ids &b)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        count += a[i] != b[i];
+    return count;
+}
+
+// One step as a cell-changing operation records it, on one or more volumes.
+void recordStep(Core::HistoryFile &undo, Core::HistoryFile &redo, const std::string &key, uint32_t instance,
+                const std::vector<TotalVolume *> &volumes, const Pattern &pattern)
+{
+    for (size_t v = 0; v < volumes.size(); ++v)
+        ASSERT_TRUE(undo.write(key, instance + uint32_t(v), *volumes[v]));
+    for (TotalVolume *volume : volumes)
+        change(*volume, pattern);
+    for (size_t v = 0; v < volumes.size(); ++v)
+        ASSERT_TRUE(redo.write(key, instance + uint32_t(v), *volumes[v]));
+}
 
 class HistoryFileTest : public ::testing::Test {
 protected:
+    HistoryFileTest() { Core::HistoryFile::recordStepsIn(undo, redo); }
+
     QString pathOf(const char *name) const { return directory.filePath(name); }
+    qint64 bytesWritten() const
+    {
+        return QFileInfo(undo.getPath()).size() + QFileInfo(redo.getPath()).size();
+    }
+
+    void step(const std::string &key, uint32_t instance, const std::vector<TotalVolume *> &volumes,
+              const Pattern &pattern)
+    {
+        recordStep(undo, redo, key, instance, volumes, pattern);
+    }
+
     QTemporaryDir directory;
+    Core::HistoryFile undo{pathOf("undo.temp")};
+    Core::HistoryFile redo{pathOf("redo.temp")};
 };
 
-TEST_F(HistoryFileTest, RecordsAreOneLineInTheDocumentedLayout)
+TEST_F(HistoryFileTest, StepRecordsRestoreExactlyAndGrowWithTheChangedCells)
 {
-    Core::HistoryFile history(pathOf("undo1.temp"));
-    auto volume =
-        TestSupport::makeVolume(1, 2, 2, [](uint32_t, uint32_t y, uint32_t z) { return y * 2 + z; });
-    ASSERT_TRUE(history.write("IsotropicDeposition", 4, *volume));
-    EXPECT_EQ(PersistenceTest::readFile(history.getPath()), QByteArray("IsotropicDeposition 4 0 1 2 3\n"));
+    uint32_t instance = 0;
+    for (const auto &makeVolume : kVolumes) {
+        for (const Pattern &pattern : kPatterns) {
+            SCOPED_TRACE(std::string(pattern.name) + " on a volume of " + std::to_string(instance / 6));
+            auto volume = makeVolume();
+            auto neighbour = TestSupport::makeSlab(4, 4, 4, 2);
+            step("Neighbour", instance, {neighbour.get()}, kPatterns[2]);
+            const Ids before = volume->materialIds();
+            const qint64 sizeBefore = bytesWritten();
+            ASSERT_TRUE(undo.write("Step", instance, *volume));
+            change(*volume, pattern);
+            ASSERT_TRUE(undo.restore("Step", instance, *volume)) << "restores the copy held during the step";
+            EXPECT_EQ(volume->materialIds(), before);
+            change(*volume, pattern);
+            ASSERT_TRUE(redo.write("Step", instance, *volume));
+            const Ids after = volume->materialIds();
+            const size_t changed = differingCells(before, after);
+            EXPECT_LE(bytesWritten() - sizeBefore, qint64(2 * (80 + 6 * changed)));
+            step("Neighbour", instance + 1000, {neighbour.get()}, kPatterns[3]);
+
+            ASSERT_TRUE(undo.restore("Step", instance, *volume));
+            EXPECT_EQ(volume->materialIds(), before);
+            ASSERT_TRUE(redo.restore("Step", instance, *volume));
+            EXPECT_EQ(volume->materialIds(), after);
+            ASSERT_TRUE(Core::HistoryFile(undo.getPath()).restore("Step", instance, *volume))
+                << "found by scanning";
+            EXPECT_EQ(volume->materialIds(), before);
+            ++instance;
+        }
+    }
 }
 
-TEST_F(HistoryFileTest, RestoresTheRecordOfTheRightKeyAndInstance)
+TEST_F(HistoryFileTest, ManyRoundTripsOnTwoVolumesStayExact)
 {
-    Core::HistoryFile history(pathOf("h.temp"));
-    auto volume = TestSupport::makeSlab(3, 3, 3, 1, 1);
-    const auto original = volume->materialIds();
-    ASSERT_TRUE(history.write("Etch", 0, *volume));
-    volume->setMaterialIds(std::vector<uint32_t>(27, 5));
-    ASSERT_TRUE(history.write("Etch", 1, *volume));
-    volume->setMaterialIds(std::vector<uint32_t>(27, 9));
-    ASSERT_TRUE(history.write("Deposit", 0, *volume));
-
-    ASSERT_TRUE(history.restore("Etch", 0, *volume));
-    EXPECT_EQ(volume->materialIds(), original);
-    ASSERT_TRUE(history.restore("Deposit", 0, *volume));
-    EXPECT_EQ(volume->materialIds(), std::vector<uint32_t>(27, 9));
-    ASSERT_TRUE(history.restore("Etch", 1, *volume));
-    EXPECT_EQ(volume->materialIds(), std::vector<uint32_t>(27, 5));
-    EXPECT_FALSE(history.restore("Etch", 2, *volume));
-    EXPECT_FALSE(history.restore("Other", 0, *volume));
-    EXPECT_EQ(volume->materialIds(), std::vector<uint32_t>(27, 5)) << "a missing record changes nothing";
+    auto a = kVolumes[0]();
+    auto b = kVolumes[1]();
+    const std::vector<std::vector<TotalVolume *>> stepVolumes = {{a.get()}, {b.get()}, {a.get(), b.get()},
+                                                                 {a.get()}, {b.get()}, {a.get()}};
+    const size_t patternOfStep[] = {2, 3, 4, 1, 5, 3};
+    std::vector<std::pair<Ids, Ids>> states = {{a->materialIds(), b->materialIds()}};
+    for (size_t s = 0; s < stepVolumes.size(); ++s) {
+        step("Step", uint32_t(s * 10), stepVolumes[s], kPatterns[patternOfStep[s]]);
+        states.emplace_back(a->materialIds(), b->materialIds());
+    }
+    const auto restoreStep = [&](Core::HistoryFile &history, size_t s) {
+        for (size_t v = 0; v < stepVolumes[s].size(); ++v)
+            ASSERT_TRUE(history.restore("Step", uint32_t(s * 10 + v), *stepVolumes[s][v]));
+    };
+    // Restoring splits the cells between pool threads; each round trip uses another count.
+    for (int threadCount : {1, 2, 3, 12}) {
+        const TestSupport::PoolThreads threads(threadCount);
+        for (size_t s = stepVolumes.size(); s-- > 0;) {
+            restoreStep(undo, s);
+            EXPECT_EQ(std::make_pair(a->materialIds(), b->materialIds()), states[s])
+                << threadCount << " threads, undo " << s;
+        }
+        for (size_t s = 0; s < stepVolumes.size(); ++s) {
+            restoreStep(redo, s);
+            EXPECT_EQ(std::make_pair(a->materialIds(), b->materialIds()), states[s + 1])
+                << threadCount << " threads, redo " << s;
+        }
+    }
 }
 
-TEST_F(HistoryFileTest, ReadsRecordsItDidNotWriteByScanningLines)
+TEST_F(HistoryFileTest, DamagedShortOrMissingRecordsLeaveTheCellsUnchanged)
 {
-    const QString path = pathOf("foreign.temp");
-    PersistenceTest::writeFile(path, "Other 3 9 9 9 9\n"
-                                     "Key 2 8 8 8 8\n"
-                                     "junk line with words\n"
-                                     "Key 3 1 2 3 4\n");
-    Core::HistoryFile history(path);
-    auto volume = TestSupport::makeSlab(1, 1, 4, 0);
-    ASSERT_TRUE(history.restore("Key", 3, *volume));
-    EXPECT_EQ(volume->materialIds(), (std::vector<uint32_t>{1, 2, 3, 4}));
-}
+    auto volume = PersistenceTest::randomVolume(10, 10, 10, 5);
+    // A one-cell record is stored raw, a whole-volume one compressed.
+    for (const Pattern *pattern : {&kPatterns[1], &kPatterns[4]}) {
+        SCOPED_TRACE(pattern->name);
+        const std::string key = pattern->name;
+        Core::HistoryFile before(pathOf((key + ".undo").c_str())), after(pathOf((key + ".redo").c_str()));
+        Core::HistoryFile::recordStepsIn(before, after);
+        recordStep(before, after, "Key", 0, {volume.get()}, *pattern);
+        const Ids changed = volume->materialIds();
+        const QByteArray good = PersistenceTest::readFile(before.getPath());
+        const auto expectUnchanged = [&](const QByteArray &damaged, const char *what, int position) {
+            QFile file(before.getPath()); // rewritten in place: quicker than truncating to empty
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.write(damaged) == damaged.size());
+            file.resize(damaged.size());
+            file.close();
+            EXPECT_FALSE(before.restore("Key", 0, *volume)) << what << position;
+            EXPECT_FALSE(Core::HistoryFile(before.getPath()).restore("Key", 0, *volume)) << what << position;
+            EXPECT_EQ(volume->materialIds(), changed) << what << position;
+        };
+        for (int position = 0; position < good.size(); position += position < 80 ? 1 : 7) {
+            QByteArray flipped = good;
+            flipped[position] = char(flipped[position] ^ 0x5A);
+            expectUnchanged(flipped, "flipped at ", position);
+            expectUnchanged(good.left(position), "cut at ", position);
+        }
+        PersistenceTest::writeFile(before.getPath(), good);
+        auto otherSize = PersistenceTest::randomVolume(10, 10, 11, 5);
+        EXPECT_FALSE(before.restore("Key", 0, *otherSize));
+        ASSERT_TRUE(before.restore("Key", 0, *volume));
+        EXPECT_NE(volume->materialIds(), changed);
+    }
 
-TEST_F(HistoryFileTest, DamagedRecordsAndMissingFilesLeaveTheCellsUnchanged)
-{
     const QString path = pathOf("damaged.temp");
-    PersistenceTest::writeFile(path, "Short 0 1 2\nBad 0 1 x 3 4\nHuge 0 1 99999999999 3 4\n");
+    PersistenceTest::writeFile(path,
+                               "Short 0 1 2\nBad 0 1 x 3 4\nHuge 0 1 99999999999 3 4\nC 0 changes 999\n");
     Core::HistoryFile history(path);
-    auto volume = TestSupport::makeSlab(1, 1, 4, 4, 7);
-    EXPECT_FALSE(history.restore("Short", 0, *volume));
-    EXPECT_FALSE(history.restore("Bad", 0, *volume));
-    EXPECT_FALSE(history.restore("Huge", 0, *volume));
-    EXPECT_EQ(volume->materialIds(), std::vector<uint32_t>(4, 7));
-
+    auto small = TestSupport::makeSlab(1, 1, 4, 4, 7);
+    for (const char *key : {"Short", "Bad", "Huge", "C"})
+        EXPECT_FALSE(history.restore(key, 0, *small)) << key;
+    EXPECT_EQ(small->materialIds(), std::vector<uint32_t>(4, 7));
     Core::HistoryFile missing(pathOf("absent/none.temp"));
-    EXPECT_FALSE(missing.restore("Short", 0, *volume));
-    EXPECT_FALSE(missing.write("Short", 0, *volume));
-    Core::HistoryFile disabled;
-    EXPECT_FALSE(disabled.write("Key", 0, *volume));
-    EXPECT_FALSE(Core::HistoryFile(path).write("two words", 0, *volume));
+    EXPECT_FALSE(missing.restore("Short", 0, *small));
+    EXPECT_FALSE(missing.write("Short", 0, *small));
+    EXPECT_FALSE(Core::HistoryFile().write("Key", 0, *small));
+    EXPECT_FALSE(Core::HistoryFile(path).write("two words", 0, *small));
+}
+
+TEST_F(HistoryFileTest, ReadsWholeVolumeTextRecordsBetweenItsOwn)
+{
+    const QString path = pathOf("mixed.temp");
+    auto volume = TestSupport::makeSlab(1, 1, 4, 0);
+    Core::HistoryFile own(path);
+    volume->setMaterialIds({5, 6, 7, 8});
+    ASSERT_TRUE(own.write("Key", 1, *volume));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("Other 3 9 9 9 9\nKey 2 8 8 8 8\njunk line with words\nKey 3 1 2 3 4\n");
+    file.close();
+    ASSERT_TRUE(Core::HistoryFile(path).restore("Key", 3, *volume));
+    EXPECT_EQ(volume->materialIds(), (Ids{1, 2, 3, 4}));
+    ASSERT_TRUE(Core::HistoryFile(path).restore("Key", 1, *volume));
+    EXPECT_EQ(volume->materialIds(), (Ids{5, 6, 7, 8}));
 }
 
 } // namespace

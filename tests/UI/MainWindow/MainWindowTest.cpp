@@ -42,8 +42,9 @@ TEST_F(MainWindowTest, MenuBarOrderAndContents)
     EXPECT_EQ(titles, QStringList({"File", "Edit", "Simulation", "Materials", "Rendering", "View", "Windows",
                                    "About"}));
     EXPECT_EQ(menuTexts("menuFile"),
-              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "|", "New Process List",
-                           "Open Process List", "|", "Save Image", "|", "Exit"}));
+              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "Export Surface Mesh...",
+                           "Export Volume...", "|", "New Process List", "Open Process List", "|",
+                           "Save Image", "|", "Exit"}));
     EXPECT_EQ(menuTexts("menuEdit"), QStringList({"Undo", "Redo", "|", "Select", "Copy", "Move", "Delete",
                                                   "|", "Grid", "Snap to Grid", "Grid Spacing"}));
     EXPECT_EQ(menuTexts("menuView"),
@@ -114,8 +115,7 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
 // added, its id leaves this list.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{1,  4,  6,  7,  8,  12, 15, 16, 18, 19, 20,
-                                         22, 23, 27, 28, 29, 30, 31, 32, 34, 35, 1000};
+    const std::set<uint32_t> notYetBuilt{1, 4, 6, 7, 8, 12, 15, 18, 19, 27, 28, 29, 31, 32, 1000};
     Ui::OperationFactory factory(&window->getPresenter());
     std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {

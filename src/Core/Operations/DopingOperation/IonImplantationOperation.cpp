@@ -3,7 +3,7 @@
 namespace Core::Operations {
 
 IonImplantationOperation::IonImplantationOperation(Core::Workspace &workspace)
-    : VolumeProcessOperation(workspace, "Ion Implantation", kOperationId)
+    : ProcessStepOperation(workspace, "Ion Implantation", kOperationId)
 {
 }
 
@@ -31,7 +31,7 @@ void IonImplantationOperation::setAnnealingDistance(float distance)
     annealingSet = true;
 }
 
-bool IonImplantationOperation::readyToRun()
+bool IonImplantationOperation::isReady() const
 {
     return materialSet && depthSet && spreadSet && annealingSet;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "Core/Operations/DopingOperation/IonImplantation.h"
-#include "Core/Operations/VolumeProcessOperation.h"
+#include "Core/Operations/VolumeStepOperation.h"
 
 namespace Core::Operations {
 
 // Ion implantation of the chosen cell volume (no undo record). Runs only once the doped
 // material and the three distances were given.
-class IonImplantationOperation : public VolumeProcessOperation {
+class IonImplantationOperation : public ProcessStepOperation {
 public:
     static constexpr uint32_t kOperationId = 3;
 
@@ -19,8 +19,10 @@ public:
     void setAnnealingDistance(float distance);
 
 protected:
-    bool readyToRun() override;
+    bool isReady() const override;
     void runEngine(Model::Automaton::TotalVolume &volume) override;
+    // Implanting always outdates the volume's silicon lattice.
+    bool outdatesLattice() const override { return true; }
 
 private:
     uint32_t dopedMaterial = 0;

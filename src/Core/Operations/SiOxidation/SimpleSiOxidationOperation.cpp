@@ -5,7 +5,7 @@
 namespace Core::Operations {
 
 SimpleSiOxidationOperation::SimpleSiOxidationOperation(Core::Workspace &workspace)
-    : VolumeProcessOperation(workspace, "Simple Si Oxidation", kOperationId)
+    : ProcessStepOperation(workspace, "Simple Si Oxidation", kOperationId)
 {
     // Without a conversion from the dialog, a micron is one cell unit.
     settings.unitsPerMicron = 1.0;
@@ -25,21 +25,28 @@ void SimpleSiOxidationOperation::setTime(double hours, double kelvin, double atm
     timeSet = true;
 }
 
-bool SimpleSiOxidationOperation::readyToRun()
+OxidationSettings SimpleSiOxidationOperation::chosen() const
 {
-    if (!thicknessSet && !timeSet)
-        return false;
-    // A given thickness wins over a given time.
-    settings.byTime = !thicknessSet;
-    const QString problem = settings.problem();
-    if (!problem.isEmpty())
-        postNamedMessage(problem.toStdString());
-    return problem.isEmpty();
+    OxidationSettings given = settings;
+    given.byTime = !thicknessSet;
+    return given;
+}
+
+bool SimpleSiOxidationOperation::isReady() const
+{
+    return (thicknessSet || timeSet) && chosen().problem().isEmpty();
+}
+
+void SimpleSiOxidationOperation::abandon()
+{
+    if (thicknessSet || timeSet)
+        postNamedMessage(chosen().problem().toStdString());
 }
 
 void SimpleSiOxidationOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    SimpleSiOxidation(volume, settings.unitsPerMicron).execute(settings.thickness());
+    const OxidationSettings given = chosen();
+    SimpleSiOxidation(volume, given.unitsPerMicron).execute(given.thickness());
 }
 
 } // namespace Core::Operations

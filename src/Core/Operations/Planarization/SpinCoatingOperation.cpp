@@ -1,0 +1,17 @@
+#include "Core/Operations/Planarization/SpinCoatingOperation.h"
+
+#include "Core/Operations/Planarization/SpinCoating.h"
+
+namespace Core::Operations {
+
+SpinCoatingOperation::SpinCoatingOperation(Core::Workspace &workspace)
+    : ProcessStepOperation(workspace, "Spin Coating", kOperationId)
+{
+}
+
+void SpinCoatingOperation::runEngine(Model::Automaton::TotalVolume &volume)
+{
+    SpinCoating(volume, *materialId, *height).run();
+}
+
+} // namespace Core::Operations

@@ -1,0 +1,160 @@
+#include "Support/ModalBoxWatcher.h"
+#include "Support/PersistenceTestSupport.h"
+
+#include "Core/Batch/ProcessEntries.h"
+#include "UI/BatchRun/ProcessStepEditor.h"
+#include "UI/Operations/CutCellVolumeDialog.h"
+#include "UI/Operations/MaskFileField.h"
+#include "UI/Operations/PhotolithographyDialog.h"
+#include "UI/Operations/PlanarizationOptionsDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using Core::Batch::ProcessEntries;
+using Model::Automaton::CutBox;
+using Model::Automaton::ImageMask;
+using Ui::ProcessData;
+
+namespace {
+
+QSpinBox *spinBox(QWidget &dialog, const char *name)
+{
+    return dialog.findChild<QSpinBox *>(QLatin1String(name));
+}
+
+// Types `text` over the box's contents, without pressing Enter.
+void typeInto(QSpinBox *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+ImageMask stripeMask()
+{
+    QBitArray bits(6);
+    bits.setBit(0);
+    bits.setBit(3);
+    return ImageMask(bits, 2, 3);
+}
+
+} // namespace
+
+TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypingEnds)
+{
+    Ui::Operations::CutCellVolumeDialog dialog;
+    dialog.setVolume({200, 8, 6}, CutBox{{50, 0, 0}, {200, 8, 6}});
+    std::vector<CutBox> previews;
+    QObject::connect(&dialog, &Ui::Operations::CutCellVolumeDialog::previewChanged,
+                     [&](const CutBox &box) { previews.push_back(box); });
+    QSpinBox *upperX = spinBox(dialog, "sbxXUpperLimit");
+    typeInto(upperX, QStringLiteral("1"));
+    EXPECT_EQ(spinBox(dialog, "sbxXLowerLimit")->value(), 50) << "nothing applies while typing";
+    QTest::keyClicks(upperX, QStringLiteral("20"));
+    QTest::keyClick(upperX, Qt::Key_Return);
+    EXPECT_EQ(dialog.getCutBox(), (CutBox{{50, 0, 0}, {120, 8, 6}}));
+    EXPECT_EQ(dialog.findChild<QSlider *>(QStringLiteral("sldXUpperLimit"))->value(), 120);
+
+    // A lower limit set to its upper limit pushes the upper one up, and the other way round.
+    spinBox(dialog, "sbxYLowerLimit")->setValue(7);
+    upperX->setValue(50);
+    EXPECT_EQ(dialog.getCutBox(), (CutBox{{49, 7, 0}, {50, 8, 6}}));
+    EXPECT_EQ(spinBox(dialog, "sbxYUpperLimit")->minimum(), 1);
+    EXPECT_EQ(spinBox(dialog, "sbxYLowerLimit")->maximum(), 7);
+    EXPECT_TRUE(previews.empty()) << "no preview unless asked";
+
+    // While previewing, dragging a slider announces each box it passes.
+    dialog.findChild<QCheckBox *>(QStringLiteral("chkPreview"))->setChecked(true);
+    dialog.findChild<QSlider *>(QStringLiteral("sldZLowerLimit"))->setValue(6 - 1);
+    ASSERT_GE(previews.size(), 2u);
+    EXPECT_EQ(previews.back(), (CutBox{{49, 7, 5}, {50, 8, 6}}));
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnReset")), Qt::LeftButton);
+    EXPECT_EQ(dialog.getCutBox(), (CutBox{{0, 0, 0}, {200, 8, 6}}));
+}
+
+TEST(PlanarizationDialogTest, TheMinimumFollowsTheMaximumOnlyOnceItIsEntered)
+{
+    Ui::Operations::PlanarizationOptionsDialog dialog;
+    dialog.setVolumeHeight(200);
+    EXPECT_EQ(dialog.getMaximumHeight(), 200u);
+    QSpinBox *minimum = spinBox(dialog, "sbxMinimumHeight");
+    minimum->setValue(50);
+    QSpinBox *maximum = spinBox(dialog, "sbxMaximumHeight");
+    typeInto(maximum, QStringLiteral("1"));
+    EXPECT_EQ(minimum->value(), 50);
+    QTest::keyClicks(maximum, QStringLiteral("20"));
+    QTest::keyClick(maximum, Qt::Key_Return);
+    EXPECT_EQ(dialog.getMaximumHeight(), 120u);
+    EXPECT_EQ(dialog.getMinimumHeight(), 50u);
+    EXPECT_EQ(minimum->maximum(), 120);
+    maximum->setValue(30);
+    EXPECT_EQ(dialog.getMinimumHeight(), 30u) << "Hmin <= Hmax";
+}
+
+TEST(PhotolithographyDialogTest, UnreadableFilesWarnAndKeepTheMask)
+{
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("top.png"));
+    QImage image(2, 3, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(0, 2, qRgb(255, 0, 0));
+    image.setPixel(1, 2, qRgb(0, 0, 0));
+    ASSERT_TRUE(image.save(png));
+
+    Ui::Operations::PhotolithographyDialog dialog;
+    int changes = 0;
+    QObject::connect(&dialog, &Ui::Operations::PhotolithographyDialog::topMaskChanged,
+                     [&](const ImageMask &) { ++changes; });
+    auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("lieTopMask"));
+    field->setText(png);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnApplyTopMask")), Qt::LeftButton);
+    ASSERT_EQ(changes, 1);
+    EXPECT_EQ(dialog.getTopMask(), ImageMask::fromImage(image));
+    EXPECT_TRUE(dialog.getTopMask().blocks(0, 0) && dialog.getTopMask().blocks(1, 0));
+
+    ModalBoxWatcher boxes;
+    dialog.findChild<QLineEdit *>(QStringLiteral("lieBottomMask"))->setText(folder.filePath("missing.png"));
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnApplyBottomMask")), Qt::LeftButton);
+    field->setText(folder.path()); // a folder is no image
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnApplyTopMask")), Qt::LeftButton);
+    EXPECT_EQ(boxes.texts, (QStringList{QLatin1String(Ui::Operations::MaskFileField::kBottomMaskWarning),
+                                        QLatin1String(Ui::Operations::MaskFileField::kTopMaskWarning)}));
+    EXPECT_EQ(dialog.getTopMask(), ImageMask::fromImage(image));
+    EXPECT_TRUE(dialog.getBottomMask().isEmpty());
+    EXPECT_EQ(changes, 1);
+}
+
+// Every editor of these steps, opened on an entry and accepted unchanged, gives the entry back;
+// a photolithography entry keeps its masks although their files are gone.
+TEST(MaskAndLayerStepEditorsTest, ModifyKeepsEveryStoredValue)
+{
+    PersistenceTest::resetCatalogue();
+    const std::vector<ProcessData> entries = {
+        ProcessEntries::photolithography(12, stripeMask(), QStringLiteral("/gone/top.png"), ImageMask(),
+                                         QString()),
+        ProcessEntries::planarization(40, 7), ProcessEntries::spinCoating(13, 25),
+        ProcessEntries::simpleRie(16, 4, 2)};
+    for (const ProcessData &entry : entries) {
+        ModalBoxWatcher boxes;
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        const auto edited =
+            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
+        ASSERT_TRUE(edited) << entry.getProcessType();
+        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
+        EXPECT_TRUE(boxes.texts.isEmpty());
+    }
+}
