@@ -1,6 +1,7 @@
 // The desktop program as a user drives it, through the real main window and its view:
 // Simulation → Create Substrate with the dialog's defaults, picking, a deposited film, undo and
 // redo.
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
@@ -12,7 +13,11 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -143,6 +148,58 @@ TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstr
     EXPECT_EQ(frame(), bare) << "undo restores the bare substrate exactly";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(bluishPixels(frame()), film);
+}
+
+TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughTheMenus)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const auto volume = std::dynamic_pointer_cast<Model::Automaton::TotalVolume>(
+        window->getPresenter().getScene().getObjects().front());
+    ASSERT_NE(volume, nullptr);
+    const auto countOf = [&](uint32_t id) {
+        const auto ids = volume->materialIds();
+        return std::count(ids.begin(), ids.end(), id);
+    };
+
+    // 1e20 cm⁻³ in the dialog's 0.1 µm cells: 100000 particles at the surface, N-type.
+    triggerAndAccept("actionRandom_Walk_Doping", [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("lieDopantConcentration"))
+            ->setText(QStringLiteral("1e20"));
+        auto *material = dialog.findChild<QComboBox *>();
+        material->setCurrentIndex(material->findData(14u));
+    });
+    EXPECT_EQ(window->action("actionUndo")->text(), "Undo Random Walk Doping");
+    EXPECT_GT(countOf(14), 100 * 100) << "the top layer and some below it are N-doped";
+
+    QTemporaryDir directory;
+    const QString csv = directory.filePath(QStringLiteral("counts.csv"));
+    triggerAndAccept("actionExport_Data", [&csv](QDialog &dialog) {
+        EXPECT_EQ(dialog.findChild<QComboBox *>()->currentText(),
+                  QStringLiteral("Random Walk Particle Count Type N"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("lieOutputFilename"))->setText(csv);
+    });
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readLine().startsWith("X: 0"));
+
+    // An hour at 1273 K and 1 atm: 0.0713 µm, 7.13 units at 100 units per micron, of which 3.99
+    // grow out (3 layers, the first at 1.5 from the surface cells' centres) and 3.14 go in (3
+    // layers from the surface cells down).
+    const int bareOxide = bluishPixels(frame());
+    triggerAndAccept("actionSi_Oxidation", [](QDialog &dialog) {
+        dialog.findChild<QRadioButton *>(QStringLiteral("radOxidationTime"))->setChecked(true);
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblOxidationTime"))->setValue(1.0);
+    });
+    const auto ids = volume->materialIds();
+    size_t above = 0, below = 0;
+    const uint32_t top = 30; // the default block's first empty layer
+    for (size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == 3)
+            (i % volume->getSizeZ() >= top ? above : below) += 1;
+    EXPECT_EQ(above, 100u * 100 * 3);
+    EXPECT_EQ(below, 100u * 100 * 3);
+    EXPECT_GT(bluishPixels(frame()), bareOxide + 5000) << "the oxide is drawn";
 }
 
 } // namespace
