@@ -1,9 +1,12 @@
 #include "UI/MainWindow.h"
 
 #include "Core/Operations/OperationCatalogue.h"
+#include "UI/Console/CommandConsole.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Input/AboutWindow.h"
 #include "UI/Input/ChangeColorsDialog.h"
 #include "UI/Input/ChangeGridSpacingDialog.h"
+#include "UI/Input/SaveFileName.h"
 #include "UI/MainWindowActions.h"
 #include "UI/Observers/SelectionModeObserver.h"
 #include "UI/View/GLWidget.h"
@@ -53,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         action("actionSelect"), presenter->getSelection()));
     setAttribute(Qt::WA_DeleteOnClose);
     connectView();
+    connectConsole();
 }
 
 MainWindow::~MainWindow() = default;
@@ -129,6 +133,16 @@ void MainWindow::connectView()
     connect(view, &GLWidget::lampPositionChanged, this, &MainWindow::changeLampPosition_statusBar);
 }
 
+// The console is a window of its own: its close button unchecks Windows → Console, and Undo and
+// Redo typed in its entry line still undo and redo the document.
+void MainWindow::connectConsole()
+{
+    Console::CommandConsole *console = presenter->getConsole();
+    connect(console, &Console::CommandConsole::closed, this,
+            [this] { action("actionConsole")->setChecked(false); });
+    console->leaveShortcutsToWindow({action("actionUndo")->shortcut(), action("actionRedo")->shortcut()});
+}
+
 QAction *MainWindow::action(const char *objectName) const
 {
     return findChild<QAction *>(QString::fromUtf8(objectName), Qt::FindDirectChildrenOnly);
@@ -201,6 +215,7 @@ void MainWindow::setView(const QString &viewAngle)
 void MainWindow::changeGridSpacing()
 {
     Input::ChangeGridSpacingDialog dialog(view->getGridSpacing(), this);
+    DialogPlacement::besideScene(dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         view->setGridSpacing(dialog.getSpacing());
 }
@@ -208,6 +223,7 @@ void MainWindow::changeGridSpacing()
 void MainWindow::changeWindowColors()
 {
     Input::ChangeColorsDialog dialog(view->getColors(), this);
+    DialogPlacement::besideScene(dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         view->setColors(dialog.getColors());
 }
@@ -220,8 +236,9 @@ void MainWindow::saveImage(const QString &filename)
     if (target.isEmpty()) {
         if (lastImagePath.isEmpty())
             lastImagePath = QDir::homePath();
-        target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Screen Image"), lastImagePath,
-                                              QStringLiteral("Images (*.png *.xpm *.jpg)"));
+        target =
+            Input::SaveFileName::ask(this, QStringLiteral("Save Screen Image"), lastImagePath,
+                                     QStringLiteral("Images (*.png *.xpm *.jpg)"), QStringLiteral("png"));
         if (target.isEmpty())
             return;
         lastImagePath = target;

@@ -69,6 +69,7 @@ private:
     void connectFormActions();
     void registerMappedActions();
     void connectView();
+    void connectConsole();
 
     MainWindowPresenter *presenter = nullptr;
     OperationMapper operationMapper;

@@ -6,6 +6,7 @@
 #include "UI/Console/CommandConsole.h"
 #include "UI/EditCompatibleMaterialsDialog.h"
 #include "UI/MainWindow.h"
+#include "UI/Observers/DocumentFileDialogs.h"
 #include "UI/Observers/UndoRedoObserver.h"
 #include "UI/Observers/UpdateObserver.h"
 #include "UI/OperationFactory.h"
@@ -72,8 +73,11 @@ void MainWindowPresenter::newDocument()
     const auto answer = QMessageBox::information(mainWindow, QStringLiteral("Create new document"),
                                                  QStringLiteral("This will erase all data. Continue?"),
                                                  QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        workspace.newDocument();
+    if (answer != QMessageBox::Yes)
+        return;
+    workspace.newDocument();
+    mainWindow->setWindowTitle(
+        Observers::DocumentFileDialogs::windowTitle(workspace.getScene().getFileName()));
 }
 
 void MainWindowPresenter::showConsole(bool visible)

@@ -23,10 +23,12 @@
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 #include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
+#include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/Observers/BatchRunObserver.h"
+#include "UI/Observers/ChangeTotalVolumeViewOptionsObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/CutCellVolumeObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
@@ -100,6 +102,10 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 14:
         return processWithObserver<IsotropicFilmEtchingOperation, Observers::IsotropicFilmEtchingObserver>(
             presenter, ProcessIds::kIsotropicEtching);
+    case 6:
+        return withObserver(std::make_shared<ChangeTotalVolumeVisualizationOptions>(workspace),
+                            std::make_shared<Observers::ChangeTotalVolumeViewOptionsObserver>(
+                                workspace, presenter->getMainWindow()));
     case 9:
         return withObserver(
             std::make_shared<SaveDocumentOperation>(workspace),

@@ -128,6 +128,30 @@ TEST_F(MainWindowSubstrateTest, CreateSelectUndoRedo)
     EXPECT_EQ(footprint(frame()).count, block.count) << "redo brings back the same block";
 }
 
+// Users pick a thickness or a material while looking at the structure: the option dialog must
+// not cover it.
+TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const QImage alone = frame();
+    QRect block; // where the block is drawn, on the screen
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            if (alone.pixel(x, y) != alone.pixel(0, 0))
+                block |= QRect(window->getView()->mapToGlobal(QPoint(x, y)), QSize(1, 1));
+    ASSERT_GT(block.width() * block.height(), 5000);
+    QRect dialogArea;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialogArea = dialog->frameGeometry();
+        dialog->reject();
+    });
+    window->action("actionIsotropic_Deposition")->trigger();
+    EXPECT_FALSE(dialogArea.intersects(block)) << "dialog " << dialogArea.x() << "," << dialogArea.y();
+}
+
 TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstrate)
 {
     window->getView()->setAxesShown(false);
@@ -171,6 +195,30 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
     });
     EXPECT_EQ(window->action("actionUndo")->text(), "Undo Random Walk Doping");
     EXPECT_GT(countOf(14), 100 * 100) << "the top layer and some below it are N-doped";
+
+    // Change Visualization: the particle-count field, red (fewest) to blue (most), with its legend
+    // along the bottom of the view.
+    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(3);
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxDistribution"))->setCurrentIndex(0);
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxColorScale"))->setCurrentIndex(1);
+    });
+    const QImage field = frame();
+    const int legendRow = int(0.95 * field.height()) - 10;
+    const QColor lowEnd = field.pixelColor(int(0.05 * field.width()) + 3, legendRow);
+    const QColor highEnd = field.pixelColor(int(0.95 * field.width()) - 3, legendRow);
+    EXPECT_GT(lowEnd.red(), lowEnd.blue() + 150) << "the legend starts red";
+    EXPECT_GT(highEnd.blue(), highEnd.red() + 150) << "and ends blue";
+    int fieldPixels = 0; // the block's top shows counts: pure red-to-blue mixes, no green
+    for (int y = 0; y < legendRow - 40; ++y)
+        for (int x = 0; x < field.width(); ++x) {
+            const QColor c = field.pixelColor(x, y);
+            fieldPixels += c.green() < 40 && c.red() + c.blue() > 150 ? 1 : 0;
+        }
+    EXPECT_GT(fieldPixels, 5000);
+    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(0);
+    });
 
     QTemporaryDir directory;
     const QString csv = directory.filePath(QStringLiteral("counts.csv"));

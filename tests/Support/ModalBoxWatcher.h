@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -30,6 +31,27 @@ public:
 
     QStringList titles;
     QStringList texts;
+
+private:
+    QTimer timer;
+};
+
+// Answers every file dialog that appears while it lives as a user typing `path` into its name
+// line and pressing the accept button.
+class FileDialogAnswer {
+public:
+    explicit FileDialogAnswer(const QString &path)
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this, path] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept(); // as the accept button does
+        });
+        timer.start();
+    }
 
 private:
     QTimer timer;

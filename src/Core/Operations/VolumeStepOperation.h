@@ -55,6 +55,8 @@ public:
         if (ended)
             return;
         if (!volume || !isReady()) {
+            if (volume && waitsWhenNotReady())
+                return;
             cancel();
             return;
         }
@@ -70,6 +72,9 @@ public:
 protected:
     // Whether the options the step needs were given.
     virtual bool isReady() const { return true; }
+    // Whether a step whose options were not given (a rejected dialog) stays current and silent
+    // until it is cancelled or replaced, instead of cancelling itself at once.
+    virtual bool waitsWhenNotReady() const { return false; }
     virtual void apply(Model::Automaton::TotalVolume &volume) = 0;
     // Called once when the operation ends without applying.
     virtual void abandon() {}

@@ -1,6 +1,6 @@
 #include "UI/Operations/DopingOptionsDialog.h"
 
-#include "UI/Operations/MaterialChoice.h"
+#include "UI/Operations/DopedMaterialBox.h"
 #include "UI/Operations/MaterialComboBox.h"
 #include "UI/Operations/OptionsForm.h"
 
@@ -9,10 +9,10 @@
 
 namespace Ui::Operations {
 
-DopingOptionsDialog::DopingOptionsDialog(uint32_t processId, QWidget *parent) : QDialog(parent)
+DopingOptionsDialog::DopingOptionsDialog(const MaterialOffer &materials, QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("DopingOptionsBaseDialog"), QStringLiteral("Doping Options"));
-    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), processId);
+    materialBox = dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), materials);
     depthBox = OptionsForm::doubleSpinBox(this, QStringLiteral("dblDopingDepth"), QStringLiteral(" units"), 4,
                                           0.0, 1e9, 10.0);
     form.addRow(QStringLiteral("Doped Material"), materialBox);
@@ -20,7 +20,7 @@ DopingOptionsDialog::DopingOptionsDialog(uint32_t processId, QWidget *parent) : 
 }
 
 DopingOptionsDialog::DopingOptionsDialog(QWidget *parent)
-    : DopingOptionsDialog(MaterialChoice::kEveryMaterial, parent)
+    : DopingOptionsDialog(MaterialOffer::wholeCatalogue(), parent)
 {
 }
 
@@ -37,7 +37,7 @@ double DopingOptionsDialog::getDepth() const
 void DopingOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
     OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Doping Depth"));
-    MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 
 } // namespace Ui::Operations

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UI/Operations/MaterialOffer.h"
+
 #include <QDialog>
 #include <QVariantMap>
 
@@ -12,9 +14,8 @@ namespace Ui::Operations {
 class DopingOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (the menu operation).
-    explicit DopingOptionsDialog(uint32_t processId, QWidget *parent = nullptr);
-    // Offers every material of the catalogue (a process-list step).
+    explicit DopingOptionsDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
+    // Offers the whole catalogue, as a process-list step needs.
     explicit DopingOptionsDialog(QWidget *parent = nullptr);
 
     uint32_t getMaterialId() const;

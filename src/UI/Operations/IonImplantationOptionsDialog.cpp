@@ -1,6 +1,6 @@
 #include "UI/Operations/IonImplantationOptionsDialog.h"
 
-#include "UI/Operations/MaterialChoice.h"
+#include "UI/Operations/DopedMaterialBox.h"
 #include "UI/Operations/MaterialComboBox.h"
 #include "UI/Operations/OptionsForm.h"
 
@@ -9,12 +9,12 @@
 
 namespace Ui::Operations {
 
-IonImplantationOptionsDialog::IonImplantationOptionsDialog(uint32_t processId, QWidget *parent)
+IonImplantationOptionsDialog::IonImplantationOptionsDialog(const MaterialOffer &materials, QWidget *parent)
     : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("IonImplantationOptionsBaseDialog"),
                      QStringLiteral("Ion Implantation Options"));
-    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), processId);
+    materialBox = dopedMaterialBox(this, QStringLiteral("cbxDopedMaterial"), materials);
     const auto distance = [this](const char *name, double value) {
         return OptionsForm::doubleSpinBox(this, QLatin1String(name), QStringLiteral(" units"), 2, 0.0, 1e9,
                                           value);
@@ -29,7 +29,7 @@ IonImplantationOptionsDialog::IonImplantationOptionsDialog(uint32_t processId, Q
 }
 
 IonImplantationOptionsDialog::IonImplantationOptionsDialog(QWidget *parent)
-    : IonImplantationOptionsDialog(MaterialChoice::kEveryMaterial, parent)
+    : IonImplantationOptionsDialog(MaterialOffer::wholeCatalogue(), parent)
 {
 }
 
@@ -52,7 +52,7 @@ void IonImplantationOptionsDialog::loadParameters(const QVariantMap &parameters)
     OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Implantation Depth"));
     OptionsForm::loadValue(spreadBox, parameters, QStringLiteral("Vertical Spread"));
     OptionsForm::loadValue(annealingBox, parameters, QStringLiteral("Annealing Distance"));
-    MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 
 } // namespace Ui::Operations

@@ -2,6 +2,8 @@
 
 #include "Core/Operations/DopingOperation/IonImplantation.h"
 
+#include "UI/Operations/MaterialOffer.h"
+
 #include <QDialog>
 #include <QVariantMap>
 
@@ -15,9 +17,8 @@ namespace Ui::Operations {
 class IonImplantationOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (the menu operation).
-    explicit IonImplantationOptionsDialog(uint32_t processId, QWidget *parent = nullptr);
-    // Offers every material of the catalogue (a process-list step).
+    explicit IonImplantationOptionsDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
+    // Offers the whole catalogue, as a process-list step needs.
     explicit IonImplantationOptionsDialog(QWidget *parent = nullptr);
 
     uint32_t getMaterialId() const;

@@ -1,4 +1,5 @@
 #include "UI/Operations/OptionsForm.h"
+#include "UI/DialogButtons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,11 +17,7 @@ OptionsForm::OptionsForm(QDialog *dialog, const QString &objectName, const QStri
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(title);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(okCancelButtons(dialog));
 }
 
 void OptionsForm::addRow(const QString &label, QWidget *field, const QString &toolTip)

@@ -1,6 +1,6 @@
 #include "UI/Operations/RandomWalkDopingDialog.h"
 
-#include "UI/Operations/MaterialChoice.h"
+#include "UI/Operations/DopedMaterialBox.h"
 #include "UI/Operations/MaterialComboBox.h"
 #include "UI/Operations/OptionsForm.h"
 
@@ -24,14 +24,15 @@ QString numberText(double value)
 
 } // namespace
 
-RandomWalkDopingDialog::RandomWalkDopingDialog(uint32_t processId, QWidget *parent) : QDialog(parent)
+RandomWalkDopingDialog::RandomWalkDopingDialog(const MaterialOffer &materials, QWidget *parent)
+    : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("RandomWalkDopingBaseDialog"),
                      QStringLiteral("Random Walk Doping Options"));
     const Core::Operations::RandomWalkSettings defaults;
     timeBox = OptionsForm::doubleSpinBox(this, QStringLiteral("dblDopingTime"), QStringLiteral(" minutes"), 2,
                                          0.0, 1e9, defaults.dopingTime);
-    materialBox = MaterialChoice::dopedMaterialBox(this, QStringLiteral("cbxDopingMaterial"), processId);
+    materialBox = dopedMaterialBox(this, QStringLiteral("cbxDopingMaterial"), materials);
     diffusionEdit = numberEdit("lieDiffusionCoefficient", defaults.diffusionCoefficient);
     cellSizeEdit = numberEdit("lieCellSize", defaults.cellSize);
     timeStepEdit = numberEdit("lieTimeStepDuration", defaults.timeStep);
@@ -72,7 +73,7 @@ RandomWalkDopingDialog::RandomWalkDopingDialog(uint32_t processId, QWidget *pare
 }
 
 RandomWalkDopingDialog::RandomWalkDopingDialog(QWidget *parent)
-    : RandomWalkDopingDialog(MaterialChoice::kEveryMaterial, parent)
+    : RandomWalkDopingDialog(MaterialOffer::wholeCatalogue(), parent)
 {
 }
 
@@ -152,7 +153,7 @@ void RandomWalkDopingDialog::loadParameters(const QVariantMap &parameters)
         if (ok)
             edit->setText(numberText(value));
     }
-    MaterialChoice::selectStored(materialBox, parameters, QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

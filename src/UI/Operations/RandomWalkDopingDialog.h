@@ -2,6 +2,8 @@
 
 #include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 
+#include "UI/Operations/MaterialOffer.h"
+
 #include <QDialog>
 #include <QVariantMap>
 
@@ -20,9 +22,8 @@ namespace Ui::Operations {
 class RandomWalkDopingDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the compatible materials of `processId` (the menu operation).
-    explicit RandomWalkDopingDialog(uint32_t processId, QWidget *parent = nullptr);
-    // Offers every material of the catalogue (a process-list step).
+    explicit RandomWalkDopingDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
+    // Offers the whole catalogue, as a process-list step needs.
     explicit RandomWalkDopingDialog(QWidget *parent = nullptr);
 
     Core::Operations::RandomWalkSettings getSettings() const;

@@ -1,5 +1,8 @@
 #include "UI/View/GLWidget.h"
 
+#include "Model/Automaton/TotalVolume.h"
+#include "Model/Automaton/TotalVolumePainter.h"
+#include "UI/DialogPlacement.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/View/DecorationPainter.h"
 #include "UI/View/LampPainter.h"
@@ -241,6 +244,7 @@ void GLWidget::editViewProperties(int tab)
 {
     ViewProperties dialog(viewSettings(), this);
     dialog.setCurrentTab(tab);
+    DialogPlacement::besideScene(dialog, window());
     if (dialog.exec() == QDialog::Accepted)
         applyViewSettings(dialog.settings());
 }
@@ -399,12 +403,23 @@ void GLWidget::drawColorScaleLegend()
         ColorScaleLegend::draw(*this, *scale, legendTextColor());
 }
 
-// The colour scale of the first cell volume whose painter shows the particle-count field
-// (surface algorithm 3): its minimum, maximum and colour lookup. The volume painter does not
-// report its surface algorithm or colour scale yet; until it does, no volume counts as being
-// in that view and no legend is drawn. Once it does, this is the one place to connect.
+// The colour scale of the first shown cell volume whose painter shows the particle-count field:
+// its minimum, maximum and colour lookup.
 std::optional<ColorScaleLegend::Scale> GLWidget::activeColorScale() const
 {
+    if (!presenter)
+        return std::nullopt;
+    for (const auto &volume : presenter->getScene().getCellVolumes()) {
+        const Model::Automaton::TotalVolumePainter &painter = volume->getPainter();
+        if (painter.isHidden()
+            || painter.getSurfaceAlgorithm() != Model::Automaton::TotalVolumePainter::ParticleCountField)
+            continue;
+        const Model::Automaton::ColorScale scale = painter.getFieldPainter().colorScale();
+        return ColorScaleLegend::Scale{scale.getMinimum(), scale.getMaximum(), [scale](float value) {
+                                           const auto &c = scale.colorAt(value);
+                                           return std::array<float, 4>{c.r, c.g, c.b, c.a};
+                                       }};
+    }
     return std::nullopt;
 }
 

@@ -17,30 +17,21 @@ using Ui::ProcessData;
 
 namespace {
 
-struct SeenDialog {
-    QString objectName;
-    double distance = -1;
-    uint32_t material = 0;
-};
-
-// Edits with the type's editor; the dialog that opens is read, given `distance` and
-// `material` (when non-zero) and accepted.
-std::optional<ProcessData> editWith(uint32_t type, const ProcessData *current, double distance,
-                                    uint32_t material, SeenDialog &seen)
+// Adds a step with the type's editor: the dialog that opens gets `distance` and `material`
+// and is accepted; `form` receives its object name.
+std::optional<ProcessData> editWith(uint32_t type, double distance, uint32_t material, QString &form)
 {
     QTimer::singleShot(0, [&] {
         auto *dialog =
             qobject_cast<Ui::Operations::IsotropicFilmOptionsDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        auto *box = dialog->findChildren<QDoubleSpinBox *>().front();
+        form = dialog->objectName();
+        dialog->findChildren<QDoubleSpinBox *>().front()->setValue(distance);
         auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
-        seen = {dialog->objectName(), box->value(), dialog->getMaterialId()};
-        box->setValue(distance);
-        if (material != 0)
-            materials->setCurrentIndex(materials->findData(material));
+        materials->setCurrentIndex(materials->findData(material));
         dialog->accept();
     });
-    return Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, current);
+    return Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, nullptr);
 }
 
 class ProcessStepEditorsTest : public ::testing::Test {
@@ -56,36 +47,20 @@ protected:
 
 TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
 {
-    SeenDialog seen;
-    const auto cvd = editWith(4, nullptr, 2.5, 16, seen);
+    QString form;
+    const auto cvd = editWith(4, 2.5, 16, form);
     ASSERT_TRUE(cvd);
-    EXPECT_EQ(seen.objectName, QStringLiteral("IsotropicDepositionForm"));
+    EXPECT_EQ(form, QStringLiteral("IsotropicDepositionForm"));
     EXPECT_TRUE(cvd->hasSameContents(ProcessEntries::cvd(16, 2.5)));
 
-    const auto etching = editWith(5, nullptr, 3, 1, seen);
+    const auto etching = editWith(5, 3, 1, form);
     ASSERT_TRUE(etching);
-    EXPECT_EQ(seen.objectName, QStringLiteral("IsotropicEtchingForm"));
+    EXPECT_EQ(form, QStringLiteral("IsotropicEtchingForm"));
     EXPECT_TRUE(etching->hasSameContents(ProcessEntries::isotropicEtching(1, 3)));
 
-    const auto deposition = editWith(16, nullptr, 1.25, 4, seen);
+    const auto deposition = editWith(16, 1.25, 4, form);
     ASSERT_TRUE(deposition);
     EXPECT_TRUE(deposition->hasSameContents(ProcessEntries::isotropicDeposition(4, 1.25)));
-}
-
-TEST_F(ProcessStepEditorsTest, ModifyPresetsTheDialogFromTheEntry)
-{
-    SeenDialog seen;
-    const ProcessData cvd = ProcessEntries::cvd(16, 2.5);
-    const auto same = editWith(4, &cvd, 2.5, 0, seen);
-    EXPECT_EQ(seen.distance, 2.5);
-    EXPECT_EQ(seen.material, 16u);
-    ASSERT_TRUE(same);
-    EXPECT_TRUE(same->hasSameContents(cvd));
-
-    const ProcessData etching = ProcessEntries::isotropicEtching(3, 4);
-    editWith(5, &etching, 1, 0, seen);
-    EXPECT_EQ(seen.distance, 4.0);
-    EXPECT_EQ(seen.material, 3u);
 }
 
 TEST_F(ProcessStepEditorsTest, TypesWithoutDialogHaveNoEditor)

@@ -79,7 +79,7 @@ protected:
 
 TEST_F(DopingDialogsTest, DiffusionCoefficientAndTimeStepFollowEachOtherOnceAnEditEnds)
 {
-    Ui::Operations::RandomWalkDopingDialog dialog(13);
+    Ui::Operations::RandomWalkDopingDialog dialog(Ui::Operations::MaterialOffer::compatibleWith(13));
     auto *diffusion = edit(dialog, "lieDiffusionCoefficient");
     auto *timeStep = edit(dialog, "lieTimeStepDuration");
     auto *cellSize = edit(dialog, "lieCellSize");
@@ -94,7 +94,9 @@ TEST_F(DopingDialogsTest, DiffusionCoefficientAndTimeStepFollowEachOtherOnceAnEd
     // A longer time step typed but not finished: 6p would be 4, so OK waits and says why.
     typeInto(timeStep, QStringLiteral("641.026"), false);
     EXPECT_FALSE(okEnabled(dialog));
-    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("lblProblem"))->text().contains(QStringLiteral("too long")));
+    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("lblProblem"))
+                    ->text()
+                    .contains(QStringLiteral("too long")));
     emit timeStep->editingFinished();
     EXPECT_EQ(diffusion->text(), QStringLiteral("1.3e-14"));
     EXPECT_TRUE(okEnabled(dialog));
@@ -148,8 +150,9 @@ TEST_F(DopingDialogsTest, ObserversHandTheAcceptedValuesToTheirOperations)
                             std::make_shared<Ui::Observers::SiOxidationObserver>(workspace, nullptr));
     };
     harness.factory->makers[36] = [&] {
-        return withObserver(std::make_shared<RandomWalkDopingOperation>(workspace),
-                            std::make_shared<Ui::Observers::RandomWalkDopingObserver>(workspace, nullptr, 13));
+        return withObserver(
+            std::make_shared<RandomWalkDopingOperation>(workspace),
+            std::make_shared<Ui::Observers::RandomWalkDopingObserver>(workspace, nullptr, 13));
     };
     auto volume = TestSupport::makeSlab(6, 6, 10, 5);
     workspace.getScene().addObject(volume);
@@ -200,7 +203,8 @@ TEST_F(DopingDialogsTest, StepEditorsOfferEveryMaterialAndKeepAStoredOne)
             if (auto *materials = d.findChild<QComboBox *>())
                 offered = materials->count();
         });
-        const auto edited = Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
+        const auto edited =
+            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
         ASSERT_TRUE(edited);
         EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
         if (entry.getProcessType() != 15) {
