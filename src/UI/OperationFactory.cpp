@@ -1,5 +1,8 @@
 #include "UI/OperationFactory.h"
 
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmDepositionOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtchingOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDepositionOperation.h"
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Cuts/CutCellVolumeOperation.h"
 #include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
@@ -9,11 +12,14 @@
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
 #include "Core/Operations/DopingOperation/DopingOperation.h"
 #include "Core/Operations/DopingOperation/IonImplantationOperation.h"
+#include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
 #include "Core/Operations/ExportData/ExportDataOperation.h"
 #include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
 #include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtchingOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/Photolithography/PhotolithographyOperation.h"
@@ -27,6 +33,8 @@
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
+#include "UI/Observers/AnisotropicDepositionObserver.h"
+#include "UI/Observers/AnisotropicEtchingObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
 #include "UI/Observers/ChangeTotalVolumeViewOptionsObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
@@ -34,6 +42,7 @@
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
 #include "UI/Observers/DopingOptionsObserver.h"
+#include "UI/Observers/ElectrodepositionObserver.h"
 #include "UI/Observers/ExportDataObserver.h"
 #include "UI/Observers/ExportFileObserver.h"
 #include "UI/Observers/IonImplantationOptionsObserver.h"
@@ -41,6 +50,8 @@
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaskedCutObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/MooreOptionsObserver.h"
+#include "UI/Observers/PVDObserver.h"
 #include "UI/Observers/PhotolithographyObserver.h"
 #include "UI/Observers/PlanarizationObserver.h"
 #include "UI/Observers/RandomWalkDopingObserver.h"
@@ -106,6 +117,25 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(std::make_shared<ChangeTotalVolumeVisualizationOptions>(workspace),
                             std::make_shared<Observers::ChangeTotalVolumeViewOptionsObserver>(
                                 workspace, presenter->getMainWindow()));
+    case 15:
+        return withOptionsObserver<ElectrodepositionOperation, Observers::ElectrodepositionObserver>(
+            presenter);
+    case 18:
+        return withOptionsObserver<MooreNeighborhoodDepositionOperation, Observers::MooreDepositionObserver>(
+            presenter);
+    case 19:
+        return withOptionsObserver<MooreNeighborhoodEtchingOperation, Observers::MooreEtchingObserver>(
+            presenter);
+    case 27:
+        return processWithObserver<AnisotropicFilmDepositionOperation,
+                                   Observers::AnisotropicDepositionObserver>(
+            presenter, ProcessIds::kAnisotropicDeposition);
+    case 31:
+        return processWithObserver<SimplePhysicalVaporDepositionOperation, Observers::PVDObserver>(
+            presenter, ProcessIds::kPvd);
+    case 32:
+        return processWithObserver<AnisotropicFilmEtchingOperation, Observers::AnisotropicEtchingObserver>(
+            presenter, ProcessIds::kAnisotropicEtching);
     case 9:
         return withObserver(
             std::make_shared<SaveDocumentOperation>(workspace),

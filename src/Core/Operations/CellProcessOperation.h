@@ -43,9 +43,8 @@ protected:
     virtual void runEngine(Model::Automaton::TotalVolume &volume) = 0;
     // Whether the run leaves the volume's silicon lattice outdated.
     virtual bool outdatesLattice() const = 0;
-    // Whether the options allow a run; when not (options not given, or unusable: the process
-    // then says why), ending the operation cancels it. Processes without required options run.
-    virtual bool readyToRun() { return true; }
+    // Whether the options needed to run were given; when not, finishing cancels instead.
+    virtual bool isReady() const { return true; }
 
 private:
     void apply();

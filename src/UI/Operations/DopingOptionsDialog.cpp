@@ -36,7 +36,7 @@ double DopingOptionsDialog::getDepth() const
 
 void DopingOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Doping Depth"));
+    OptionsForm::preset(depthBox, parameters, QStringLiteral("Doping Depth"));
     MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 

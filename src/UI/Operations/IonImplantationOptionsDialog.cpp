@@ -49,9 +49,9 @@ Core::Operations::ImplantationProfile IonImplantationOptionsDialog::getProfile()
 
 void IonImplantationOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsForm::loadValue(depthBox, parameters, QStringLiteral("Implantation Depth"));
-    OptionsForm::loadValue(spreadBox, parameters, QStringLiteral("Vertical Spread"));
-    OptionsForm::loadValue(annealingBox, parameters, QStringLiteral("Annealing Distance"));
+    OptionsForm::preset(depthBox, parameters, QStringLiteral("Implantation Depth"));
+    OptionsForm::preset(spreadBox, parameters, QStringLiteral("Vertical Spread"));
+    OptionsForm::preset(annealingBox, parameters, QStringLiteral("Annealing Distance"));
     MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Doped Material"));
 }
 

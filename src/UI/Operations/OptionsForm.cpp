@@ -1,6 +1,8 @@
 #include "UI/Operations/OptionsForm.h"
 #include "UI/DialogButtons.h"
 
+#include "Core/Operations/FilmProcessLimits.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -8,6 +10,9 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Ui::Operations {
 
@@ -53,6 +58,54 @@ QSpinBox *OptionsForm::spinBox(QWidget *parent, const QString &objectName, const
     return box;
 }
 
+namespace Limits = Core::Operations::FilmProcessLimits;
+
+QDoubleSpinBox *OptionsForm::distanceBox(QWidget *parent, const QString &objectName)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(objectName);
+    box->setDecimals(2);
+    box->setRange(0.0, Limits::kMaxDistance);
+    box->setValue(10.0);
+    box->setSuffix(QStringLiteral(" units"));
+    return box;
+}
+
+QDoubleSpinBox *OptionsForm::ratioBox(QWidget *parent, const QString &objectName, double minimum)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(objectName);
+    box->setDecimals(3);
+    box->setRange(minimum, Limits::kMaxRatio);
+    box->setSingleStep(0.0);
+    box->setValue(0.5);
+    return box;
+}
+
+QSpinBox *OptionsForm::layerBox(QWidget *parent, const QString &objectName)
+{
+    QSpinBox *box = spinBox(parent, objectName, QStringLiteral(" cells"), int(Limits::kMaxLayers));
+    box->setMinimum(int(Limits::kMinLayers));
+    box->setValue(1);
+    return box;
+}
+
+void OptionsForm::preset(QDoubleSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key)
+{
+    bool ok = false;
+    const double value = parameters.value(key).toDouble(&ok);
+    if (ok && !std::isnan(value))
+        box->setValue(value);
+}
+
+void OptionsForm::preset(QSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key)
+{
+    bool ok = false;
+    const double value = parameters.value(key).toDouble(&ok);
+    if (ok && !std::isnan(value))
+        box->setValue(int(std::clamp(std::trunc(value), double(box->minimum()), double(box->maximum()))));
+}
+
 QDoubleSpinBox *OptionsForm::doubleSpinBox(QWidget *parent, const QString &objectName, const QString &suffix,
                                            int decimals, double minimum, double maximum, double value)
 {
@@ -63,15 +116,6 @@ QDoubleSpinBox *OptionsForm::doubleSpinBox(QWidget *parent, const QString &objec
     box->setValue(value);
     box->setSuffix(suffix);
     return box;
-}
-
-void OptionsForm::loadValue(QDoubleSpinBox *box, const QMap<QString, QVariant> &parameters,
-                            const QString &key)
-{
-    bool ok = false;
-    const double value = parameters.value(key).toDouble(&ok);
-    if (ok)
-        box->setValue(value);
 }
 
 } // namespace Ui::Operations

@@ -141,8 +141,8 @@ Core::Operations::RandomWalkSettings RandomWalkDopingDialog::getSettings() const
 
 void RandomWalkDopingDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsForm::loadValue(timeBox, parameters, QStringLiteral("Doping Time"));
-    OptionsForm::loadValue(thresholdBox, parameters, QStringLiteral("Doping Threshold"));
+    OptionsForm::preset(timeBox, parameters, QStringLiteral("Doping Time"));
+    OptionsForm::preset(thresholdBox, parameters, QStringLiteral("Doping Threshold"));
     const std::pair<QLineEdit *, const char *> edits[] = {{diffusionEdit, "Diffusion Coefficient"},
                                                           {cellSizeEdit, "Cell Size"},
                                                           {timeStepEdit, "Time Step Duration"},

@@ -65,11 +65,11 @@ Core::Operations::OxidationSettings SimpleOxidationOptionsDialog::getSettings() 
 
 void SimpleOxidationOptionsDialog::loadParameters(const QVariantMap &parameters)
 {
-    OptionsForm::loadValue(unitsBox, parameters, QStringLiteral("Micron Conversion"));
-    OptionsForm::loadValue(timeBox, parameters, QStringLiteral("Oxidation Time"));
-    OptionsForm::loadValue(temperatureBox, parameters, QStringLiteral("Oxidation Temperature"));
-    OptionsForm::loadValue(pressureBox, parameters, QStringLiteral("Oxidation Pressure"));
-    OptionsForm::loadValue(thicknessBox, parameters, QStringLiteral("Oxidation Thickness"));
+    OptionsForm::preset(unitsBox, parameters, QStringLiteral("Micron Conversion"));
+    OptionsForm::preset(timeBox, parameters, QStringLiteral("Oxidation Time"));
+    OptionsForm::preset(temperatureBox, parameters, QStringLiteral("Oxidation Temperature"));
+    OptionsForm::preset(pressureBox, parameters, QStringLiteral("Oxidation Pressure"));
+    OptionsForm::preset(thicknessBox, parameters, QStringLiteral("Oxidation Thickness"));
     const QVariant byTime = parameters.value(QStringLiteral("OxidationTimeSet"));
     if (byTime.isValid())
         (byTime.toBool() ? timeButton : thicknessButton)->setChecked(true);

@@ -93,8 +93,18 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
     EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
 }
 
-// The lithography example runs from another folder, where its mask image cannot be found: the
-// mask kept in the list patterns the oxide, which stays exactly under the mask's opaque pixels.
+TEST_F(BatchCommandEndToEnd, GoldBumpExamplePlatesGoldOnTheCopperPad)
+{
+    const Outcome outcome = run({example("gold-bump-on-mesa.plst"), path("bump.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const auto volume = resultVolume("bump.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(count(ids, 1), 30u * 20 * 12) << "the mesa";
+    EXPECT_GT(count(ids, 5), 0u) << "the copper pad";
+    EXPECT_GT(count(ids, 9), 30u * 20 * 3) << "a gold bump at least as large as the pad";
+}
+
 TEST_F(BatchCommandEndToEnd, LithographyExampleCarriesItsMaskInTheList)
 {
     const Outcome outcome = run({example("lithography-comb.plst"), path("out.cfb")});

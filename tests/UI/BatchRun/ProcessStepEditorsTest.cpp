@@ -1,6 +1,7 @@
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
@@ -61,6 +62,39 @@ TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
     const auto deposition = editWith(16, 1.25, 4, form);
     ASSERT_TRUE(deposition);
     EXPECT_TRUE(deposition->hasSameContents(ProcessEntries::isotropicDeposition(4, 1.25)));
+}
+
+TEST_F(ProcessStepEditorsTest, FilmFamilyEditorsKeepStoredStepsAsStoredAndAddWithTheDefaults)
+{
+    using Core::Operations::DepositSide;
+    const auto acceptNextDialog = [] {
+        QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
+    };
+    // Silicon is no PVD material, PDMS no anisotropic one: Modify keeps them all the same.
+    const ProcessData stored[] = {
+        ProcessEntries::anisotropicDeposition(13, 2.5, 0.25),
+        ProcessEntries::anisotropicEtching(1, 3, 0),
+        ProcessEntries::pvd(1, 2, 0.75, DepositSide::Bottom),
+        ProcessEntries::electroplating(4, 5, 9),
+        ProcessEntries::mooreDeposition(3, 7),
+        ProcessEntries::mooreEtching(16, 2),
+    };
+    for (const ProcessData &entry : stored) {
+        acceptNextDialog();
+        const auto edited =
+            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
+        ASSERT_TRUE(edited);
+        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
+    }
+    // Add: the dialog's defaults, and a material only a batch step may use: PVD of silicon.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
+        materials->setCurrentIndex(materials->findData(1u));
+        dialog->accept();
+    });
+    const auto added = Ui::BatchRun::ProcessStepEditors::find(12)->edit(nullptr, nullptr);
+    EXPECT_TRUE(added->hasSameContents(ProcessEntries::pvd(1, 10, 0.5, DepositSide::Top)));
 }
 
 TEST_F(ProcessStepEditorsTest, TypesWithoutDialogHaveNoEditor)

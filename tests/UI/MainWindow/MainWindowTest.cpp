@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
 // added, its id leaves this list.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{1, 4, 7, 8, 12, 15, 18, 19, 27, 28, 29, 31, 32, 1000};
+    const std::set<uint32_t> notYetBuilt{1, 4, 7, 8, 12, 28, 29, 1000};
     Ui::OperationFactory factory(&window->getPresenter());
     std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {

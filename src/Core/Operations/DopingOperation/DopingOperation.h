@@ -17,7 +17,7 @@ public:
 
 protected:
     void runEngine(Model::Automaton::TotalVolume &volume) override;
-    bool readyToRun() override { return isMaterialSet() && isDistanceSet(); }
+    bool isReady() const override { return isMaterialSet() && isDistanceSet(); }
     // Doping always outdates the volume's silicon lattice.
     bool outdatesLattice() const override { return true; }
 };

@@ -17,14 +17,17 @@ void RandomWalkDopingOperation::setParameters(const RandomWalkParameters &values
     parametersSet = true;
 }
 
-bool RandomWalkDopingOperation::readyToRun()
+bool RandomWalkDopingOperation::isReady() const
 {
-    if (!parametersSet)
-        return false;
-    const QString problem = parameters.problem();
+    return parametersSet && parameters.problem().isEmpty();
+}
+
+void RandomWalkDopingOperation::cancel()
+{
+    const QString problem = parametersSet ? parameters.problem() : QString();
     if (!problem.isEmpty())
         postNamedMessage(problem.toStdString());
-    return problem.isEmpty();
+    CellProcessOperation::cancel();
 }
 
 void RandomWalkDopingOperation::runEngine(Model::Automaton::TotalVolume &volume)
