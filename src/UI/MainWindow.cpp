@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     connectView();
     connectConsole();
+    updateSceneActions();
 }
 
 MainWindow::~MainWindow() = default;
@@ -332,9 +333,17 @@ void MainWindow::changeLampPosition_statusBar(std::vector<float> lamp)
     statusBar()->showMessage(ViewStatusText::lamp(lamp), kStatusTimeout);
 }
 
+// Every change of the scene asks for a redraw, so this is also where actions that need a cell
+// volume follow the scene.
 void MainWindow::repaintCentralWidget()
 {
     view->update();
+    updateSceneActions();
+}
+
+void MainWindow::updateSceneActions()
+{
+    action("actionModel_Extraction")->setEnabled(!presenter->getScene().getCellVolumes().empty());
 }
 
 } // namespace Ui

@@ -70,6 +70,8 @@ private:
     void registerMappedActions();
     void connectView();
     void connectConsole();
+    // Enables the actions that need a cell volume in the scene.
+    void updateSceneActions();
 
     MainWindowPresenter *presenter = nullptr;
     OperationMapper operationMapper;

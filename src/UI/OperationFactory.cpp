@@ -14,12 +14,18 @@
 #include "Core/Operations/DopingOperation/IonImplantationOperation.h"
 #include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
 #include "Core/Operations/ExportData/ExportDataOperation.h"
+#include "Core/Operations/ExtractFilm/ExtractFilm.h"
 #include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
 #include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
+#include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/ModelExtraction/RunModelExtraction.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtchingOperation.h"
+#include "Core/Operations/ObjectEditing/CopyObject.h"
+#include "Core/Operations/ObjectEditing/DeleteObject.h"
+#include "Core/Operations/ObjectEditing/MoveObject.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/Photolithography/PhotolithographyOperation.h"
@@ -45,6 +51,8 @@
 #include "UI/Observers/ElectrodepositionObserver.h"
 #include "UI/Observers/ExportDataObserver.h"
 #include "UI/Observers/ExportFileObserver.h"
+#include "UI/Observers/ExtractFilmObserver.h"
+#include "UI/Observers/GlueSubstrateObserver.h"
 #include "UI/Observers/IonImplantationOptionsObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
@@ -55,6 +63,7 @@
 #include "UI/Observers/PhotolithographyObserver.h"
 #include "UI/Observers/PlanarizationObserver.h"
 #include "UI/Observers/RandomWalkDopingObserver.h"
+#include "UI/Observers/RunModelExtractionObserver.h"
 #include "UI/Observers/SiOxidationObserver.h"
 #include "UI/Observers/SimpleRIEObserver.h"
 #include "UI/Observers/SpinCoatingObserver.h"
@@ -150,6 +159,16 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
             std::make_shared<Observers::MaterialConflictObserver>(presenter->getMainWindow()));
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
+    }
+    case 1: return std::make_shared<CopyObject>(workspace);
+    case 4: return std::make_shared<DeleteObject>(workspace);
+    case 7: return std::make_shared<MoveObject>(workspace);
+    case 8: return withOptionsObserver<ExtractFilm, Observers::ExtractFilmObserver>(presenter);
+    case 12: return withOptionsObserver<GlueSubstrateOperation, Observers::GlueSubstrateObserver>(presenter);
+    case 1000: {
+        auto extraction = std::make_shared<RunModelExtraction>(workspace);
+        return withObserver(extraction, std::make_shared<Observers::RunModelExtractionObserver>(
+                                            presenter->getMainWindow(), extraction));
     }
     case ExportSurfaceMeshOperation::kId:
         return withObserver(

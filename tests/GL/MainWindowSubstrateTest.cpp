@@ -256,6 +256,36 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
     EXPECT_GT(bluishPixels(frame()), bareOxide + 5000) << "the oxide is drawn";
 }
 
+// Move with two clicks: the first on the block holds it by the point under the cursor, the
+// preview follows the mouse, the second click drops it there.
+TEST_F(MainWindowSubstrateTest, MoveWithTwoClicksDropsTheBlockUnderTheMouse)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const Footprint before = footprint(frame());
+    auto volume = window->getPresenter().getScene().getObjects().front();
+    window->getPresenter().getSelection().toggle(volume);
+    window->action("actionMove")->trigger();
+
+    QWidget *view = window->getView();
+    const QPoint shift(120, -40);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, before.centre);
+    QTest::mouseMove(view, before.centre + shift / 2);
+    QTest::mouseMove(view, before.centre + shift);
+    EXPECT_TRUE(volume->isPreview());
+    EXPECT_NEAR(volume->getPreviewOffset().z, 0.0, 1e-9) << "dragged on the horizontal plane";
+    const Footprint dragged = footprint(frame());
+    EXPECT_NEAR(dragged.centre.x(), before.centre.x() + shift.x(), 3);
+    EXPECT_NEAR(dragged.centre.y(), before.centre.y() + shift.y(), 3);
+
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, before.centre + shift);
+    EXPECT_FALSE(volume->isPreview());
+    EXPECT_EQ(footprint(frame()).centre, dragged.centre);
+    EXPECT_EQ(window->action("actionUndo")->text(), "Undo Move Objects");
+    window->action("actionUndo")->trigger();
+    EXPECT_EQ(footprint(frame()).centre, before.centre);
+}
+
 TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRedoRestoreThem)
 {
     window->getView()->setAxesShown(false);

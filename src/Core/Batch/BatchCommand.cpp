@@ -99,12 +99,11 @@ int BatchCommand::run(const BatchCommandLine &line)
         err << "cellfab-batch: " << error << Qt::endl;
         return OutputError;
     }
-    bool outputsWritten = true;
-    if (line.geometry.requested())
-        outputsWritten = writeGeometry(line.geometry, scene);
-    if (!line.exportDataPath.isEmpty())
-        outputsWritten = exportData(scene, line.exportDataPath, line.dataField) && outputsWritten;
-    if (!outputsWritten)
+    const bool geometryWritten = !line.geometry.requested() || writeGeometry(line.geometry, scene);
+    const bool netlistWritten = line.netlist.path.isEmpty() || writeNetlist(line.netlist, scene);
+    const bool dataWritten =
+        line.exportDataPath.isEmpty() || exportData(scene, line.exportDataPath, line.dataField);
+    if (!geometryWritten || !netlistWritten || !dataWritten)
         return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
@@ -146,6 +145,16 @@ void BatchCommand::saveImage(Core::Scene &scene, const QString &filename)
     QString error;
     if (!renderer(scene, filename, error))
         warn(QStringLiteral("the image %1 was not written: %2").arg(filename, error));
+}
+
+bool BatchCommand::writeNetlist(const NetlistOutput &netlist, Core::Scene &scene)
+{
+    const auto volumes = scene.getCellVolumes();
+    QString error;
+    if (netlist.write(volumes.empty() ? nullptr : volumes.back().get(), error))
+        return true;
+    err << "cellfab-batch: cannot write the netlist " << netlist.path << ": " << error << Qt::endl;
+    return false;
 }
 
 bool BatchCommand::writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene)

@@ -14,6 +14,7 @@ namespace Core::Batch {
 
 struct BatchCommandLine;
 struct GeometryOutputs;
+struct NetlistOutput;
 
 // The headless batch command: loads a document (or starts from an empty scene), runs a
 // process list on its last cell volume exactly as the batch dialog does, reports every step,
@@ -43,6 +44,8 @@ private:
     void saveImage(Core::Scene &scene, const QString &filename);
     // False when an output file could not be written (each failure is reported).
     bool writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene);
+    // The cantilever netlist of the scene's last volume; false when none was written (reported).
+    bool writeNetlist(const NetlistOutput &netlist, Core::Scene &scene);
     // Writes a particle-count field of the last cell volume; false, with the reason told, when it
     // cannot.
     bool exportData(Core::Scene &scene, const QString &path, const QString &field);

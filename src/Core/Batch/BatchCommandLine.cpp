@@ -15,6 +15,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     const QCommandLineOption dataField(QStringLiteral("data-field"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({document, threads, seed, exportData, dataField, help});
+    NetlistOutput::addOption(parser);
     GeometryOutputs::addOptions(parser);
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
@@ -26,6 +27,7 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     }
     line.documentPath = parser.value(document);
     line.geometry = GeometryOutputs::read(parser, line.error);
+    line.netlist = NetlistOutput::read(parser, line.error);
     if (!line.error.isEmpty())
         return line;
     if (parser.isSet(threads)) {
@@ -70,7 +72,7 @@ QString BatchCommandLine::helpText()
     return QStringLiteral(
         "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--seed N]\n"
         "                     [--export-data OUT.csv [--data-field NAME]] [--vtk OUT.vti]\n"
-        "                     [--stl OUT.stl] [--vtp OUT.vtp] LIST.plst OUT.cfb\n"
+        "                     [--stl OUT.stl] [--vtp OUT.vtp] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -94,6 +96,9 @@ QString BatchCommandLine::helpText()
         "                      volume as text (as File > Export Data does)\n"
         "  --data-field NAME   the field to write, \"Random Walk Particle Count Type N\" or \"... Type P\"\n"
         "                      (default: the first of them the volume carries)\n"
+        "  --netlist OUT.cir   after the run, extract the cantilevers of the last cell volume and\n"
+        "                      write their netlist (a volume without a free cantilever end writes\n"
+        "                      no file: \"No model data was extracted.\", exit status 4)\n"
         "  --vtk OUT.vti       after the run, write the last cell volume's cells as VTK ImageData\n"
         "                      (cell arrays \"material\" and one per particle-count field)\n"
         "  --stl OUT.stl       after the run, write the last cell volume's surface as binary STL\n"

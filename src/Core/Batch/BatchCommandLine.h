@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Core/Batch/GeometryOutputs.h"
+#include "Core/Batch/NetlistOutput.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct BatchCommandLine {
     QString listPath;
     QString outputPath;
     GeometryOutputs geometry; // files written from the last volume after the run
+    NetlistOutput netlist;    // the cantilever netlist of the last volume after the run
     bool helpRequested = false;
     QString error; // set when the arguments cannot be used
 

@@ -5,6 +5,7 @@
 #include "UI/DialogPlacement.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/View/DecorationPainter.h"
+#include "UI/View/DepthProbe.h"
 #include "UI/View/LampPainter.h"
 #include "UI/View/OperationPointFeed.h"
 #include "UI/View/SceneObjectPainter.h"
@@ -380,11 +381,15 @@ Util::Vector4D GLWidget::eyePosition() const
     return Util::Vector4D(direction.x * distance, direction.y * distance, direction.z * distance, 1.0);
 }
 
+// Copies that a Copy is placing are not in the scene yet; they are drawn but cannot be picked.
 void GLWidget::drawObjects(const Util::Vector4D &eye, bool named)
 {
-    if (presenter)
-        SceneObjectPainter::draw(presenter->getScene().getObjects(), {solidsShown, objectEdgesShown}, eye,
-                                 named);
+    if (!presenter)
+        return;
+    SceneObjectPainter::draw(presenter->getScene().getObjects(), {solidsShown, objectEdgesShown}, eye, named);
+    if (!named)
+        SceneObjectPainter::draw(presenter->getWorkspace().getPickState().getPreviewObjects(),
+                                 {solidsShown, objectEdgesShown}, eye, false);
 }
 
 // The axes stay at the rotation centre: the scene's position offset does not move them.
@@ -563,18 +568,56 @@ bool GLWidget::pickAt(int x, int y)
 
 Util::Vector3D GLWidget::groundPointAt(int x, int y) const
 {
-    const float eyeX = (float(x) - float(viewportWidth) / 2.0f) / zoom;
-    const float eyeY = (float(viewportHeight) / 2.0f - float(y)) / zoom;
-    const Util::Vector3D point = camera.pointOnGroundPlane(eyeX, eyeY);
+    const Util::Vector3D point = camera.pointOnGroundPlane(eyeX(x), eyeY(y));
     return snapping ? grid.snap(point) : point;
 }
 
-// Clicks and tracked motion go to an operation that asked for a point (Move, Copy).
+// The point of the scene's surface under widget pixel (x, y); the ground point where no object
+// is drawn there.
+Util::Vector3D GLWidget::objectPointAt(int x, int y)
+{
+    if (!isValid() || !glReady)
+        return groundPointAt(x, y);
+    makeCurrent();
+    if (projectionDirty)
+        applyProjection();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(camera.modelView());
+    drawObjects(eyePosition(), false);
+    float eyeZ = 0.0f;
+    if (!DepthProbe::eyeDepthAt(x, y, viewportHeight, depth / zoom / 2.0, eyeZ))
+        return groundPointAt(x, y);
+    const Util::Vector3D point = camera.worldPoint(eyeX(x), eyeY(y), eyeZ);
+    return snapping ? grid.snap(point) : point;
+}
+
+Util::Vector3D GLWidget::dragPointAt(int x, int y, const Util::Vector3D &anchor) const
+{
+    const Util::Vector3D point = camera.pointOnDragPlane(eyeX(x), eyeY(y), anchor);
+    return snapping ? grid.snap(point) : point;
+}
+
+float GLWidget::eyeX(int x) const
+{
+    return (float(x) - float(viewportWidth) / 2.0f) / zoom;
+}
+
+float GLWidget::eyeY(int y) const
+{
+    return (float(viewportHeight) / 2.0f - float(y)) / zoom;
+}
+
+// Clicks and tracked motion go to an operation that asked for a point (Move, Copy): the first
+// click gives the origin on the object under the cursor; from then on the point under the
+// mouse on the drag plane through that origin.
 bool GLWidget::deliverPoint(int x, int y, bool final)
 {
     if (!presenter || !OperationPointFeed::wants(presenter->getWorkspace(), final))
         return false;
-    const bool delivered = OperationPointFeed::deliver(presenter->getWorkspace(), groundPointAt(x, y), final);
+    const Core::PickState::Feedback feedback = presenter->getWorkspace().getPickState().getFeedback();
+    const Util::Vector3D point = feedback.origin ? dragPointAt(x, y, *feedback.origin) : objectPointAt(x, y);
+    const bool delivered = OperationPointFeed::deliver(presenter->getWorkspace(), point, final);
     update();
     return delivered;
 }

@@ -1,10 +1,12 @@
 #include "Support/BatchTestSupport.h"
+#include "Support/Cantilevers.h"
 #include "Support/ExportFiles.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 #include "Model/Automaton/ImageMask.h"
+#include "Model/ModelExtraction/CantileverModelRule.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <QProcess>
@@ -157,6 +159,26 @@ TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
     const auto last = std::dynamic_pointer_cast<TotalVolume>(result.objects[1])->materialIds();
     EXPECT_EQ(count(first, 3), 0u);
     EXPECT_EQ(count(last, 3), 64u * 2);
+}
+
+TEST_F(BatchCommandEndToEnd, NetlistOfTheLastVolumeAndNoFileWithoutAFreeEnd)
+{
+    const auto beam = TestSupport::makeSingleCantilever(12, 2, 3);
+    writeFile(path("beam.cfb"), writeDocument({volumeOf(4, 4, 4, {1}), beam}));
+    writeFile(path("flat.cfb"), writeDocument({volumeOf(4, 4, 4, {1})}));
+    const QString list = writeList("empty.plst", {});
+    Outcome outcome = run({QStringLiteral("--netlist"), path("beam.cir"), QStringLiteral("--document"),
+                           path("beam.cfb"), list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(readFile(path("beam.cir"))),
+              Model::ModelExtraction::CantileverModelRule::netlistOf(*beam));
+
+    outcome = run({QStringLiteral("--netlist"), path("flat.cir"), QStringLiteral("--document"),
+                   path("flat.cfb"), list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 4);
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("No model data was extracted.")))
+        << outcome.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("flat.cir")));
 }
 
 TEST_F(BatchCommandEndToEnd, WithoutVolumeTheRunStopsWithMissingCellVolume)
