@@ -2,6 +2,7 @@
 
 #include "Core/Operations/ExportData/ExportDataOperation.h"
 #include "Model/Automaton/TotalVolume.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/ExportDataDialog.h"
 
 namespace Ui::Observers {
@@ -13,6 +14,7 @@ void ExportDataObserver::notify()
     if (!operation || !operation->getVolume())
         return;
     Ui::Operations::ExportDataDialog dialog(operation->getVolume()->propertyNames(), dialogParent.data());
+    DialogPlacement::besideScene(dialog, dialogParent.data());
     if (dialog.exec() != QDialog::Accepted)
         return;
     operation->setFileName(dialog.getFileName());

@@ -33,10 +33,12 @@ ExportDataDialog::ExportDataDialog(const QStringList &dataNames, QWidget *parent
     dataBox = new QComboBox(this);
     dataBox->setObjectName(QStringLiteral("cbxDataToExport"));
     dataBox->addItems(dataNames);
+    dataBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *fileRow = new QWidget(this);
     fileEdit = new QLineEdit(
         QDir::toNativeSeparators(directory() + QDir::separator() + QStringLiteral("output.csv")), fileRow);
     fileEdit->setObjectName(QStringLiteral("lieOutputFilename"));
+    fileEdit->setMinimumWidth(fileEdit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     auto *chooseButton = new QToolButton(fileRow);
     chooseButton->setObjectName(QStringLiteral("tbtOutputFile"));
     chooseButton->setText(QStringLiteral("..."));

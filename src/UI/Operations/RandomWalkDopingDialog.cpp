@@ -122,7 +122,10 @@ void RandomWalkDopingDialog::checkValues()
 {
     const QString problem = Core::Operations::RandomWalkParameters::fromSettings(getSettings()).problem();
     problemLabel->setText(problem);
-    problemLabel->setVisible(!problem.isEmpty());
+    if (problemLabel->isHidden() != problem.isEmpty()) {
+        problemLabel->setVisible(!problem.isEmpty());
+        adjustSize(); // grows for the explanation, shrinks back without it
+    }
     okButton->setEnabled(problem.isEmpty());
 }
 
