@@ -81,31 +81,9 @@ void IonImplantation::implantColumn(uint32_t x, uint32_t y, std::vector<CellSite
 // Cells handed over that turn out fixed are passed over by the steps.
 void IonImplantation::queueBandNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice)
 {
-    const uint32_t layer = sizeY * sizeZ;
-    const auto queueOwn = [&](uint32_t index) {
-        if (!cells[index].fixed)
-            addToFront(index, slice);
-    };
-    if (cell.z > 0)
-        queueOwn(cell.index - 1);
-    if (cell.z + 1 < sizeZ)
-        queueOwn(cell.index + 1);
-    if (cell.y > 0)
-        queueOwn(cell.index - sizeZ);
-    if (cell.y + 1 < sizeY)
-        queueOwn(cell.index + sizeZ);
-    if (cell.x > 0) {
-        if (cell.x - 1 >= begin)
-            queueOwn(cell.index - layer);
-        else
-            outboxBelow[slice].push_back(cell.index - layer);
-    }
-    if (cell.x + 1 < sizeX) {
-        if (cell.x + 1 < end)
-            queueOwn(cell.index + layer);
-        else
-            outboxAbove[slice].push_back(cell.index + layer);
-    }
+    queueNeighboursWhere(
+        cell, begin, end, fronts[slice], slice, [this](uint32_t index) { return !cells[index].fixed; },
+        [](uint32_t) { return true; });
 }
 
 } // namespace Core::Operations
