@@ -66,9 +66,17 @@ void doping(benchmark::State &state)
 
 void implantation(benchmark::State &state)
 {
-    // The band 10 cells down, annealed by 10.
+    // The band 10 cells down, 2 × 2.5 cells thick, annealed by 10 up to the surface and down.
     process(state, [](TotalVolume &v) {
         Core::Operations::IonImplantation(v, 15, {kDepth, 2.0f, kDepth}).execute();
+    });
+}
+
+void implantationDefaults(benchmark::State &state)
+{
+    // The dialog's spread (20) and annealing (10) at a depth of 10: the band reaches the surface.
+    process(state, [](TotalVolume &v) {
+        Core::Operations::IonImplantation(v, 15, {kDepth, 20.0f, 10.0f}).execute();
     });
 }
 
@@ -88,6 +96,7 @@ void arguments(benchmark::internal::Benchmark *b)
 BENCHMARK(floorPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(doping)->Apply(arguments);
 BENCHMARK(implantation)->Apply(arguments);
+BENCHMARK(implantationDefaults)->Apply(arguments);
 BENCHMARK(oxidation)->Apply(arguments);
 
 BENCHMARK_MAIN();
