@@ -35,13 +35,17 @@
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
 #include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
+#include "Core/Operations/SiWetEtching/AtomisticSiWetEtchingOperation.h"
+#include "Core/Operations/SiWetEtching/ContinousWetEtchOperation.h"
 #include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/Observers/AnisotropicDepositionObserver.h"
 #include "UI/Observers/AnisotropicEtchingObserver.h"
+#include "UI/Observers/AtomicSiBCAEtchObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
+#include "UI/Observers/CCAWetEtchingObserver.h"
 #include "UI/Observers/ChangeTotalVolumeViewOptionsObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/CutCellVolumeObserver.h"
@@ -189,6 +193,11 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 34:
         return withOptionsObserver<MaskedCutCellVolumeOperation, Observers::MaskedCutObserver>(presenter);
     case 35: return std::make_shared<RemoveCutsFromVolumeOperation>(workspace);
+    case 28:
+        return withOptionsObserver<AtomisticSiWetEtchingOperation, Observers::AtomicSiBCAEtchObserver>(
+            presenter);
+    case 29:
+        return withOptionsObserver<ContinousWetEtchOperation, Observers::CCAWetEtchingObserver>(presenter);
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));

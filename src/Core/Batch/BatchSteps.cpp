@@ -9,6 +9,7 @@
 #include "Core/Batch/MooreNeighborhoodSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 #include "Core/Batch/SiOxidationStep.h"
+#include "Core/Batch/SiWetEtchingSteps.h"
 
 #include <map>
 
@@ -23,6 +24,7 @@ const std::map<uint32_t, BatchStep> &stepTable()
     // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
         {0, runPhotolithographyStep},
+        {1, runSiWetEtchingStep},
         {2, runMooreDepositionStep},
         {3, runMooreEtchingStep},
         {4, runCvdStep},
@@ -41,6 +43,7 @@ const std::map<uint32_t, BatchStep> &stepTable()
         {17, runAnisotropicDepositionStep},
         {18, runAnisotropicEtchingStep},
         {19, runRandomWalkDopingStep},
+        {20, runContinuousSiWetEtchingStep},
     };
     // clang-format on
     return table;

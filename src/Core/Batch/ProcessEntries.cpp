@@ -193,6 +193,13 @@ Ui::ProcessData ProcessEntries::simpleRie(uint32_t materialId, uint32_t depth, u
     return entry;
 }
 
+Ui::ProcessData ProcessEntries::siWetEtching(uint32_t type, double depth)
+{
+    Ui::ProcessData entry(type);
+    entry.setProcessParameter(QStringLiteral("Depth"), depth, true);
+    return entry;
+}
+
 Ui::ProcessData ProcessEntries::doping(uint32_t dopedMaterialId, float depth)
 {
     Ui::ProcessData entry(8);

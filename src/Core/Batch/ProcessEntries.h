@@ -54,6 +54,8 @@ public:
     static Ui::ProcessData spinCoating(uint32_t materialId, uint32_t maximumHeight);
     // Simple RIE (type 13) of `materialId`, `depth` cells deep, in the directions of the flags.
     static Ui::ProcessData simpleRie(uint32_t materialId, uint32_t depth, uint8_t directions);
+    // Si wet etching, atomistic (type 1) or continuous (type 20), to `depth` lattice constants.
+    static Ui::ProcessData siWetEtching(uint32_t type, double depth);
     // Doping (type 8) of the dopable cells within `depth` of empty space.
     static Ui::ProcessData doping(uint32_t dopedMaterialId, float depth);
     // Ion implantation (type 14).

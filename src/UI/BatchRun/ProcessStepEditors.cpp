@@ -7,6 +7,7 @@
 #include "UI/BatchRun/MooreStepEditor.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/SaveImageStepEditor.h"
+#include "UI/BatchRun/SiWetEtchingStepEditor.h"
 
 #include <map>
 #include <memory>
@@ -20,6 +21,7 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
 {
     static const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> table = {
         {0, MaskAndLayerStepEditors::photolithography()},
+        {1, std::make_shared<SiWetEtchingStepEditor>(1)},
         {2, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Deposition)},
         {3, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Etching)},
         {4, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Cvd)},
@@ -38,6 +40,7 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
         {17, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Deposition)},
         {18, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Etching)},
         {19, randomWalkDopingStepEditor()},
+        {20, std::make_shared<SiWetEtchingStepEditor>(20)},
     };
     return table;
 }
