@@ -237,6 +237,19 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readLine().startsWith("X: 0"));
 
+    // Simple doping and implantation take their material and distances from their dialogs.
+    const auto choose = [](QDialog &dialog, uint32_t material, std::initializer_list<double> distances) {
+        auto *box = dialog.findChild<QComboBox *>();
+        box->setCurrentIndex(box->findData(material));
+        auto spinBoxes = dialog.findChildren<QDoubleSpinBox *>();
+        for (size_t i = 0; i < distances.size(); ++i)
+            spinBoxes[int(i)]->setValue(distances.begin()[i]);
+    };
+    triggerAndAccept("actionDoping", [&](QDialog &dialog) { choose(dialog, 16, {1.0}); });
+    EXPECT_EQ(countOf(16), 100 * 100) << "the top layer";
+    triggerAndAccept("actionIon_Implantation", [&](QDialog &dialog) { choose(dialog, 15, {5.0, 0.0, 0.0}); });
+    EXPECT_EQ(countOf(15), 100 * 100) << "the layer 5 cells down";
+
     // An hour at 1273 K and 1 atm: 0.0713 µm, 7.13 units at 100 units per micron, of which 3.99
     // grow out (3 layers, the first at 1.5 from the surface cells' centres) and 3.14 go in (3
     // layers from the surface cells down).

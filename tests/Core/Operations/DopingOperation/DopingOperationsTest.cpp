@@ -67,14 +67,10 @@ protected:
             op.setSeed(77);
         });
         // Dialogs the user rejects.
-        harness.addOperation<DopingOperation>(
-            117, [](Core::Workspace &w) { return std::make_shared<DopingOperation>(w); }, nullptr);
-        harness.addOperation<IonImplantationOperation>(
-            103, [](Core::Workspace &w) { return std::make_shared<IonImplantationOperation>(w); }, nullptr);
-        harness.addOperation<SimpleSiOxidationOperation>(
-            126, [](Core::Workspace &w) { return std::make_shared<SimpleSiOxidationOperation>(w); }, nullptr);
-        harness.addOperation<RandomWalkDopingOperation>(
-            136, [](Core::Workspace &w) { return std::make_shared<RandomWalkDopingOperation>(w); }, nullptr);
+        add<DopingOperation>(117, nullptr);
+        add<IonImplantationOperation>(103, nullptr);
+        add<SimpleSiOxidationOperation>(126, nullptr);
+        add<RandomWalkDopingOperation>(136, nullptr);
         volume = TestSupport::makeVolume(10, 8, 12, [](uint32_t x, uint32_t y, uint32_t z) {
             return (z < 6 && !(x > 3 && x < 7 && y > 2 && y < 6 && z > 3)) ? 1u : 0u;
         });
