@@ -48,20 +48,16 @@ void IonImplantation::implantColumn(uint32_t x, uint32_t y, std::vector<CellSite
     const float a = profile.annealing;
     const float halfBand = float(0.5 * double(cellSizeZ) + double(profile.spread));
     const uint32_t columnStart = (x * sizeY + y) * sizeZ;
-    uint32_t z = sizeZ;
-    // Empty cells above the column's top solid cell stay as they are.
-    while (z > 0 && cells[columnStart + z - 1].materialId == 0) {
-        Model::Automaton::Voxel &voxel = cells[columnStart + z - 1];
-        voxel.setDistance(a, a, a);
-        voxel.fixed = 1;
-        --z;
-    }
-    const uint32_t top = z; // one above the top solid cell; 0 for an empty column
-    for (; z > 0; --z) {
-        const CellSite cell{columnStart + z - 1, x, y, z - 1};
-        Model::Automaton::Voxel &voxel = cells[cell.index];
-        const uint32_t depthIndex = top + 1 - z; // 1 for the top solid cell
-        if (!eligibleMaterials.contains(voxel.materialId)) {
+    Model::Automaton::Voxel *column = cells + columnStart;
+    // The column is read bottom up, in memory order: first to find its top solid cell.
+    uint32_t top = 0; // one above the top solid cell; 0 for an empty column
+    for (uint32_t z = 0; z < sizeZ; ++z)
+        top = column[z].materialId != 0 ? z + 1 : top;
+    for (uint32_t z = 0; z < sizeZ; ++z) {
+        Model::Automaton::Voxel &voxel = column[z];
+        const uint32_t depthIndex = top - z; // 1 for the top solid cell
+        // The empty cells above the top solid cell, and cells that cannot be doped, stay.
+        if (z >= top || !eligibleMaterials.contains(voxel.materialId)) {
             voxel.setDistance(a, a, a);
             voxel.fixed = 1;
         } else if (std::fabs(float(depthIndex) * cellSizeZ - profile.depth) > halfBand) {
@@ -71,7 +67,7 @@ void IonImplantation::implantColumn(uint32_t x, uint32_t y, std::vector<CellSite
             voxel.setDistance(0.0f, 0.0f, 0.0f);
             voxel.fixed = 1;
             voxel.materialId = dopedMaterial;
-            band.push_back(cell);
+            band.push_back({columnStart + z, x, y, z});
         }
     }
 }
