@@ -88,6 +88,7 @@ public:
 
     void setProperty(const QString &name, const QVariant &value) { properties.insert(name, value); }
     QVariant getProperty(const QString &name) const { return properties.value(name); }
+    void removeProperty(const QString &name) { properties.remove(name); }
     QStringList propertyNames() const { return properties.keys(); }
 
     // Named particle-count fields, stored as shared pointers in the property map.

@@ -1,5 +1,6 @@
 #include "UI/BatchRun/CreateSubstrateStepEditor.h"
 #include "UI/BatchRun/DirectionalFilmStepEditor.h"
+#include "UI/BatchRun/DopingStepEditors.h"
 #include "UI/BatchRun/ElectroplatingStepEditor.h"
 #include "UI/BatchRun/IsotropicFilmStepEditor.h"
 #include "UI/BatchRun/MaskAndLayerStepEditors.h"
@@ -27,14 +28,18 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
         {5, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Etching)},
         {6, MaskAndLayerStepEditors::planarization()},
         {7, std::make_shared<ElectroplatingStepEditor>()},
+        {8, dopingStepEditor()},
         {9, MaskAndLayerStepEditors::spinCoating()},
         {10, std::make_shared<SaveImageStepEditor>()},
         {11, std::make_shared<CreateSubstrateStepEditor>()},
         {12, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Vapor)},
         {13, MaskAndLayerStepEditors::simpleRie()},
+        {14, ionImplantationStepEditor()},
+        {15, siOxidationStepEditor()},
         {16, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Deposition)},
         {17, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Deposition)},
         {18, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Etching)},
+        {19, randomWalkDopingStepEditor()},
         {20, std::make_shared<SiWetEtchingStepEditor>(20)},
     };
     return table;

@@ -37,15 +37,13 @@ protected:
 
 } // namespace
 
-TEST_F(BatchSteps, UnknownAndNotYetBuiltProcessesAreRefused)
+TEST_F(BatchSteps, UnknownProcessesAreRefused)
 {
     context.setCurrentVolume(siliconSlab());
     const auto before = context.getCurrentVolume()->materialIds();
     EXPECT_EQ(run(ProcessData(25)), Core::Batch::UnknownProcess);
     EXPECT_EQ(run(ProcessData(21)), Core::Batch::UnknownProcess);
     EXPECT_EQ(run(ProcessData(ProcessData::kNotAProcess)), Core::Batch::UnknownProcess);
-    // Random-walk doping has no engine yet.
-    EXPECT_EQ(run(ProcessData(19)), Core::Batch::NotImplemented);
     EXPECT_EQ(context.getCurrentVolume()->materialIds(), before);
 }
 
