@@ -1,9 +1,6 @@
 #include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
-#include "Support/PersistenceTestSupport.h"
 
-#include "Core/Batch/ProcessEntries.h"
-#include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/CutCellVolumeDialog.h"
 #include "UI/Operations/MaskFileField.h"
 #include "UI/Operations/PhotolithographyDialog.h"
@@ -22,24 +19,14 @@
 
 #include <gtest/gtest.h>
 
-using Core::Batch::ProcessEntries;
 using Model::Automaton::CutBox;
 using Model::Automaton::ImageMask;
-using Ui::ProcessData;
 
 namespace {
 
 QSpinBox *spinBox(QWidget &dialog, const char *name)
 {
     return TestSupport::child<QSpinBox>(dialog, name);
-}
-
-ImageMask stripeMask()
-{
-    QBitArray bits(6);
-    bits.setBit(0);
-    bits.setBit(3);
-    return ImageMask(bits, 2, 3);
 }
 
 } // namespace
@@ -126,25 +113,4 @@ TEST(PhotolithographyDialogTest, UnreadableFilesWarnAndKeepTheMask)
     EXPECT_EQ(dialog.getTopMask(), ImageMask::fromImage(image));
     EXPECT_TRUE(dialog.getBottomMask().isEmpty());
     EXPECT_EQ(changes, 1);
-}
-
-// Every editor of these steps, opened on an entry and accepted unchanged, gives the entry back;
-// a photolithography entry keeps its masks although their files are gone.
-TEST(MaskAndLayerStepEditorsTest, ModifyKeepsEveryStoredValue)
-{
-    PersistenceTest::resetCatalogue();
-    const std::vector<ProcessData> entries = {
-        ProcessEntries::photolithography(12, stripeMask(), QStringLiteral("/gone/top.png"), ImageMask(),
-                                         QString()),
-        ProcessEntries::planarization(40, 7), ProcessEntries::spinCoating(13, 25),
-        ProcessEntries::simpleRie(16, 4, 2)};
-    for (const ProcessData &entry : entries) {
-        ModalBoxWatcher boxes;
-        TestSupport::answerNextDialog();
-        const auto edited =
-            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
-        ASSERT_TRUE(edited) << entry.getProcessType();
-        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
-        EXPECT_TRUE(boxes.texts.isEmpty());
-    }
 }
