@@ -1,6 +1,8 @@
 // The desktop program as a user drives it, through the real main window and its view:
 // Simulation → Create Substrate with the dialog's defaults, moving, deposited and etched films,
 // random-walk doping with the particle-count view and its export, oxidation, undo and redo.
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
@@ -126,8 +128,11 @@ TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
         dialogArea = dialog->frameGeometry();
         qobject_cast<QDialog *>(dialog)->reject();
     });
+    const auto cells = window->getPresenter().getScene().getCellVolumes().front()->materialIds();
     window->action("actionIsotropic_Deposition")->trigger();
     EXPECT_FALSE(dialogArea.intersects(block)) << "dialog " << dialogArea.x() << "," << dialogArea.y();
+    EXPECT_EQ(window->getPresenter().getScene().getCellVolumes().front()->materialIds(), cells)
+        << "a rejected dialog changes nothing";
 }
 
 TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughTheMenus)
@@ -270,14 +275,22 @@ TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRed
     const auto coloured = [](const QColor &c) {
         return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
     };
+    using Model::Automaton::TotalVolume;
     struct Entry {
         const char *action;
         std::vector<std::pair<const char *, const char *>> values; // combo box texts or numbers
         bool film;
+        std::function<void(TotalVolume &)> engine = nullptr; // the cells to expect, where given
     };
     const Entry entries[] = {
-        {"actionIsotropic_Deposition", {{"cbxMaterial", "Thermal Si02"}, {"dblFilmThickness", "10"}}, true},
-        {"actionIsotropic_Film_Etching", {{"cbxMaterial", "Si"}, {"dblEtchDepth", "4"}}, false},
+        {"actionIsotropic_Deposition",
+         {{"cbxMaterial", "Thermal Si02"}, {"dblFilmThickness", "10"}},
+         true,
+         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 3, 10.0f).execute(); }},
+        {"actionIsotropic_Film_Etching",
+         {{"cbxMaterial", "Si"}, {"dblEtchDepth", "4"}},
+         false,
+         [](TotalVolume &v) { Core::Operations::IsotropicFilmEtching(v, 1, 4.0f).execute(); }},
         {"actionAnisotropic_Deposition", {{"cbxMaterial", "Au (bulk)"}, {"dblFilmThickness", "4"}}, true},
         {"actionAnisotropic_Etching", {{"dblEtchDepth", "4"}, {"dblHorizontalRatio", "0"}}, false},
         {"actionPVD", {{"cbxMaterial", "Cu (bulk)"}}, true},
@@ -287,6 +300,7 @@ TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRed
     };
     const QImage bare = frame();
     const auto trench = volume->materialIds();
+    const auto bareVolume = std::static_pointer_cast<TotalVolume>(volume->clone());
     ASSERT_EQ(pixels(bare, coloured), 0);
     for (const Entry &entry : entries) {
         triggerAndAccept(entry.action, [&entry](QDialog &dialog) {
@@ -301,6 +315,10 @@ TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRed
         });
         const QImage film = frame();
         EXPECT_NE(volume->materialIds(), trench) << entry.action;
+        if (entry.engine) {
+            EXPECT_EQ(volume->materialIds(), TestSupport::cellsAfter(*bareVolume, entry.engine))
+                << entry.action;
+        }
         EXPECT_NE(film, bare) << entry.action;
         EXPECT_EQ(pixels(film, coloured) > 5000, entry.film) << entry.action << ": the film is drawn";
         window->action("actionUndo")->trigger();
