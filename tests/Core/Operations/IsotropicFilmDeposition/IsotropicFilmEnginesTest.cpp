@@ -170,7 +170,7 @@ TEST(IsotropicFilmDeposition, NeverDepositsBeyondTheExactDistanceAndRarelyMisses
     EXPECT_EQ(d.extra, 0u);
     EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
     // Thick films in a wide trench.
-    for (float thickness : {5.0f, 10.0f, 20.0f}) {
+    for (float thickness : {8.0f, 20.0f}) {
         auto trench = makeVolume(48, 32, 56, [](uint32_t x, uint32_t y, uint32_t z) {
             return z < 24 && !(x >= 14 && x < 34 && y >= 6 && y < 26 && z >= 8) ? kSi : 0u;
         });
