@@ -29,6 +29,8 @@ public:
     explicit MaterialColorSource(const MaterialColorMap &map) : map(map) {}
     AlphaClass classOf(size_t, uint32_t materialId) const { return map.alphaClass(materialId); }
     Materials::RgbaColor colorOf(size_t, uint32_t materialId) const { return map.color(materialId); }
+    // Materials 0 .. count - 1 are worth a table of their classes.
+    uint32_t tabledMaterialCount() const { return map.denseIdCount(); }
 
 private:
     const MaterialColorMap &map;
@@ -49,6 +51,11 @@ public:
     CubicFaceBuilder(const Voxel *cells, const CellGrid &grid, const CutBox &box, const ColorSource &source)
         : cells(cells), grid(grid), box(box), source(source)
     {
+        if constexpr (ColorSource::kClassByMaterial) {
+            materialCodes.resize(source.tabledMaterialCount());
+            for (uint32_t m = 0; m < materialCodes.size(); ++m)
+                materialCodes[m] = uint8_t(drawCode(0, m));
+        }
     }
 
     // Every slice on the global thread pool, joined in slice order.
@@ -125,36 +132,44 @@ private:
             const size_t first = grid.index(x, box.lower[1] + r, box.lower[2]);
             uint64_t *opaqueRow = layer.opaque.row(r);
             uint64_t *translucentRow = layer.translucent.row(r);
-            uint32_t runMaterial = 0;
-            uint64_t runCode = 0;
-            for (uint32_t w = 0; w * 64 < depth; ++w) {
-                const uint32_t count = std::min(depth - w * 64, 64u);
-                const size_t start = first + w * 64;
-                uint64_t opaqueBits = 0;
-                uint64_t translucentBits = 0;
-                // Each cell enters at the top bit; after `count` cells cell k sits at bit k.
-                for (size_t i = start; i < start + count; ++i) {
-                    prefetchAhead(cells + i);
-                    const uint32_t material = cells[i].materialId;
-                    uint64_t code;
-                    if constexpr (ColorSource::kClassByMaterial) {
-                        if (material != runMaterial) {
-                            runMaterial = material;
-                            runCode = drawCode(i, material);
-                        }
-                        code = runCode;
-                    } else {
-                        code = drawCode(i, material);
-                    }
-                    code = cells[i].cutCount == 0 ? code : 0;
-                    opaqueBits = (opaqueBits >> 1) | (code << 63);
-                    translucentBits = (translucentBits >> 1) | ((code >> 1) << 63);
-                }
-                opaqueRow[w] = opaqueBits >> (64 - count);
-                translucentRow[w] = translucentBits >> (64 - count);
+            if constexpr (ColorSource::kClassByMaterial) {
+                const TabledCodes codes{cells, materialCodes.data(), uint32_t(materialCodes.size())};
+                if (!packCells(cells, first, depth, codes, opaqueRow, translucentRow).untabledMaterial)
+                    continue;
             }
+            packCells(cells, first, depth, CellCodes{this}, opaqueRow, translucentRow);
         }
     }
+
+    // Draw codes from the table of material codes, cut cells 0; a run of one material is looked up
+    // once. Notes a material beyond the table instead of calling out of the loop for it.
+    struct TabledCodes {
+        const Voxel *cells;
+        const uint8_t *codes;
+        uint32_t codeCount;
+        uint32_t runMaterial = 0;
+        uint64_t runCode = 0;
+        bool untabledMaterial = false;
+        uint64_t operator()(size_t i)
+        {
+            const Voxel &cell = cells[i];
+            if (cell.materialId != runMaterial) {
+                runMaterial = cell.materialId;
+                runCode = runMaterial < codeCount ? codes[runMaterial] : 0;
+                untabledMaterial |= runMaterial >= codeCount;
+            }
+            return cell.cutCount == 0 ? runCode : 0;
+        }
+    };
+    // Draw codes asked of the colour source cell by cell, cut cells 0.
+    struct CellCodes {
+        const CubicFaceBuilder *builder;
+        uint64_t operator()(size_t i) const
+        {
+            const Voxel &cell = builder->cells[i];
+            return cell.cutCount == 0 ? builder->drawCode(i, cell.materialId) : 0;
+        }
+    };
 
     // 1 for a cell drawn opaque, 2 for one drawn blended, 0 for none (before cuts).
     uint64_t drawCode(size_t i, uint32_t material) const
@@ -279,6 +294,7 @@ private:
     CellGrid grid;
     CutBox box;
     const ColorSource &source;
+    std::vector<uint8_t> materialCodes; // draw code by material, when the class follows from it
 };
 
 // The six faces of every empty cell in the cut box (cut counters are not looked at), light grey,

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Model/Automaton/Voxel.h"
+
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -45,6 +49,33 @@ private:
 inline void prefetchAhead(const void *cell)
 {
     __builtin_prefetch(reinterpret_cast<const void *>(reinterpret_cast<uintptr_t>(cell) + 3072));
+}
+
+// Packs cells [first, first + count) into bit rows: bit k of `low` takes bit 0 of
+// code(first + k), bit k of `high` (when not null) bit 1. Whole words are written.
+// `code` is taken by value so that whatever state it keeps stays in registers; it is returned
+// for what it noted on the way.
+template <class Code>
+inline Code packCells(const Voxel *cells, size_t first, uint32_t count, Code code, uint64_t *low,
+                      uint64_t *high)
+{
+    for (uint32_t w = 0; w * 64 < count; ++w) {
+        const uint32_t n = std::min(count - w * 64, 64u);
+        const size_t start = first + size_t(w) * 64;
+        uint64_t lowBits = 0;
+        uint64_t highBits = 0;
+        // Each cell enters at the top bit; after n cells cell k sits at bit 64 - n + k.
+        for (size_t i = start; i < start + n; ++i) {
+            prefetchAhead(cells + i);
+            const uint64_t c = code(i);
+            lowBits = (lowBits >> 1) | (c << 63);
+            highBits = (highBits >> 1) | ((c >> 1) << 63);
+        }
+        low[w] = lowBits >> (64 - n);
+        if (high)
+            high[w] = highBits >> (64 - n);
+    }
+    return code;
 }
 
 // The number of set bits among the six side bits of a cell.
