@@ -6,28 +6,30 @@
 namespace Model::Automaton {
 namespace {
 
-constexpr int kDigitBits = 11;
+// At most this many key bits per pass; the passes share the key bits evenly.
+constexpr int kDigitBits = 12;
 constexpr size_t kBuckets = size_t(1) << kDigitBits;
 
 } // namespace
 
-void sortByKeyStable(std::vector<KeyedIndex> &entries)
+void sortByKeyBits(std::vector<uint64_t> &values, int shift, int keyBits)
 {
-    if (entries.size() < 2)
+    if (values.size() < 2 || keyBits <= 0)
         return;
-    uint64_t largest = 0;
-    for (const KeyedIndex &entry : entries)
-        largest = std::max(largest, entry.key);
-    std::vector<KeyedIndex> buffer(entries.size());
-    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += kDigitBits) {
+    std::vector<uint64_t> buffer(values.size());
+    const int passes = (keyBits + kDigitBits - 1) / kDigitBits;
+    const int digitBits = (keyBits + passes - 1) / passes;
+    for (int done = 0; done < keyBits; done += digitBits) {
+        const int digitShift = shift + done;
+        const uint64_t mask = (uint64_t(1) << std::min(digitBits, keyBits - done)) - 1;
         std::array<size_t, kBuckets + 1> starts{};
-        for (const KeyedIndex &entry : entries)
-            ++starts[((entry.key >> shift) & (kBuckets - 1)) + 1];
+        for (uint64_t value : values)
+            ++starts[((value >> digitShift) & mask) + 1];
         for (size_t b = 1; b <= kBuckets; ++b)
             starts[b] += starts[b - 1];
-        for (const KeyedIndex &entry : entries)
-            buffer[starts[(entry.key >> shift) & (kBuckets - 1)]++] = entry;
-        entries.swap(buffer);
+        for (uint64_t value : values)
+            buffer[starts[(value >> digitShift) & mask]++] = value;
+        values.swap(buffer);
     }
 }
 

@@ -5,23 +5,24 @@
 #include <algorithm>
 #include <random>
 
-using Model::Automaton::KeyedIndex;
-using Model::Automaton::sortByKeyStable;
+using Model::Automaton::bitWidth;
+using Model::Automaton::sortByKeyBits;
 
-TEST(KeyedIndexSort, MatchesAStableSortForSmallAndWideKeys)
+TEST(KeyedIndexSort, SortsIndicesByTheirKeyBitsLikeAStableSort)
 {
     std::mt19937_64 random(3);
-    for (uint64_t range : {uint64_t(1), uint64_t(7), uint64_t(5000), uint64_t(1) << 40, ~uint64_t(0)}) {
-        std::vector<KeyedIndex> entries(3000);
-        for (uint32_t i = 0; i < entries.size(); ++i)
-            entries[i] = {range == ~uint64_t(0) ? random() : random() % range, i};
-        std::vector<KeyedIndex> expected = entries;
+    for (int keyBits : {1, 3, 11, 12, 23, 44}) {
+        const int indexBits = 20;
+        std::vector<uint64_t> values(3000);
+        for (uint64_t i = 0; i < values.size(); ++i)
+            values[i] = ((random() & ((uint64_t(1) << keyBits) - 1)) << indexBits) | i;
+        std::vector<uint64_t> expected = values;
         std::stable_sort(expected.begin(), expected.end(),
-                         [](const KeyedIndex &a, const KeyedIndex &b) { return a.key < b.key; });
-        sortByKeyStable(entries);
-        for (size_t i = 0; i < entries.size(); ++i) {
-            ASSERT_EQ(entries[i].key, expected[i].key);
-            ASSERT_EQ(entries[i].index, expected[i].index);
-        }
+                         [&](uint64_t a, uint64_t b) { return a >> indexBits < b >> indexBits; });
+        sortByKeyBits(values, indexBits, keyBits);
+        EXPECT_EQ(values, expected) << keyBits << " key bits";
     }
+    EXPECT_EQ(bitWidth(0), 0);
+    EXPECT_EQ(bitWidth(1), 1);
+    EXPECT_EQ(bitWidth(~uint64_t(0)), 64);
 }
