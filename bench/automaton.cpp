@@ -1,8 +1,15 @@
-// Isotropic deposition and etching on the block and trench volumes, beside the floor pass.
-// Arguments: volume (0 block, 1 trench), L (film thickness or etch depth), pool threads.
+// The distance-counting engines and the layer-by-layer engines on the block and trench volumes,
+// beside the floor pass. Arguments: volume (0 block, 1 trench), L (film thickness or etch depth
+// in cells; the layer count of the Moore engines), pool threads.
 #include "BenchVolumes.h"
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmDeposition.h"
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtching.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
+#include "Core/Operations/Electrodeposition/Electrodeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDeposition.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtching.h"
 #include "Model/Automaton/TotalVolume.h"
 
 #include <QThreadPool>
@@ -14,6 +21,7 @@
 
 namespace {
 
+using namespace Core::Operations;
 using Model::Automaton::TotalVolume;
 
 using BenchVolumes::kSize;
@@ -42,7 +50,8 @@ void floorPass(benchmark::State &state)
         BenchVolumes::readEveryMaterial(*fixture(false).volume);
 }
 
-template <class Engine, uint32_t Material> void process(benchmark::State &state)
+// Times `run(volume, L)`; the substrate is material 1, deposits are material 4.
+template <class Run> void process(benchmark::State &state, Run run)
 {
     Fixture &f = fixture(state.range(0) == 1);
     const float limit = float(state.range(1));
@@ -51,26 +60,57 @@ template <class Engine, uint32_t Material> void process(benchmark::State &state)
         state.PauseTiming();
         f.volume->setMaterialIds(f.original);
         state.ResumeTiming();
-        Engine engine(*f.volume, Material, limit);
-        engine.execute();
+        run(*f.volume, limit);
     }
 }
 
-void arguments(benchmark::internal::Benchmark *b)
+void arguments(benchmark::internal::Benchmark *b, std::initializer_list<int> limits)
 {
     for (int shape : {0, 1})
-        for (int limit : {10, 40})
+        for (int limit : limits)
             for (int threads : {1, 2})
                 b->Args({shape, limit, threads});
     b->ArgNames({"trench", "L", "threads"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
+void isotropicArguments(benchmark::internal::Benchmark *b)
+{
+    arguments(b, {10, 40});
+}
+
+void tenLayers(benchmark::internal::Benchmark *b)
+{
+    arguments(b, {10});
+}
+
 } // namespace
 
 BENCHMARK(floorPass)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_TEMPLATE(process, Core::Operations::IsotropicFilmDeposition, 4)
+BENCHMARK_CAPTURE(process, deposition,
+                  [](TotalVolume &v, float l) { IsotropicFilmDeposition(v, 4, l).execute(); })
     ->Name("deposition")
-    ->Apply(arguments);
-BENCHMARK_TEMPLATE(process, Core::Operations::IsotropicFilmEtching, 1)->Name("etching")->Apply(arguments);
+    ->Apply(isotropicArguments);
+BENCHMARK_CAPTURE(process, etching, [](TotalVolume &v, float l) { IsotropicFilmEtching(v, 1, l).execute(); })
+    ->Name("etching")
+    ->Apply(isotropicArguments);
+BENCHMARK_CAPTURE(process, anisotropicDeposition, [](TotalVolume &v, float l) {
+    AnisotropicFilmDeposition(v, 4, l, 0.5f).execute();
+})->Apply(tenLayers);
+BENCHMARK_CAPTURE(process, anisotropicEtching, [](TotalVolume &v, float l) {
+    AnisotropicFilmEtching(v, 1, l, 0.5f).execute();
+})->Apply(tenLayers);
+BENCHMARK_CAPTURE(process, vapourDepositionTop, [](TotalVolume &v, float l) {
+    SimplePhysicalVaporDeposition(v, 4, l, 0.5f, DepositSide::Top).execute();
+})->Apply(tenLayers);
+// The substrate is the conductor.
+BENCHMARK_CAPTURE(process, electroplating, [](TotalVolume &v, float l) {
+    Electrodeposition(v, 4, 1, l).execute();
+})->Apply(tenLayers);
+BENCHMARK_CAPTURE(process, mooreDeposition, [](TotalVolume &v, float l) {
+    MooreNeighborhoodDeposition(v, 4, uint32_t(l)).execute();
+})->Apply(tenLayers);
+BENCHMARK_CAPTURE(process, mooreEtching, [](TotalVolume &v, float l) {
+    MooreNeighborhoodEtching(v, 1, uint32_t(l)).execute();
+})->Apply(tenLayers);
 
 BENCHMARK_MAIN();

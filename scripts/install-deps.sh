@@ -10,7 +10,7 @@ packages=(
   libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
-  libxml2-utils
+  libxml2-utils ngspice
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "UI/EditCompatibleMaterialsDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
@@ -67,10 +68,7 @@ void EditCompatibleMaterialsDialog::buildWidgets()
     grid->addLayout(buttonColumn, 2, 1);
     grid->addWidget(compatibleList, 2, 2);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);

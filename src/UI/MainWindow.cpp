@@ -1,9 +1,12 @@
 #include "UI/MainWindow.h"
 
 #include "Core/Operations/OperationCatalogue.h"
+#include "UI/Console/CommandConsole.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Input/AboutWindow.h"
 #include "UI/Input/ChangeColorsDialog.h"
 #include "UI/Input/ChangeGridSpacingDialog.h"
+#include "UI/Input/SaveFileName.h"
 #include "UI/MainWindowActions.h"
 #include "UI/Observers/SelectionModeObserver.h"
 #include "UI/View/GLWidget.h"
@@ -53,6 +56,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         action("actionSelect"), presenter->getSelection()));
     setAttribute(Qt::WA_DeleteOnClose);
     connectView();
+    connectConsole();
+    updateSceneActions();
 }
 
 MainWindow::~MainWindow() = default;
@@ -129,6 +134,16 @@ void MainWindow::connectView()
     connect(view, &GLWidget::lampPositionChanged, this, &MainWindow::changeLampPosition_statusBar);
 }
 
+// The console is a window of its own: its close button unchecks Windows → Console, and Undo and
+// Redo typed in its entry line still undo and redo the document.
+void MainWindow::connectConsole()
+{
+    Console::CommandConsole *console = presenter->getConsole();
+    connect(console, &Console::CommandConsole::closed, this,
+            [this] { action("actionConsole")->setChecked(false); });
+    console->leaveShortcutsToWindow({action("actionUndo")->shortcut(), action("actionRedo")->shortcut()});
+}
+
 QAction *MainWindow::action(const char *objectName) const
 {
     return findChild<QAction *>(QString::fromUtf8(objectName), Qt::FindDirectChildrenOnly);
@@ -201,6 +216,7 @@ void MainWindow::setView(const QString &viewAngle)
 void MainWindow::changeGridSpacing()
 {
     Input::ChangeGridSpacingDialog dialog(view->getGridSpacing(), this);
+    DialogPlacement::besideScene(dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         view->setGridSpacing(dialog.getSpacing());
 }
@@ -208,6 +224,7 @@ void MainWindow::changeGridSpacing()
 void MainWindow::changeWindowColors()
 {
     Input::ChangeColorsDialog dialog(view->getColors(), this);
+    DialogPlacement::besideScene(dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         view->setColors(dialog.getColors());
 }
@@ -220,8 +237,9 @@ void MainWindow::saveImage(const QString &filename)
     if (target.isEmpty()) {
         if (lastImagePath.isEmpty())
             lastImagePath = QDir::homePath();
-        target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Screen Image"), lastImagePath,
-                                              QStringLiteral("Images (*.png *.xpm *.jpg)"));
+        target =
+            Input::SaveFileName::ask(this, QStringLiteral("Save Screen Image"), lastImagePath,
+                                     QStringLiteral("Images (*.png *.xpm *.jpg)"), QStringLiteral("png"));
         if (target.isEmpty())
             return;
         lastImagePath = target;
@@ -315,9 +333,17 @@ void MainWindow::changeLampPosition_statusBar(std::vector<float> lamp)
     statusBar()->showMessage(ViewStatusText::lamp(lamp), kStatusTimeout);
 }
 
+// Every change of the scene asks for a redraw, so this is also where actions that need a cell
+// volume follow the scene.
 void MainWindow::repaintCentralWidget()
 {
     view->update();
+    updateSceneActions();
+}
+
+void MainWindow::updateSceneActions()
+{
+    action("actionModel_Extraction")->setEnabled(!presenter->getScene().getCellVolumes().empty());
 }
 
 } // namespace Ui

@@ -69,6 +69,9 @@ private:
     void connectFormActions();
     void registerMappedActions();
     void connectView();
+    void connectConsole();
+    // Enables the actions that need a cell volume in the scene.
+    void updateSceneActions();
 
     MainWindowPresenter *presenter = nullptr;
     OperationMapper operationMapper;

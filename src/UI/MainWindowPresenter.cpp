@@ -1,11 +1,14 @@
 #include "UI/MainWindowPresenter.h"
 
 #include "Core/Operations/CellVolumeChoice.h"
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/BatchRun/BatchDialogLauncher.h"
 #include "UI/Console/CommandConsole.h"
 #include "UI/EditCompatibleMaterialsDialog.h"
 #include "UI/MainWindow.h"
+#include "UI/ManageMaterialsDialog.h"
+#include "UI/Observers/DocumentFileDialogs.h"
 #include "UI/Observers/UndoRedoObserver.h"
 #include "UI/Observers/UpdateObserver.h"
 #include "UI/OperationFactory.h"
@@ -72,8 +75,11 @@ void MainWindowPresenter::newDocument()
     const auto answer = QMessageBox::information(mainWindow, QStringLiteral("Create new document"),
                                                  QStringLiteral("This will erase all data. Continue?"),
                                                  QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        workspace.newDocument();
+    if (answer != QMessageBox::Yes)
+        return;
+    workspace.newDocument();
+    mainWindow->setWindowTitle(
+        Observers::DocumentFileDialogs::windowTitle(workspace.getScene().getFileName()));
 }
 
 void MainWindowPresenter::showConsole(bool visible)
@@ -87,7 +93,19 @@ void MainWindowPresenter::setSelectionMode(bool on)
         workspace.getSelection().setMode(on);
 }
 
-void MainWindowPresenter::manageMaterials() {}
+// Accepted changes reach the catalogue and its file, and every volume is redrawn in the new
+// colours.
+void MainWindowPresenter::manageMaterials()
+{
+    ManageMaterialsDialog dialog(mainWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.writeToCatalogue();
+    for (const auto &volume : workspace.getScene().getCellVolumes())
+        volume->refreshDrawingData();
+    workspace.getSelection().clear();
+    workspace.requestRedraw();
+}
 
 void MainWindowPresenter::manageCompatibleMaterials()
 {

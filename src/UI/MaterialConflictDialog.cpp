@@ -1,4 +1,5 @@
 #include "UI/MaterialConflictDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/Operations/MaterialComboBox.h"
 
@@ -59,10 +60,7 @@ MaterialConflictDialog::MaterialConflictDialog(QWidget *parent, const Model::Mat
     replacement->addWidget(cbxReplacement, 1);
     layout->addLayout(replacement);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
     layout->addWidget(buttons);
     updateReplacementEnabled();
 }

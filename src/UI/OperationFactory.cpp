@@ -1,5 +1,8 @@
 #include "UI/OperationFactory.h"
 
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmDepositionOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/AnisotropicFilmEtchingOperation.h"
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDepositionOperation.h"
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Operations/Cuts/CutCellVolumeOperation.h"
 #include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
@@ -7,8 +10,19 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
+#include "Core/Operations/ExtractFilm/ExtractFilm.h"
+#include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
+#include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
+#include "Core/Operations/GlueSubstrate/GlueSubstrateOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
+#include "Core/Operations/ModelExtraction/RunModelExtraction.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtchingOperation.h"
+#include "Core/Operations/ObjectEditing/CopyObject.h"
+#include "Core/Operations/ObjectEditing/DeleteObject.h"
+#include "Core/Operations/ObjectEditing/MoveObject.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/Photolithography/PhotolithographyOperation.h"
@@ -16,20 +30,31 @@
 #include "Core/Operations/Planarization/SpinCoatingOperation.h"
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
+#include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
+#include "UI/Observers/AnisotropicDepositionObserver.h"
+#include "UI/Observers/AnisotropicEtchingObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
+#include "UI/Observers/ChangeTotalVolumeViewOptionsObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/CutCellVolumeObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/ElectrodepositionObserver.h"
+#include "UI/Observers/ExportFileObserver.h"
+#include "UI/Observers/ExtractFilmObserver.h"
+#include "UI/Observers/GlueSubstrateObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaskedCutObserver.h"
 #include "UI/Observers/MaterialConflictObserver.h"
+#include "UI/Observers/MooreOptionsObserver.h"
+#include "UI/Observers/PVDObserver.h"
 #include "UI/Observers/PhotolithographyObserver.h"
 #include "UI/Observers/PlanarizationObserver.h"
+#include "UI/Observers/RunModelExtractionObserver.h"
 #include "UI/Observers/SimpleRIEObserver.h"
 #include "UI/Observers/SpinCoatingObserver.h"
 
@@ -87,6 +112,29 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 14:
         return processWithObserver<IsotropicFilmEtchingOperation, Observers::IsotropicFilmEtchingObserver>(
             presenter, ProcessIds::kIsotropicEtching);
+    case 6:
+        return withObserver(std::make_shared<ChangeTotalVolumeVisualizationOptions>(workspace),
+                            std::make_shared<Observers::ChangeTotalVolumeViewOptionsObserver>(
+                                workspace, presenter->getMainWindow()));
+    case 15:
+        return withOptionsObserver<ElectrodepositionOperation, Observers::ElectrodepositionObserver>(
+            presenter);
+    case 18:
+        return withOptionsObserver<MooreNeighborhoodDepositionOperation, Observers::MooreDepositionObserver>(
+            presenter);
+    case 19:
+        return withOptionsObserver<MooreNeighborhoodEtchingOperation, Observers::MooreEtchingObserver>(
+            presenter);
+    case 27:
+        return processWithObserver<AnisotropicFilmDepositionOperation,
+                                   Observers::AnisotropicDepositionObserver>(
+            presenter, ProcessIds::kAnisotropicDeposition);
+    case 31:
+        return processWithObserver<SimplePhysicalVaporDepositionOperation, Observers::PVDObserver>(
+            presenter, ProcessIds::kPvd);
+    case 32:
+        return processWithObserver<AnisotropicFilmEtchingOperation, Observers::AnisotropicEtchingObserver>(
+            presenter, ProcessIds::kAnisotropicEtching);
     case 9:
         return withObserver(
             std::make_shared<SaveDocumentOperation>(workspace),
@@ -102,6 +150,24 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
         return withObserver(
             open, std::make_shared<Observers::DocumentOpenedObserver>(workspace, presenter->getMainWindow()));
     }
+    case 1: return std::make_shared<CopyObject>(workspace);
+    case 4: return std::make_shared<DeleteObject>(workspace);
+    case 7: return std::make_shared<MoveObject>(workspace);
+    case 8: return withOptionsObserver<ExtractFilm, Observers::ExtractFilmObserver>(presenter);
+    case 12: return withOptionsObserver<GlueSubstrateOperation, Observers::GlueSubstrateObserver>(presenter);
+    case 1000: {
+        auto extraction = std::make_shared<RunModelExtraction>(workspace);
+        return withObserver(extraction, std::make_shared<Observers::RunModelExtractionObserver>(
+                                            presenter->getMainWindow(), extraction));
+    }
+    case ExportSurfaceMeshOperation::kId:
+        return withObserver(
+            std::make_shared<ExportSurfaceMeshOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
+    case ExportVolumeOperation::kId:
+        return withObserver(
+            std::make_shared<ExportVolumeOperation>(workspace),
+            std::make_shared<Observers::ExportFileObserver>(workspace, presenter->getMainWindow()));
     case 16: return withOptionsObserver<CutCellVolumeOperation, Observers::CutCellVolumeObserver>(presenter);
     case 20:
         return withOptionsObserver<PhotolithographyOperation, Observers::PhotolithographyObserver>(presenter);

@@ -1,4 +1,6 @@
 #include "UI/View/GLWidget.h"
+#include "Model/Automaton/TotalVolume.h"
+#include "Model/Automaton/TotalVolumePainter.h"
 #include "Support/OperationTestSupport.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
@@ -16,11 +18,14 @@
 
 namespace {
 
-// A flat square in the plane z = 0 in one colour, unlit unless asked; it remembers the eye
+// A flat square in the plane z = height in one colour, unlit unless asked; it remembers the eye
 // position of its last draw.
 class SquareObject : public Model::Object {
 public:
-    SquareObject(float half, QColor color, bool lit = false) : half(half), color(color), lit(lit) {}
+    SquareObject(float half, QColor color, bool lit = false, float height = 0.0f)
+        : half(half), color(color), lit(lit), height(height)
+    {
+    }
     uint32_t getType() const override { return 99; }
     void draw(bool solidsShown, bool, const Util::Vector4D &eye) override
     {
@@ -35,17 +40,17 @@ public:
         glColor3f(float(color.redF()), float(color.greenF()), float(color.blueF()));
         glNormal3f(0.0f, 0.0f, 1.0f);
         glBegin(GL_QUADS);
-        glVertex3f(-half, -half, 0.0f);
-        glVertex3f(half, -half, 0.0f);
-        glVertex3f(half, half, 0.0f);
-        glVertex3f(-half, half, 0.0f);
+        glVertex3f(-half, -half, height);
+        glVertex3f(half, -half, height);
+        glVertex3f(half, half, height);
+        glVertex3f(-half, half, height);
         glEnd();
         glPopAttrib();
     }
     void refreshDrawingData() override {}
     std::shared_ptr<Object> clone() const override
     {
-        return std::make_shared<SquareObject>(half, color, lit);
+        return std::make_shared<SquareObject>(half, color, lit, height);
     }
     void translate(const Util::Vector3D &) override {}
 
@@ -55,6 +60,7 @@ private:
     float half;
     QColor color;
     bool lit;
+    float height;
 };
 
 // Asks the view for one point the way Move does: the first execute registers the point and the
@@ -174,30 +180,6 @@ TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
         EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
 }
 
-TEST_F(GLWidgetTest, ColourScaleLegendRunsAlongTheBottom)
-{
-    Ui::ColorScaleLegend::Scale scale;
-    scale.minimum = -2.0f;
-    scale.maximum = 2.0f;
-    scale.colorAt = [&](float v) {
-        const float g = (v - scale.minimum) / (scale.maximum - scale.minimum);
-        return std::array<float, 4>{g, g, g, 1.0f};
-    };
-    view->makeCurrent();
-    glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Ui::ColorScaleLegend::draw(*view, scale, Qt::red);
-    const QImage image = view->grabFrameBuffer(false);
-    // A 200 × 200 view: the bar spans x 10..190 and rows 170..190 from the top.
-    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
-    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
-    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
-    EXPECT_TRUE(near(image.pixel(100, 160), QColor(0, 0, 255)));
-    EXPECT_TRUE(near(image.pixel(5, 180), QColor(0, 0, 255)));
-    EXPECT_EQ(Ui::ColorScaleLegend::stopValue(scale, 255), 2.0f);
-    EXPECT_EQ(Ui::ColorScaleLegend::label(-2.0f), "-2");
-}
-
 TEST_F(GLWidgetTest, ZoomAndPanMoveTheDrawing)
 {
     view->setZoom(0.5f); // zoom factor 2: the square covers 60..140
@@ -227,6 +209,16 @@ TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursor)
     click(QPoint(110, 95));
     EXPECT_FALSE(square->isSelected());
     EXPECT_TRUE(presenter.getWorkspace().getPickState().getSelectedObjects().empty());
+}
+
+TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
+{
+    auto nearer = std::make_shared<SquareObject>(10.0f, Qt::red, false, 10.0f); // above: nearer the eye
+    presenter.getScene().addObject(nearer);
+    presenter.setSelectionMode(true);
+    click(QPoint(100, 100));
+    EXPECT_TRUE(nearer->isSelected());
+    EXPECT_FALSE(square->isSelected());
 }
 
 TEST_F(GLWidgetTest, ClickOutsideSelectionModeOrADragPicksNothing)
@@ -275,8 +267,6 @@ TEST_F(GLWidgetTest, PresetsKeysAndShiftDragsChangeTheCamera)
 {
     EXPECT_FALSE(view->setView(QStringLiteral("manual")));
     EXPECT_EQ(view->getCamera().rotationX(), 0.0f);
-    EXPECT_TRUE(view->setView(QStringLiteral("front")));
-    EXPECT_EQ(view->getCamera().rotationX(), -90.0f);
 
     QSignalSpy positions(view, &Ui::GLWidget::axisPositionChanged);
     view->increaseTranslateX();
@@ -315,6 +305,47 @@ TEST_F(GLWidgetTest, LampsBecomeLightsFixedToTheEye)
     EXPECT_NEAR(position[1], 0.0f, 1e-3);
     EXPECT_NEAR(position[2], 200.0f, 1e-3);
     EXPECT_EQ(position[3], 1.0f);
+}
+
+// A lamp on the view axis, 100 units in front: its yellow marker stays drawn however far the
+// view is zoomed in (the projection's depth shrinks with the zoom).
+TEST_F(GLWidgetTest, LampMarkersStayVisibleWhenZoomedIn)
+{
+    Ui::ViewSettings settings = view->viewSettings();
+    settings.lamps = {Ui::LampRecord{100.0f, float(M_PI / 2.0), 0.0f, true}};
+    view->applyViewSettings(settings);
+    view->setLampsShown(true);
+    for (float zoomValue : {1.0f, 0.5f, 0.2f}) {
+        view->setZoom(zoomValue);
+        const QImage image = view->renderImage().convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+        EXPECT_GT(std::count(pixels, pixels + image.width() * image.height(), qRgb(255, 255, 0)), 20)
+            << "zoom " << 1.0f / zoomValue;
+    }
+}
+
+// The legend explains the particle-count view: with a volume in that view a grey ramp over the
+// counts 0..63 runs along the bottom (x 10..190, rows 170..190 of the 200 × 200 view).
+TEST_F(GLWidgetTest, ColourScaleLegendFollowsTheParticleCountView)
+{
+    auto volume = std::make_shared<Model::Automaton::TotalVolume>(
+        4, 4, 4, 1.0f, 1.0f, 1.0f, Util::Vector3D(-50, -50, 0), std::vector<uint32_t>(64, 1));
+    auto counts = std::make_shared<Model::Automaton::ParticleCountField>(64);
+    for (size_t cell = 0; cell < 64; ++cell)
+        (*counts)[cell].counts[0] = uint32_t(cell);
+    volume->setParticleCounts(QStringLiteral("Random Walk Particle Count Type N"), counts);
+    presenter.getScene().addObject(volume);
+    volume->refreshDrawingData();
+    const QColor background = view->getColors().background;
+    EXPECT_TRUE(near(view->renderImage().pixel(100, 180), background)) << "no legend in the material view";
+    volume->getPainter().setSurfaceAlgorithm(Model::Automaton::TotalVolumePainter::ParticleCountField);
+    volume->refreshDrawingData();
+    const QImage image = view->renderImage();
+    EXPECT_TRUE(near(image.pixel(12, 180), QColor(3, 3, 3)));
+    EXPECT_NEAR(qRed(image.pixel(100, 180)), 128, 3);
+    EXPECT_TRUE(near(image.pixel(188, 180), QColor(252, 252, 252)));
+    EXPECT_TRUE(near(image.pixel(100, 160), background));
+    EXPECT_TRUE(near(image.pixel(5, 180), background));
 }
 
 TEST_F(GLWidgetTest, ViewSettingsRoundTripWithoutDisturbingTheCamera)

@@ -1,8 +1,9 @@
 // The desktop program as a user drives it, through the real main window and its view:
-// Simulation → Create Substrate with the dialog's defaults, picking, a deposited film, undo and
-// redo.
+// Simulation → Create Substrate with the dialog's defaults, picking, deposited and etched films,
+// undo and redo.
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
+#include "Support/Volumes.h"
 #include "UI/MainWindow.h"
 #include "UI/View/GLWidget.h"
 
@@ -13,9 +14,11 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -48,16 +51,19 @@ protected:
         window->action(actionName)->trigger();
     }
 
-    // Pixels of the oxide film: clearly bluer than they are red.
-    static int bluishPixels(const QImage &image)
+    // Pixels whose colour passes `test`.
+    static int pixels(const QImage &image, const std::function<bool(const QColor &)> &test)
     {
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                count += c.blue() > c.red() + 60 ? 1 : 0;
-            }
+            for (int x = 0; x < image.width(); ++x)
+                count += test(image.pixelColor(x, y)) ? 1 : 0;
         return count;
+    }
+    // Pixels of the oxide film: clearly bluer than they are red.
+    static int bluishPixels(const QImage &image)
+    {
+        return pixels(image, [](const QColor &c) { return c.blue() > c.red() + 60; });
     }
 
     QImage frame() { return window->getView()->renderImage(); }
@@ -123,6 +129,30 @@ TEST_F(MainWindowSubstrateTest, CreateSelectUndoRedo)
     EXPECT_EQ(footprint(frame()).count, block.count) << "redo brings back the same block";
 }
 
+// Users pick a thickness or a material while looking at the structure: the option dialog must
+// not cover it.
+TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const QImage alone = frame();
+    QRect block; // where the block is drawn, on the screen
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            if (alone.pixel(x, y) != alone.pixel(0, 0))
+                block |= QRect(window->getView()->mapToGlobal(QPoint(x, y)), QSize(1, 1));
+    ASSERT_GT(block.width() * block.height(), 5000);
+    QRect dialogArea;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialogArea = dialog->frameGeometry();
+        dialog->reject();
+    });
+    window->action("actionIsotropic_Deposition")->trigger();
+    EXPECT_FALSE(dialogArea.intersects(block)) << "dialog " << dialogArea.x() << "," << dialogArea.y();
+}
+
 TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstrate)
 {
     window->getView()->setAxesShown(false);
@@ -143,6 +173,90 @@ TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstr
     EXPECT_EQ(frame(), bare) << "undo restores the bare substrate exactly";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(bluishPixels(frame()), film);
+}
+
+// Move with two clicks: the first on the block holds it by the point under the cursor, the
+// preview follows the mouse, the second click drops it there.
+TEST_F(MainWindowSubstrateTest, MoveWithTwoClicksDropsTheBlockUnderTheMouse)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const Footprint before = footprint(frame());
+    auto volume = window->getPresenter().getScene().getObjects().front();
+    window->getPresenter().getSelection().toggle(volume);
+    window->action("actionMove")->trigger();
+
+    QWidget *view = window->getView();
+    const QPoint shift(120, -40);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, before.centre);
+    QTest::mouseMove(view, before.centre + shift / 2);
+    QTest::mouseMove(view, before.centre + shift);
+    EXPECT_TRUE(volume->isPreview());
+    EXPECT_NEAR(volume->getPreviewOffset().z, 0.0, 1e-9) << "dragged on the horizontal plane";
+    const Footprint dragged = footprint(frame());
+    EXPECT_NEAR(dragged.centre.x(), before.centre.x() + shift.x(), 3);
+    EXPECT_NEAR(dragged.centre.y(), before.centre.y() + shift.y(), 3);
+
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, before.centre + shift);
+    EXPECT_FALSE(volume->isPreview());
+    EXPECT_EQ(footprint(frame()).centre, dragged.centre);
+    EXPECT_EQ(window->action("actionUndo")->text(), "Undo Move Objects");
+    window->action("actionUndo")->trigger();
+    EXPECT_EQ(footprint(frame()).centre, before.centre);
+}
+
+TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRedoRestoreThem)
+{
+    window->getView()->setAxesShown(false);
+    // Silicon below z = 16 with a 20-cell-wide trench, 10 deep, along y; cells of 2 units.
+    auto volume = TestSupport::makeVolume(
+        60, 40, 30,
+        [](uint32_t x, uint32_t, uint32_t z) { return z < 16 && !(x >= 20 && x < 40 && z >= 6) ? 1u : 0u; },
+        2, 2, 2);
+    volume->refreshDrawingData();
+    window->getPresenter().getScene().addObject(volume);
+    // Films are coloured; the silicon, the etchings and the background are not.
+    const auto coloured = [](const QColor &c) {
+        return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+    };
+    struct Entry {
+        const char *action;
+        std::vector<std::pair<const char *, const char *>> values; // combo box texts or numbers
+        bool film;
+    };
+    const Entry entries[] = {
+        {"actionAnisotropic_Deposition", {{"cbxMaterial", "Au (bulk)"}, {"dblFilmThickness", "4"}}, true},
+        {"actionAnisotropic_Etching", {{"dblEtchDepth", "4"}, {"dblHorizontalRatio", "0"}}, false},
+        {"actionPVD", {{"cbxMaterial", "Cu (bulk)"}}, true},
+        {"actionElectrodeposition", {{"cbxMaterial", "Au (bulk)"}, {"cbxConductingMaterial", "Si"}}, true},
+        {"actionMoore_Deposition", {{"cbxSelectFilm", "Thermal Si02"}, {"sbxSelectValue", "3"}}, true},
+        {"actionMoore_Etching", {{"cbxSelectFilm", "Si"}, {"sbxSelectValue", "3"}}, false},
+    };
+    const QImage bare = frame();
+    const auto trench = volume->materialIds();
+    ASSERT_EQ(pixels(bare, coloured), 0);
+    for (const Entry &entry : entries) {
+        triggerAndAccept(entry.action, [&entry](QDialog &dialog) {
+            for (const auto &[name, value] : entry.values) {
+                if (auto *combo = dialog.findChild<QComboBox *>(QLatin1String(name)))
+                    combo->setCurrentIndex(combo->findText(QLatin1String(value)));
+                else if (auto *spin = dialog.findChild<QDoubleSpinBox *>(QLatin1String(name)))
+                    spin->setValue(QString(value).toDouble());
+                else
+                    dialog.findChild<QSpinBox *>(QLatin1String(name))->setValue(QString(value).toInt());
+            }
+        });
+        const QImage film = frame();
+        EXPECT_NE(volume->materialIds(), trench) << entry.action;
+        EXPECT_NE(film, bare) << entry.action;
+        EXPECT_EQ(pixels(film, coloured) > 5000, entry.film) << entry.action << ": the film is drawn";
+        window->action("actionUndo")->trigger();
+        EXPECT_EQ(volume->materialIds(), trench) << entry.action;
+        EXPECT_EQ(frame(), bare) << entry.action << ": undo restores the trench exactly";
+        window->action("actionRedo")->trigger();
+        EXPECT_EQ(frame(), film) << entry.action << ": redo brings the film back";
+        window->action("actionUndo")->trigger();
+    }
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QThreadPool>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <random>
@@ -51,6 +53,20 @@ inline MaterialAt block(uint32_t lo, uint32_t hi, uint32_t material)
     return [=](uint32_t x, uint32_t y, uint32_t z) {
         return x >= lo && x < hi && y >= lo && y < hi && z >= lo && z < hi ? material : 0u;
     };
+}
+
+// A substrate below z = 8 with a trench along y, 6 cells wide and 5 deep, a step on one side and
+// a pillar on the other: flat faces, inner and outer edges and corners.
+inline std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ,
+                                                 uint32_t material = 1)
+{
+    return makeVolume(sizeX, sizeY, sizeZ, [=](uint32_t x, uint32_t y, uint32_t z) {
+        const uint32_t middle = sizeX / 2;
+        const bool trench = x + 3 >= middle && x < middle + 3 && z >= 3;
+        const bool step = x < middle / 2 && y < sizeY / 2 && z >= 6;
+        const bool pillar = x > middle + 5 && x < middle + 8 && y > 2 && y < 5 && z < 11;
+        return ((z < 8 && !trench && !step) || pillar) ? material : 0u;
+    });
 }
 
 // Random materials from `palette` with the given share of empty cells.
@@ -129,5 +145,22 @@ public:
 private:
     int previous;
 };
+
+// Runs `process` on fresh volumes from `make` with the global pool at 1, 2, 3 and 12 threads and
+// expects the same cells (material, fixed flag, distance vector) every time.
+inline void expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr<TotalVolume>()> &make,
+                                             const std::function<void(TotalVolume &)> &process)
+{
+    std::vector<CellState> reference;
+    for (int threads : {1, 2, 3, 12}) {
+        PoolThreads pool(threads);
+        auto volume = make();
+        process(*volume);
+        if (threads == 1)
+            reference = cellStates(*volume);
+        else
+            EXPECT_TRUE(cellStates(*volume) == reference) << threads << " threads";
+    }
+}
 
 } // namespace TestSupport

@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
-#include <cstring>
+
+#include <gtest/gtest.h>
 
 // Every test binary runs with HOME and the working directory in a fresh temporary folder,
 // so tests never touch the real settings folder and scratch files land there.
@@ -18,14 +19,9 @@ public:
     }
     QString path() const { return home.path(); }
 
-    static bool isListingTests(int argc, char **argv)
-    {
-        for (int i = 1; i < argc; ++i) {
-            if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
-                return true;
-        }
-        return false;
-    }
+    // Whether the binary was asked only to list its tests (call after InitGoogleTest, which
+    // takes the flag out of the arguments).
+    static bool isListingTests() { return GTEST_FLAG_GET(list_tests); }
 
 private:
     QTemporaryDir home;

@@ -7,7 +7,7 @@
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (TestEnvironment::isListingTests(argc, argv))
+    if (TestEnvironment::isListingTests())
         return RUN_ALL_TESTS();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     TestEnvironment environment;

@@ -95,6 +95,10 @@ int BatchCommand::run(const BatchCommandLine &line)
         err << "cellfab-batch: " << error << Qt::endl;
         return OutputError;
     }
+    const bool geometryWritten = !line.geometry.requested() || writeGeometry(line.geometry, scene);
+    const bool netlistWritten = line.netlist.path.isEmpty() || writeNetlist(line.netlist, scene);
+    if (!geometryWritten || !netlistWritten)
+        return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
         return StepFailed;
@@ -135,6 +139,25 @@ void BatchCommand::saveImage(Core::Scene &scene, const QString &filename)
     QString error;
     if (!renderer(scene, filename, error))
         warn(QStringLiteral("the image %1 was not written: %2").arg(filename, error));
+}
+
+bool BatchCommand::writeNetlist(const NetlistOutput &netlist, Core::Scene &scene)
+{
+    const auto volumes = scene.getCellVolumes();
+    QString error;
+    if (netlist.write(volumes.empty() ? nullptr : volumes.back().get(), error))
+        return true;
+    err << "cellfab-batch: cannot write the netlist " << netlist.path << ": " << error << Qt::endl;
+    return false;
+}
+
+bool BatchCommand::writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene)
+{
+    const auto volumes = scene.getCellVolumes();
+    const QStringList failures = outputs.write(volumes.empty() ? nullptr : volumes.back().get());
+    for (const QString &failure : failures)
+        err << "cellfab-batch: cannot write " << failure << Qt::endl;
+    return failures.isEmpty();
 }
 
 void BatchCommand::warn(const QString &text)

@@ -13,10 +13,12 @@ class Scene;
 namespace Core::Batch {
 
 struct BatchCommandLine;
+struct GeometryOutputs;
+struct NetlistOutput;
 
 // The headless batch command: loads a document (or starts from an empty scene), runs a
 // process list on its last cell volume exactly as the batch dialog does, reports every step,
-// and writes the resulting scene as a document.
+// and writes the resulting scene as a document and the requested geometry files.
 class BatchCommand {
 public:
     enum ExitCode {
@@ -40,6 +42,10 @@ public:
 private:
     bool loadDocument(const QString &path, Core::Scene &scene);
     void saveImage(Core::Scene &scene, const QString &filename);
+    // False when an output file could not be written (each failure is reported).
+    bool writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene);
+    // The cantilever netlist of the scene's last volume; false when none was written (reported).
+    bool writeNetlist(const NetlistOutput &netlist, Core::Scene &scene);
     void warn(const QString &text);
 
     QTextStream &out;

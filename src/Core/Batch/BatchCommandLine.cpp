@@ -14,6 +14,8 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     parser.addOption(document);
     parser.addOption(threads);
     parser.addOption(help);
+    NetlistOutput::addOption(parser);
+    GeometryOutputs::addOptions(parser);
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
         return line;
@@ -23,6 +25,10 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
         return line;
     }
     line.documentPath = parser.value(document);
+    line.geometry = GeometryOutputs::read(parser, line.error);
+    line.netlist = NetlistOutput::read(parser, line.error);
+    if (!line.error.isEmpty())
+        return line;
     if (parser.isSet(threads)) {
         bool ok = false;
         line.threads = parser.value(threads).toInt(&ok);
@@ -46,7 +52,8 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
 QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
-        "Usage: cellfab-batch [--document IN.cfb] [--threads N] LIST.plst OUT.cfb\n"
+        "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--vtk OUT.vti] [--stl OUT.stl]\n"
+        "                     [--vtp OUT.vtp] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -61,6 +68,15 @@ QString BatchCommandLine::helpText()
         "                      work on. Without it the scene starts empty, and the list must begin\n"
         "                      with a Create Substrate step.\n"
         "  --threads N         threads the simulation engines use (default: one per processor)\n"
+        "  --netlist OUT.cir   after the run, extract the cantilevers of the last cell volume and\n"
+        "                      write their netlist (a volume without a free cantilever end writes\n"
+        "                      no file: \"No model data was extracted.\", exit status 4)\n"
+        "  --vtk OUT.vti       after the run, write the last cell volume's cells as VTK ImageData\n"
+        "                      (cell arrays \"material\" and one per particle-count field)\n"
+        "  --stl OUT.stl       after the run, write the last cell volume's surface as binary STL\n"
+        "  --vtp OUT.vtp       after the run, write the last cell volume's surface as VTK PolyData\n"
+        "                      with a \"material\" array per triangle (these three files are\n"
+        "                      written after OUT.cfb, also when a step failed)\n"
         "  -h, --help          show this help\n"
         "\n"
         "Each step prints one line: its position, its name, its result and how long it took.\n"
@@ -72,7 +88,7 @@ QString BatchCommandLine::helpText()
         "\n"
         "Exit status: 0 every step ran; 1 a step failed, or no cell volume was there to work on;\n"
         "2 unusable arguments; 3 the document or the process list could not be read; 4 the output\n"
-        "document could not be written.\n");
+        "document or an output file could not be written (each failure names its file).\n");
 }
 
 } // namespace Core::Batch

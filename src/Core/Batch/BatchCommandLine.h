@@ -1,17 +1,22 @@
 #pragma once
 
+#include "Core/Batch/GeometryOutputs.h"
+#include "Core/Batch/NetlistOutput.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace Core::Batch {
 
 // The arguments of the headless batch command:
-//   cellfab-batch [--document IN.cfb] [--threads N] LIST.plst OUT.cfb
+//   cellfab-batch [--document IN.cfb] [--threads N] [output options] LIST.plst OUT.cfb
 struct BatchCommandLine {
     QString documentPath; // empty: start from an empty scene
     int threads = 0;      // 0: the engines' default
     QString listPath;
     QString outputPath;
+    GeometryOutputs geometry; // files written from the last volume after the run
+    NetlistOutput netlist;    // the cantilever netlist of the last volume after the run
     bool helpRequested = false;
     QString error; // set when the arguments cannot be used
 

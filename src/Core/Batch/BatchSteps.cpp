@@ -1,8 +1,11 @@
 #include "Core/Batch/BatchSteps.h"
 
 #include "Core/Batch/CreateSubstrateStep.h"
+#include "Core/Batch/DirectionalFilmSteps.h"
+#include "Core/Batch/ElectroplatingStep.h"
 #include "Core/Batch/IsotropicFilmSteps.h"
 #include "Core/Batch/MaskAndLayerSteps.h"
+#include "Core/Batch/MooreNeighborhoodSteps.h"
 #include "Core/Batch/SaveImageStep.h"
 
 #include <map>
@@ -18,14 +21,20 @@ const std::map<uint32_t, BatchStep> &stepTable()
     // clang-format off
     static const std::map<uint32_t, BatchStep> table = {
         {0, runPhotolithographyStep},
+        {2, runMooreDepositionStep},
+        {3, runMooreEtchingStep},
         {4, runCvdStep},
         {5, runIsotropicEtchingStep},
         {6, runPlanarizationStep},
+        {7, runElectroplatingStep},
         {9, runSpinCoatingStep},
         {10, runSaveImageStep},
         {11, runCreateSubstrateStep},
+        {12, runPvdStep},
         {13, runSimpleRieStep},
         {16, runIsotropicDepositionStep},
+        {17, runAnisotropicDepositionStep},
+        {18, runAnisotropicEtchingStep},
     };
     // clang-format on
     return table;

@@ -1,5 +1,6 @@
 #include "Core/Batch/ProcessEntries.h"
 
+#include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Model/Automaton/ImageMask.h"
 #include "Model/Materials/MaterialFactory.h"
@@ -9,6 +10,7 @@ namespace Core::Batch {
 namespace {
 
 const QString kMaterial = QStringLiteral("Material");
+const QString kRatio = QStringLiteral("Horizontal to Vertical Ratio");
 
 Model::Materials::Material catalogueMaterial(uint32_t id)
 {
@@ -17,11 +19,18 @@ Model::Materials::Material catalogueMaterial(uint32_t id)
     return material;
 }
 
-Ui::ProcessData filmEntry(uint32_t type, const QString &amountName, uint32_t materialId, double amount)
+Ui::ProcessData filmEntry(uint32_t type, const QString &amountName, uint32_t materialId,
+                          const QVariant &amount)
 {
     Ui::ProcessData entry(type);
     entry.setProcessParameter(amountName, amount, true);
     Model::Persistence::MaterialParameters::set(entry, kMaterial, catalogueMaterial(materialId));
+    return entry;
+}
+
+Ui::ProcessData withRatio(Ui::ProcessData entry, double ratio)
+{
+    entry.setProcessParameter(kRatio, ratio, true);
     return entry;
 }
 
@@ -90,6 +99,47 @@ Ui::ProcessData ProcessEntries::isotropicEtching(uint32_t materialId, double dep
 Ui::ProcessData ProcessEntries::isotropicDeposition(uint32_t materialId, double thickness)
 {
     return filmEntry(16, QStringLiteral("Film Thickness"), materialId, thickness);
+}
+
+Ui::ProcessData ProcessEntries::anisotropicDeposition(uint32_t materialId, double thickness, double ratio)
+{
+    return withRatio(filmEntry(17, QStringLiteral("Film Thickness"), materialId, thickness), ratio);
+}
+
+Ui::ProcessData ProcessEntries::anisotropicEtching(uint32_t materialId, double depth, double ratio)
+{
+    return withRatio(filmEntry(18, QStringLiteral("Etch Depth"), materialId, depth), ratio);
+}
+
+Ui::ProcessData ProcessEntries::pvd(uint32_t materialId, double thickness, double ratio,
+                                    Core::Operations::DepositSide side)
+{
+    Ui::ProcessData entry =
+        withRatio(filmEntry(12, QStringLiteral("Thickness"), materialId, thickness), ratio);
+    entry.setProcessParameter(QStringLiteral("DepositOn"), int(side), false);
+    entry.setProcessParameter(QStringLiteral("Deposit On"), Core::Operations::depositSideText(side), true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::electroplating(double thickness, uint32_t conductingId, uint32_t depositedId)
+{
+    Ui::ProcessData entry(7);
+    entry.setProcessParameter(QStringLiteral("Film Thickness"), thickness, true);
+    Model::Persistence::MaterialParameters::set(entry, QStringLiteral("Conducting Material"),
+                                                catalogueMaterial(conductingId));
+    Model::Persistence::MaterialParameters::set(entry, QStringLiteral("Deposited Material"),
+                                                catalogueMaterial(depositedId));
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::mooreDeposition(uint32_t materialId, uint32_t layers)
+{
+    return filmEntry(2, QStringLiteral("Thickness"), materialId, layers);
+}
+
+Ui::ProcessData ProcessEntries::mooreEtching(uint32_t materialId, uint32_t layers)
+{
+    return filmEntry(3, QStringLiteral("Depth"), materialId, layers);
 }
 
 Ui::ProcessData ProcessEntries::photolithography(uint32_t materialId,

@@ -8,7 +8,8 @@
 
 namespace Core::Operations {
 struct SubstrateDescription;
-}
+enum class DepositSide : uint32_t;
+} // namespace Core::Operations
 
 namespace Model::Automaton {
 class ImageMask;
@@ -28,6 +29,17 @@ public:
     static Ui::ProcessData isotropicEtching(uint32_t materialId, double depth);
     // Isotropic deposition (type 16): a film of `thickness` cells.
     static Ui::ProcessData isotropicDeposition(uint32_t materialId, double thickness);
+    // Anisotropic deposition (type 17) and etching (type 18) with a horizontal to vertical ratio.
+    static Ui::ProcessData anisotropicDeposition(uint32_t materialId, double thickness, double ratio);
+    static Ui::ProcessData anisotropicEtching(uint32_t materialId, double depth, double ratio);
+    // PVD (type 12) on the given side, with the side also stored as its text.
+    static Ui::ProcessData pvd(uint32_t materialId, double thickness, double ratio,
+                               Core::Operations::DepositSide side);
+    // Electroplating (type 7) of `depositedId` grown from `conductingId`.
+    static Ui::ProcessData electroplating(double thickness, uint32_t conductingId, uint32_t depositedId);
+    // Moore deposition (type 2) and etching (type 3) of whole cell layers.
+    static Ui::ProcessData mooreDeposition(uint32_t materialId, uint32_t layers);
+    static Ui::ProcessData mooreEtching(uint32_t materialId, uint32_t layers);
     // Photolithography (type 0): the masks' bits are kept in the entry, the files for display.
     static Ui::ProcessData photolithography(uint32_t materialId, const Model::Automaton::ImageMask &topMask,
                                             const QString &topFile,

@@ -106,6 +106,23 @@ double StepParameters::toDouble(const QString &name)
     return number;
 }
 
+float StepParameters::toFloatWithin(const QString &name, double low, double high)
+{
+    return float(toDoubleWithin(name, low, high));
+}
+
+double StepParameters::toDoubleWithin(const QString &name, double low, double high)
+{
+    const double value = toDouble(name);
+    return value >= low && value <= high ? value : invalid<double>(low);
+}
+
+int32_t StepParameters::toIntWithin(const QString &name, int32_t low, int32_t high)
+{
+    const int32_t value = toInt(name);
+    return value >= low && value <= high ? value : invalid<int32_t>(low);
+}
+
 bool StepParameters::toBool(const QString &name)
 {
     const QVariant value = fetch(name);

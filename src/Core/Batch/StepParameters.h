@@ -27,6 +27,10 @@ public:
     // Finite values only.
     float toFloat(const QString &name);
     double toDouble(const QString &name);
+    // Values within [low, high] only (what the step's dialog can produce); others are invalid.
+    float toFloatWithin(const QString &name, double low, double high);
+    double toDoubleWithin(const QString &name, double low, double high);
+    int32_t toIntWithin(const QString &name, int32_t low, int32_t high);
     // A bool, or the texts "true"/"false"/"1"/"0".
     bool toBool(const QString &name);
     QString toText(const QString &name);

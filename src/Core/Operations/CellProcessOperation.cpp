@@ -41,7 +41,7 @@ void CellProcessOperation::finish()
 {
     if (applied)
         return;
-    if (!volume) {
+    if (!volume || !isReady()) {
         cancel();
         return;
     }

@@ -43,6 +43,8 @@ protected:
     virtual void runEngine(Model::Automaton::TotalVolume &volume) = 0;
     // Whether the run leaves the volume's silicon lattice outdated.
     virtual bool outdatesLattice() const = 0;
+    // Whether the options needed to run were given; when not, finishing cancels instead.
+    virtual bool isReady() const { return true; }
 
 private:
     void apply();

@@ -18,7 +18,8 @@ std::shared_ptr<TotalVolume> lastSelectedCellVolume(Core::Workspace &workspace)
     return chosen;
 }
 
-std::shared_ptr<TotalVolume> chooseCellVolume(Operation &operation, Core::Workspace &workspace)
+std::shared_ptr<TotalVolume> chooseCellVolume(Operation &operation, Core::Workspace &workspace,
+                                              const CellVolumePrompts &prompts)
 {
     auto &interpreter = workspace.getCommandInterpreter();
     std::shared_ptr<TotalVolume> chosen = lastSelectedCellVolume(workspace);
@@ -31,10 +32,10 @@ std::shared_ptr<TotalVolume> chooseCellVolume(Operation &operation, Core::Worksp
         workspace.getSelection().clear();
         workspace.getSelection().setMode(false);
         workspace.requestRedraw();
-        interpreter.postMessage(operation.getName() + ": Cell volume selected.");
+        interpreter.postMessage(operation.getName() + ": " + prompts.selected);
         return chosen;
     }
-    interpreter.postMessage(operation.getName() + ": Select a cell volume and press Enter/Return.");
+    interpreter.postMessage(operation.getName() + ": " + prompts.select);
     interpreter.requestEnter(&operation);
     workspace.getSelection().setMode(true);
     return nullptr;

@@ -2,12 +2,6 @@
 
 namespace Core::Operations {
 
-void FilmProcessOperation::setMaterial(uint32_t value)
-{
-    materialId = value;
-    materialSet = true;
-}
-
 void FilmProcessOperation::setDistance(float value)
 {
     distance = value;

@@ -57,6 +57,10 @@ const std::vector<CatalogueEntry> &operationCatalogue()
         {36, "actionRandom_Walk_Doping", "Random Walk Doping", "RandomWalkDopingOperation",
          "Random Walk Doping", 36, true},
         {37, "actionExport_Data", "Export Data", "ExportDataOperation", "Export Data", 37, false},
+        {101, "actionExport_Surface_Mesh", "Export Surface Mesh...", "ExportSurfaceMeshOperation",
+         "Export Surface Mesh", 101, false},
+        {102, "actionExport_Volume", "Export Volume...", "ExportVolumeOperation", "Export Volume", 102,
+         false},
         {1000, "actionModel_Extraction", "Model Extraction", "RunModelExtraction", "Extract Model", 1000,
          false},
     };

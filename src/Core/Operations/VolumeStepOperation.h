@@ -55,12 +55,14 @@ public:
         if (ended)
             return;
         if (!volume || !isReady()) {
+            if (volume && waitsWhenNotReady())
+                return;
             cancel();
             return;
         }
         ended = true;
         apply(*volume);
-        this->postNamedMessage(sentences.finished);
+        this->postNamedMessage(finishedSentence());
         // Keeps an undo entry only for object operations.
         this->workspace.finishWithUndo();
     }
@@ -70,9 +72,14 @@ public:
 protected:
     // Whether the options the step needs were given.
     virtual bool isReady() const { return true; }
+    // Whether a step whose options were not given (a rejected dialog) stays current and silent
+    // until it is cancelled or replaced, instead of cancelling itself at once.
+    virtual bool waitsWhenNotReady() const { return false; }
     virtual void apply(Model::Automaton::TotalVolume &volume) = 0;
     // Called once when the operation ends without applying.
     virtual void abandon() {}
+    // What the console is told after apply (a step whose outcome varies says it here).
+    virtual std::string finishedSentence() const { return sentences.finished; }
 
 private:
     std::shared_ptr<Model::Automaton::TotalVolume> volume;

@@ -38,11 +38,24 @@ PickState::Feedback PickState::getFeedback() const
     return feedback;
 }
 
+void PickState::setPreviewObjects(const std::vector<std::shared_ptr<Model::Object>> &objects)
+{
+    QMutexLocker lock(&mutex);
+    previewObjects = objects;
+}
+
+std::vector<std::shared_ptr<Model::Object>> PickState::getPreviewObjects() const
+{
+    QMutexLocker lock(&mutex);
+    return previewObjects;
+}
+
 void PickState::clear()
 {
     QMutexLocker lock(&mutex);
     selected.clear();
     feedback = Feedback();
+    previewObjects.clear();
 }
 
 } // namespace Core

@@ -34,13 +34,20 @@ public:
                                    Util::Vector3D *destination);
     void registerTracking(Operations::Operation *operation, Util::Vector3D *point, uint32_t *trackingMode);
     Feedback getFeedback() const;
-    // Clears the selected objects and the feedback pointers.
+
+    // Objects an editing operation shows although they are not in the scene (the copies of a
+    // Copy, before they are placed); the view draws them with their preview offset.
+    void setPreviewObjects(const std::vector<std::shared_ptr<Model::Object>> &objects);
+    std::vector<std::shared_ptr<Model::Object>> getPreviewObjects() const;
+
+    // Clears the selected objects, the feedback pointers and the preview objects.
     void clear();
 
 private:
     mutable QMutex mutex;
     std::vector<std::shared_ptr<Model::Object>> selected;
     Feedback feedback;
+    std::vector<std::shared_ptr<Model::Object>> previewObjects;
 };
 
 } // namespace Core

@@ -21,15 +21,21 @@ void Scene::addObject(std::shared_ptr<Model::Object> object)
 
 bool Scene::removeObject(const std::shared_ptr<Model::Object> &object)
 {
-    QMutexLocker lock(&objectsMutex);
-    for (const auto &layer : layers) {
-        const auto found = std::find(layer->begin(), layer->end(), object);
-        if (found != layer->end()) {
-            layer->erase(found);
-            return true;
+    bool removed = false;
+    {
+        QMutexLocker lock(&objectsMutex);
+        for (const auto &layer : layers) {
+            const auto found = std::find(layer->begin(), layer->end(), object);
+            if (found != layer->end()) {
+                layer->erase(found);
+                removed = true;
+                break;
+            }
         }
     }
-    return false;
+    if (removed && removalListener)
+        removalListener(object);
+    return removed;
 }
 
 std::vector<std::shared_ptr<Model::Object>> Scene::getObjects() const
@@ -71,6 +77,7 @@ size_t Scene::objectCount() const
 
 void Scene::clear()
 {
+    const auto removed = getObjects();
     {
         QMutexLocker lock(&objectsMutex);
         layers.clear();
@@ -78,6 +85,10 @@ void Scene::clear()
         layers.push_back(currentLayer);
     }
     setFileName(QString());
+    if (removalListener) {
+        for (const auto &object : removed)
+            removalListener(object);
+    }
 }
 
 QString Scene::getFileName() const

@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QString>
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <vector>
@@ -30,6 +31,11 @@ public:
     // Empties the scene: one fresh current layer, file name "".
     void clear();
 
+    // Told of every object that leaves the scene (removed or cleared away), after it has left,
+    // on the thread that removed it.
+    using RemovalListener = std::function<void(const std::shared_ptr<Model::Object> &)>;
+    void setRemovalListener(RemovalListener listener) { removalListener = std::move(listener); }
+
     QString getFileName() const;
     void setFileName(const QString &name);
 
@@ -39,6 +45,7 @@ private:
     std::shared_ptr<Model::Layer> currentLayer;
     mutable QMutex fileNameMutex;
     QString fileName;
+    RemovalListener removalListener;
 };
 
 } // namespace Core

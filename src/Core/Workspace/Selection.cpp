@@ -49,4 +49,14 @@ void Selection::toggle(const std::shared_ptr<Model::Object> &object)
     pickState.setSelectedObjects(objects);
 }
 
+void Selection::forget(const std::shared_ptr<Model::Object> &object)
+{
+    const auto found = std::find(objects.begin(), objects.end(), object);
+    if (found == objects.end())
+        return;
+    object->setSelected(false);
+    objects.erase(found);
+    pickState.setSelectedObjects(objects);
+}
+
 } // namespace Core

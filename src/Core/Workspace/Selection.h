@@ -23,6 +23,8 @@ public:
     void clear();
     // A pick: a selected object leaves the selection, another one joins it at the end.
     void toggle(const std::shared_ptr<Model::Object> &object);
+    // An object that left the scene leaves the selection too.
+    void forget(const std::shared_ptr<Model::Object> &object);
     const std::vector<std::shared_ptr<Model::Object>> &getObjects() const { return objects; }
 
 private:

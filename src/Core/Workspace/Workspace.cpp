@@ -5,7 +5,13 @@
 
 namespace Core {
 
-Workspace::Workspace() : undoRedoStacks(*this), selection(pickState) {}
+Workspace::Workspace() : undoRedoStacks(*this), selection(pickState)
+{
+    // An object that leaves the scene (undo, delete, a later operation) must not stay
+    // selected, or operations and batch runs would act on an invisible object.
+    scene.setRemovalListener(
+        [this](const std::shared_ptr<Model::Object> &object) { selection.forget(object); });
+}
 
 Workspace::~Workspace()
 {

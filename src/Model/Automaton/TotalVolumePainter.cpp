@@ -103,6 +103,21 @@ void TotalVolumePainter::setSurfaceAlgorithm(uint32_t algorithm)
     generateSafely(&TotalVolumePainter::buildDirectCubicFaces);
 }
 
+VisualizationOptions TotalVolumePainter::getVisualizationOptions() const
+{
+    return {atomisticFlags, renderEmptyVoxelOutlines, surfaceAlgorithm, getParticleDistribution(),
+            getColorScale()};
+}
+
+void TotalVolumePainter::setVisualizationOptions(const VisualizationOptions &options)
+{
+    setAtomisticFlags(options.atoms);
+    setRenderEmptyVoxelOutlines(options.emptyVoxelOutlines);
+    setSurfaceAlgorithm(options.surfaceAlgorithm);
+    setParticleDistribution(options.particleDistribution);
+    setColorScale(options.colorScale);
+}
+
 void TotalVolumePainter::setCutLimits(uint32_t lowerX, uint32_t lowerY, uint32_t lowerZ, uint32_t upperX,
                                       uint32_t upperY, uint32_t upperZ)
 {

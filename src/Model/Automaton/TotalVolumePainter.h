@@ -6,6 +6,7 @@
 #include "Model/Automaton/MarchingCubeSurface.h"
 #include "Model/Automaton/MaterialColorMap.h"
 #include "Model/Automaton/OctreeSurface.h"
+#include "Model/Automaton/VisualizationOptions.h"
 #include "Model/Geometry/BSPTree.h"
 #include "Model/Geometry/QuadFace.h"
 #include "Util/Vector4D.h"
@@ -65,6 +66,12 @@ public:
     uint32_t getParticleDistribution() const { return fieldPainter.getDistribution(); }
     void setColorScale(uint32_t type) { fieldPainter.setColorScaleType(type); }
     uint32_t getColorScale() const { return fieldPainter.colorScale().getType(); }
+    void setAtomisticFlags(const AtomisticRenderFlags &flags) { atomisticFlags = flags; }
+    const AtomisticRenderFlags &getAtomisticFlags() const { return atomisticFlags; }
+
+    // All user-chosen options at once; applying them does not regenerate (call update).
+    VisualizationOptions getVisualizationOptions() const;
+    void setVisualizationOptions(const VisualizationOptions &options);
 
     const std::vector<Geometry::QuadFace> &getOpaqueFaces() const { return opaqueFaces; }
     const std::vector<Geometry::QuadFace> &getTransparentFaces() const;
@@ -98,6 +105,7 @@ private:
     TotalVolume &volume;
     bool renderEmptyVoxelOutlines = false;
     bool hidden = false;
+    AtomisticRenderFlags atomisticFlags;
     // Whether the face colours currently carry the selection highlight.
     bool highlighted;
     uint32_t surfaceAlgorithm = DirectCubic;

@@ -11,6 +11,23 @@ void MaterialParameters::set(Ui::ProcessData &entry, const QString &stem, const 
     entry.setProcessParameter(stem + QStringLiteral("_Color"), color(material), false);
 }
 
+void MaterialParameters::keepStored(Ui::ProcessData &edited, const Ui::ProcessData &stored)
+{
+    const QString idSuffix = QStringLiteral("_Id");
+    const QVariantMap &before = stored.getParameters();
+    const QVariantMap after = edited.getParameters();
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it) {
+        if (!it.key().endsWith(idSuffix) || !before.contains(it.key())
+            || before.value(it.key()) != it.value())
+            continue;
+        const QString stem = it.key().left(it.key().size() - idSuffix.size());
+        for (const QString &kept : {stem, stem + QStringLiteral("_Color")}) {
+            if (before.contains(kept))
+                edited.setProcessParameter(kept, before.value(kept), stored.getParameterVisibility(kept));
+        }
+    }
+}
+
 QColor MaterialParameters::color(const Materials::Material &material)
 {
     const auto &c = material.getColor();

@@ -16,6 +16,9 @@ namespace Model::Persistence {
 class MaterialParameters {
 public:
     static void set(Ui::ProcessData &entry, const QString &stem, const Materials::Material &material);
+    // After a step was edited: every material whose id the edit left as it was keeps the name and
+    // colour the step stored, even when the catalogue now knows that id differently or not at all.
+    static void keepStored(Ui::ProcessData &edited, const Ui::ProcessData &stored);
     // The material colour with each component × 255, truncated.
     static QColor color(const Materials::Material &material);
 };

@@ -58,10 +58,16 @@ bool ProcessData::getParameterVisibility(const QString &name) const
     return found.value();
 }
 
+// QVariant's == converts between types ("4" equals 4), so the types are compared as well.
 bool ProcessData::hasSameContents(const ProcessData &other) const
 {
-    return processType == other.processType && parameters == other.parameters
-           && visibility == other.visibility;
+    if (processType != other.processType || parameters != other.parameters || visibility != other.visibility)
+        return false;
+    for (auto it = parameters.constBegin(); it != parameters.constEnd(); ++it) {
+        if (it.value().userType() != other.parameters.value(it.key()).userType())
+            return false;
+    }
+    return true;
 }
 
 } // namespace Ui

@@ -38,7 +38,8 @@ public:
     bool isExpanded() const { return expanded; }
     void setExpanded(bool value) { expanded = value; }
 
-    // Same type, parameters and visibilities (the entry id and the expanded flag aside).
+    // Same type, parameters (values and their types) and visibilities (the entry id and the
+    // expanded flag aside).
     bool hasSameContents(const ProcessData &other) const;
 
 private:

@@ -51,9 +51,12 @@ QVariant vectorFromText(const QString &data)
     return QVariant::fromValue(Util::Vector3D(xyz[0], xyz[1], xyz[2]));
 }
 
-// The parsed value when `ok`, else the text itself.
-template <class T> QVariant parsedOrText(T value, bool ok, const QString &data)
+// The value `parse` reads from the text (it reports success through its flag), or the text
+// itself when it does not parse. The flag is read only after the parse has run.
+template <class Parse> QVariant parsedOrText(const QString &data, Parse parse)
 {
+    bool ok = false;
+    const auto value = parse(&ok);
     return ok ? QVariant::fromValue(value) : QVariant(data);
 }
 
@@ -79,17 +82,16 @@ ProcessParameterCodec::Encoded ProcessParameterCodec::encode(const QVariant &val
 
 QVariant ProcessParameterCodec::decode(const QString &type, const QString &data)
 {
-    bool ok = false;
     if (type == QLatin1String("bool"))
         return QVariant(data == QLatin1String("true"));
     if (type == QLatin1String("float"))
-        return parsedOrText(data.toFloat(&ok), ok, data);
+        return parsedOrText(data, [&](bool *ok) { return data.toFloat(ok); });
     if (type == QLatin1String("double"))
-        return parsedOrText(data.toDouble(&ok), ok, data);
+        return parsedOrText(data, [&](bool *ok) { return data.toDouble(ok); });
     if (type == QLatin1String("int"))
-        return parsedOrText(data.toInt(&ok, 10), ok, data);
+        return parsedOrText(data, [&](bool *ok) { return data.toInt(ok, 10); });
     if (type == QLatin1String("uint"))
-        return parsedOrText(data.toUInt(&ok, 10), ok, data);
+        return parsedOrText(data, [&](bool *ok) { return data.toUInt(ok, 10); });
     if (type == QLatin1String("QString"))
         return QVariant(data);
     if (type == QLatin1String("QColor"))

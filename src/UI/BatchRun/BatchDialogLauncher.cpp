@@ -2,6 +2,7 @@
 
 #include "Model/Automaton/TotalVolume.h"
 #include "UI/BatchRun/RunProcessesDialog.h"
+#include "UI/DialogPlacement.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 
@@ -21,6 +22,7 @@ void BatchDialogLauncher::run(MainWindowPresenter &presenter,
     });
     if (!listPath.isEmpty())
         dialog.loadList(listPath);
+    DialogPlacement::besideScene(dialog, window.data());
     dialog.exec();
     for (const auto &cellVolume : workspace.getScene().getCellVolumes())
         cellVolume->refreshDrawingData();

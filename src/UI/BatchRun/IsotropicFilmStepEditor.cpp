@@ -1,7 +1,6 @@
 #include "UI/BatchRun/IsotropicFilmStepEditor.h"
 
 #include "Core/Batch/ProcessEntries.h"
-#include "Model/Process/ProcessFactory.h"
 #include "UI/Operations/IsotropicDepositionDialog.h"
 #include "UI/Operations/IsotropicEtchingDialog.h"
 
@@ -9,16 +8,14 @@
 
 namespace Ui::BatchRun {
 
-namespace ProcessIds = Model::Process::ProcessIds;
-
 std::optional<Ui::ProcessData> IsotropicFilmStepEditor::edit(QWidget *parent, const Ui::ProcessData *current)
 {
+    const auto materials = Operations::MaterialOffer::wholeCatalogue();
     std::unique_ptr<Operations::IsotropicFilmOptionsDialog> dialog;
     if (kind == Kind::Etching)
-        dialog = std::make_unique<Operations::IsotropicEtchingDialog>(ProcessIds::kIsotropicEtching, parent);
+        dialog = std::make_unique<Operations::IsotropicEtchingDialog>(materials, parent);
     else
-        dialog = std::make_unique<Operations::IsotropicDepositionDialog>(
-            kind == Kind::Cvd ? ProcessIds::kCvd : ProcessIds::kIsotropicDeposition, parent);
+        dialog = std::make_unique<Operations::IsotropicDepositionDialog>(materials, parent);
     if (current) {
         QVariantMap parameters = current->getParameters();
         // A CVD entry keeps its film thickness under "Thickness"; the dialog reads "Film Thickness".

@@ -4,8 +4,8 @@
 
 namespace Ui::BatchRun {
 
-// CVD, isotropic etching and isotropic deposition: the isotropic film dialogs with the
-// compatible materials of their process.
+// CVD, isotropic etching and isotropic deposition: the isotropic film dialogs, offering every
+// material of the catalogue.
 class IsotropicFilmStepEditor : public ProcessStepEditor {
 public:
     enum class Kind {

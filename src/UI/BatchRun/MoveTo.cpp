@@ -1,4 +1,5 @@
 #include "UI/BatchRun/MoveTo.h"
+#include "UI/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,10 +22,7 @@ MoveTo::MoveTo(QWidget *parent, const QString &entryName, int entryCount, int cu
     sbxPosition->setValue(currentPosition);
     form->addRow(new QLabel(entryName, this), sbxPosition);
     layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = Ui::okCancelButtons(this);
     layout->addWidget(buttons);
 }
 

@@ -1,6 +1,9 @@
 #include "UI/BatchRun/CreateSubstrateStepEditor.h"
+#include "UI/BatchRun/DirectionalFilmStepEditor.h"
+#include "UI/BatchRun/ElectroplatingStepEditor.h"
 #include "UI/BatchRun/IsotropicFilmStepEditor.h"
 #include "UI/BatchRun/MaskAndLayerStepEditors.h"
+#include "UI/BatchRun/MooreStepEditor.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/SaveImageStepEditor.h"
 
@@ -16,14 +19,20 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
 {
     static const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> table = {
         {0, MaskAndLayerStepEditors::photolithography()},
+        {2, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Deposition)},
+        {3, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Etching)},
         {4, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Cvd)},
         {5, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Etching)},
         {6, MaskAndLayerStepEditors::planarization()},
+        {7, std::make_shared<ElectroplatingStepEditor>()},
         {9, MaskAndLayerStepEditors::spinCoating()},
         {10, std::make_shared<SaveImageStepEditor>()},
         {11, std::make_shared<CreateSubstrateStepEditor>()},
+        {12, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Vapor)},
         {13, MaskAndLayerStepEditors::simpleRie()},
         {16, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Deposition)},
+        {17, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Deposition)},
+        {18, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Etching)},
     };
     return table;
 }

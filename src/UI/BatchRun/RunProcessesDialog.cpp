@@ -3,12 +3,14 @@
 #include "Core/Batch/ProcessListRun.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
+#include "Model/Persistence/MaterialParameters.h"
 #include "Model/Persistence/ProcessListReader.h"
 #include "Model/Persistence/ProcessListWriter.h"
 #include "Model/Persistence/ProcessTypeNames.h"
 #include "UI/BatchRun/MoveTo.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/BatchRun/ProcessTree.h"
+#include "UI/Input/SaveFileName.h"
 #include "UI/Observers/MaterialConflictObserver.h"
 
 #include <QCloseEvent>
@@ -131,9 +133,8 @@ void RunProcessesDialog::on_btnNewList_clicked()
         box.setDefaultButton(QMessageBox::Save);
         switch (box.exec()) {
         case QMessageBox::Save:
-            on_btnSaveList_clicked();
             // A list that could not be saved is kept rather than lost.
-            if (listFileName.isEmpty())
+            if (!saveToListFile())
                 return;
             break;
         case QMessageBox::Discard: break;
@@ -159,17 +160,24 @@ void RunProcessesDialog::on_btnLoadList_clicked()
 
 void RunProcessesDialog::on_btnSaveList_clicked()
 {
-    if (listFileName.isEmpty())
-        on_btnSaveListAs_clicked();
-    else
-        saveList(listFileName);
+    saveToListFile();
 }
 
 void RunProcessesDialog::on_btnSaveListAs_clicked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, kListDialogTitle, QDir::homePath(), kListFilter);
-    if (!path.isEmpty())
-        saveList(path);
+    saveAskingForName();
+}
+
+bool RunProcessesDialog::saveToListFile()
+{
+    return listFileName.isEmpty() ? saveAskingForName() : saveList(listFileName);
+}
+
+bool RunProcessesDialog::saveAskingForName()
+{
+    const QString path = Input::SaveFileName::ask(this, kListDialogTitle, QDir::homePath(), kListFilter,
+                                                  QStringLiteral("plst"));
+    return !path.isEmpty() && saveList(path);
 }
 
 void RunProcessesDialog::on_btnAddProcess_clicked()
@@ -340,6 +348,7 @@ void RunProcessesDialog::modifyEntry(int index)
     auto edited = editor->edit(this, &entries[size_t(index)]);
     if (!edited)
         return;
+    Model::Persistence::MaterialParameters::keepStored(*edited, entries[size_t(index)]);
     edited->setExpanded(entries[size_t(index)].isExpanded());
     entries[size_t(index)] = std::move(*edited);
     rebuildTree(index);

@@ -98,6 +98,11 @@ protected:
 private:
     int selectedEntry() const;
     void modifyEntry(int index);
+    // Save List: to the list's file, or where the user chooses when it has none. True when
+    // the list was written.
+    bool saveToListFile();
+    // Save List As: where the user chooses. True when the list was written.
+    bool saveAskingForName();
     void moveEntry(int from, int to);
     void rebuildTree(int selected = -1);
     void updateTitle();

@@ -1,9 +1,9 @@
 #include "UI/BatchRun/SaveImageStepEditor.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "UI/Input/SaveFileName.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 namespace Ui::BatchRun {
 
@@ -12,8 +12,9 @@ std::optional<Ui::ProcessData> SaveImageStepEditor::edit(QWidget *parent, const 
     QString start = QDir::homePath();
     if (current && current->hasProcessParameter(QStringLiteral("Filename")))
         start = current->getProcessParameter(QStringLiteral("Filename")).toString();
-    const QString filename = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Image"), start,
-                                                          QStringLiteral("Images (*.png *.xpm *.jpg)"));
+    const QString filename =
+        Input::SaveFileName::ask(parent, QStringLiteral("Save Image"), start,
+                                 QStringLiteral("Images (*.png *.xpm *.jpg)"), QStringLiteral("png"));
     if (filename.isEmpty())
         return std::nullopt;
     return Core::Batch::ProcessEntries::saveImage(filename);

@@ -3,6 +3,8 @@
 #include "Core/Workspace/CommandInterpreter.h"
 #include "UI/Console/ConsoleObserver.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -24,6 +26,36 @@ CommandConsole::CommandConsole(QWidget *parent, Qt::WindowFlags flags, Core::Com
     interpreter.addMessageObserver(observer);
 
     connect(linCommand, &QLineEdit::returnPressed, this, &CommandConsole::enterPressed);
+    linCommand->installEventFilter(this);
+}
+
+void CommandConsole::leaveShortcutsToWindow(std::vector<QKeySequence> sequences)
+{
+    windowShortcuts = std::move(sequences);
+}
+
+// A line edit claims its editing keys before shortcuts are looked up; for the window's
+// sequences that claim is refused, so the shortcut system hands them to the window's actions.
+bool CommandConsole::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == linCommand && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(int(key->modifiers()) | key->key());
+        for (const QKeySequence &sequence : windowShortcuts) {
+            if (sequence == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CommandConsole::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void CommandConsole::buildForm()

@@ -1,4 +1,5 @@
 #include "UI/Input/ChangeColorsDialog.h"
+#include "UI/DialogButtons.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -34,9 +35,7 @@ ChangeColorsDialog::ChangeColorsDialog(const ViewColors &initial, QWidget *paren
     schemes->addWidget(defaults);
     schemes->addWidget(low);
 
-    auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *box = okCancelButtons(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(schemes);

@@ -1,4 +1,5 @@
 #include "UI/Input/ChangeGridSpacingDialog.h"
+#include "UI/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -15,9 +16,7 @@ ChangeGridSpacingDialog::ChangeGridSpacingDialog(double spacing, QWidget *parent
     dbxSpacing->setRange(0.01, 600.0);
     dbxSpacing->setDecimals(2);
     dbxSpacing->setValue(spacing);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
     auto *layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("Spacing"), dbxSpacing);
     layout->addRow(buttons);

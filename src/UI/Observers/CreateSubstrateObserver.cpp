@@ -3,6 +3,7 @@
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "UI/DialogPlacement.h"
 #include "UI/Operations/CreateSubstrateDialog.h"
 
 namespace Ui::Observers {
@@ -15,6 +16,7 @@ void CreateSubstrateObserver::notify()
         return;
     Operations::CreateSubstrateDialog dialog(mainWindow);
     dialog.setMaterials(Model::Materials::MaterialFactory::instance()->getMaterials());
+    DialogPlacement::besideScene(dialog, mainWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.isSpherical()) {

@@ -2,9 +2,10 @@
 
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
 #include "Core/Workspace/Workspace.h"
+#include "UI/Input/SaveFileName.h"
 #include "UI/Observers/DocumentFileDialogs.h"
 
-#include <QFileDialog>
+#include <QDir>
 #include <QMessageBox>
 
 namespace Ui::Observers {
@@ -18,8 +19,9 @@ void DocumentSavedObserver::notify()
         return;
     switch (operation->getStage()) {
     case SaveDocumentOperation::Stage::ChoosingFile:
-        operation->setFileName(QFileDialog::getSaveFileName(mainWindow, QStringLiteral("Choose location"),
-                                                            QDir::homePath(), DocumentFileDialogs::kFilter));
+        operation->setFileName(Input::SaveFileName::ask(mainWindow, QStringLiteral("Choose location"),
+                                                        QDir::homePath(), DocumentFileDialogs::kFilter,
+                                                        QStringLiteral("cfb")));
         break;
     case SaveDocumentOperation::Stage::Saved:
         if (mainWindow)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Core/Workspace/Workspace.h"
+#include "UI/DialogPlacement.h"
+#include "UI/Operations/MaterialOffer.h"
 #include "Util/IObserver.h"
 
 #include <QDialog>
@@ -13,10 +15,11 @@
 namespace Ui::Observers {
 
 // Shows a process's options dialog when its operation asks for the options: if the workspace's
-// current operation is an OperationClass, runs a DialogClass (built with the process id whose
-// compatible materials it offers, when its constructor takes one) modally and, on accept, hands
-// the values to the operation. `prepare` may fill the dialog from the operation and connect it
-// before it is shown; `reject` hears of a rejected dialog.
+// current operation is an OperationClass, runs a DialogClass modally, beside the scene, and, on
+// accept, hands the values to the operation. A dialog built from a MaterialOffer gets the
+// compatible materials of the process; one built from a process id gets that id. `prepare` may
+// fill the dialog from the operation and connect it before it is shown; `reject` hears of a
+// rejected dialog.
 template <class OperationClass, class DialogClass> class FilmOptionsObserver : public Util::IObserver {
 public:
     FilmOptionsObserver(Core::Workspace &workspace, QWidget *dialogParent, uint32_t processId = 0)
@@ -29,7 +32,10 @@ public:
         const auto operation = std::dynamic_pointer_cast<OperationClass>(workspace.currentOperation());
         if (!operation)
             return;
-        if constexpr (std::is_constructible_v<DialogClass, uint32_t, QWidget *>) {
+        if constexpr (std::is_constructible_v<DialogClass, Ui::Operations::MaterialOffer, QWidget *>) {
+            DialogClass dialog(Ui::Operations::MaterialOffer::compatibleWith(processId), dialogParent.data());
+            run(*operation, dialog);
+        } else if constexpr (std::is_constructible_v<DialogClass, uint32_t, QWidget *>) {
             DialogClass dialog(processId, dialogParent.data());
             run(*operation, dialog);
         } else {
@@ -47,6 +53,7 @@ private:
     void run(OperationClass &operation, DialogClass &dialog)
     {
         prepare(operation, dialog);
+        DialogPlacement::besideScene(dialog, dialogParent.data());
         if (dialog.exec() == QDialog::Accepted)
             accept(operation, dialog);
         else

@@ -1,6 +1,8 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/Operations/MaterialComboBox.h"
+#include "UI/Operations/SpinBoxCoupling.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -149,10 +151,7 @@ void CreateSubstrateDialog::buildForm()
     auto *material = new QVBoxLayout(materialGroup);
     material->addWidget(cbxFilm);
 
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttonBox->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttonBox = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(totalGroup);
@@ -163,13 +162,12 @@ void CreateSubstrateDialog::buildForm()
 
 void CreateSubstrateDialog::connectLimits()
 {
-    const auto valueChanged = qOverload<int>(&QSpinBox::valueChanged);
-    connect(sbxTotalWidth, valueChanged, this, &CreateSubstrateDialog::updateLimitX);
-    connect(sbxTotalLength, valueChanged, this, &CreateSubstrateDialog::updateLimitY);
-    connect(sbxTotalHeight, valueChanged, this, &CreateSubstrateDialog::updateLimitZ);
-    connect(sbxSubsWidth, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispX);
-    connect(sbxSubsLength, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispY);
-    connect(sbxSubsHeight, valueChanged, this, &CreateSubstrateDialog::updateSubstrateDispZ);
+    coupleSpinBox(sbxTotalWidth, this, &CreateSubstrateDialog::updateLimitX);
+    coupleSpinBox(sbxTotalLength, this, &CreateSubstrateDialog::updateLimitY);
+    coupleSpinBox(sbxTotalHeight, this, &CreateSubstrateDialog::updateLimitZ);
+    coupleSpinBox(sbxSubsWidth, this, &CreateSubstrateDialog::updateSubstrateDispX);
+    coupleSpinBox(sbxSubsLength, this, &CreateSubstrateDialog::updateSubstrateDispY);
+    coupleSpinBox(sbxSubsHeight, this, &CreateSubstrateDialog::updateSubstrateDispZ);
     connect(cbxSubsSphere, &QCheckBox::toggled, this, &CreateSubstrateDialog::toggleSubsShape);
 }
 
@@ -252,7 +250,7 @@ void CreateSubstrateDialog::loadParameters(const QVariantMap &parameters)
     const QVariant spherical = parameters.value(QStringLiteral("SphericalSubstrate"));
     if (spherical.isValid())
         cbxSubsSphere->setChecked(spherical.toBool());
-    MaterialComboBox::select(cbxFilm, parameters, QStringLiteral("Material_Id"), QStringLiteral("Material"));
+    MaterialComboBox::selectStored(cbxFilm, parameters, QStringLiteral("Material"));
 }
 
 uint32_t CreateSubstrateDialog::getMaterial() const

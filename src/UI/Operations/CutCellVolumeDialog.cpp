@@ -1,6 +1,7 @@
 #include "UI/Operations/CutCellVolumeDialog.h"
 
 #include "UI/Operations/OptionsForm.h"
+#include "UI/Operations/SpinBoxCoupling.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -82,10 +83,9 @@ CutCellVolumeDialog::Limit CutCellVolumeDialog::createLimit(int axis, bool upper
     limit.box = new QSpinBox(this);
     limit.box->setObjectName(QStringLiteral("sbx") + name);
     limit.box->setToolTip(tip);
-    limit.box->setKeyboardTracking(false);
     connect(limit.slider, &QSlider::valueChanged, limit.box, &QSpinBox::setValue);
     connect(limit.box, QOverload<int>::of(&QSpinBox::valueChanged), limit.slider, &QSlider::setValue);
-    connect(limit.box, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, axis, upper](int value) {
+    coupleSpinBox(limit.box, this, [this, axis, upper](int value) {
         if (upper)
             upperChanged(axis, value);
         else

@@ -2,12 +2,12 @@
 
 namespace Ui::Operations {
 
-IsotropicDepositionDialog::IsotropicDepositionDialog(uint32_t processId, QWidget *parent)
+IsotropicDepositionDialog::IsotropicDepositionDialog(const MaterialOffer &materials, QWidget *parent)
     : IsotropicFilmOptionsDialog({QStringLiteral("IsotropicDepositionForm"),
                                   QStringLiteral("Isotropic Film Deposition"),
                                   QStringLiteral("Film thickness"), QStringLiteral("dblFilmThickness"),
                                   QStringLiteral("Film Thickness")},
-                                 processId, parent)
+                                 materials, parent)
 {
 }
 

@@ -8,7 +8,7 @@ namespace Ui::Operations {
 class IsotropicDepositionDialog : public IsotropicFilmOptionsDialog {
     Q_OBJECT
 public:
-    explicit IsotropicDepositionDialog(uint32_t processId, QWidget *parent = nullptr);
+    explicit IsotropicDepositionDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
     double getThickness() const { return getDistance(); }
 };
 

@@ -2,11 +2,11 @@
 
 namespace Ui::Operations {
 
-IsotropicEtchingDialog::IsotropicEtchingDialog(uint32_t processId, QWidget *parent)
+IsotropicEtchingDialog::IsotropicEtchingDialog(const MaterialOffer &materials, QWidget *parent)
     : IsotropicFilmOptionsDialog({QStringLiteral("IsotropicEtchingForm"),
                                   QStringLiteral("Isotropic Film Etching"), QStringLiteral("Etch Depth"),
                                   QStringLiteral("dblEtchDepth"), QStringLiteral("Depth")},
-                                 processId, parent)
+                                 materials, parent)
 {
 }
 

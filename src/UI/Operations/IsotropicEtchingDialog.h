@@ -8,7 +8,7 @@ namespace Ui::Operations {
 class IsotropicEtchingDialog : public IsotropicFilmOptionsDialog {
     Q_OBJECT
 public:
-    explicit IsotropicEtchingDialog(uint32_t processId, QWidget *parent = nullptr);
+    explicit IsotropicEtchingDialog(const MaterialOffer &materials, QWidget *parent = nullptr);
     double getDepth() const { return getDistance(); }
 };
 

@@ -1,4 +1,5 @@
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/Operations/MaterialComboBox.h"
 
@@ -11,7 +12,7 @@
 
 namespace Ui::Operations {
 
-IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, uint32_t processId,
+IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, const MaterialOffer &materials,
                                                        QWidget *parent)
     : QDialog(parent), distanceKey(texts.distanceKey)
 {
@@ -27,16 +28,13 @@ IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, uint3
 
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithProcessMaterials(materialBox, processId);
+    MaterialComboBox::fill(materialBox, materials);
 
     auto *form = new QFormLayout;
     form->addRow(new QLabel(texts.distanceLabel, this), distanceBox);
     form->addRow(new QLabel(QStringLiteral("Material"), this), materialBox);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -61,8 +59,7 @@ void IsotropicFilmOptionsDialog::loadParameters(const QMap<QString, QVariant> &p
         if (ok)
             distanceBox->setValue(value);
     }
-    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
-                             QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UI/Operations/MaterialOffer.h"
+
 #include <QDialog>
 #include <QMap>
 #include <QString>
@@ -11,8 +13,8 @@ class QDoubleSpinBox;
 namespace Ui::Operations {
 
 // The options of an isotropic film process: a distance (film thickness or etch depth, in length
-// units) and one material of the process's compatible materials. Shared by the deposition and
-// etching dialogs, which differ only in their texts.
+// units) and one of the offered materials. Shared by the deposition and etching dialogs, which
+// differ only in their texts.
 class IsotropicFilmOptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,12 +26,12 @@ public:
         QString distanceKey;   // stored-parameter key of the distance
     };
 
-    IsotropicFilmOptionsDialog(const Texts &texts, uint32_t processId, QWidget *parent = nullptr);
+    IsotropicFilmOptionsDialog(const Texts &texts, const MaterialOffer &materials, QWidget *parent = nullptr);
 
     double getDistance() const;
     uint32_t getMaterialId() const;
     // Presets the widgets from stored process parameters: the distance from its key, the material
-    // from "Material_Id" (item data) or else "Material" (item text).
+    // as stored (MaterialComboBox::selectStored).
     void loadParameters(const QMap<QString, QVariant> &parameters);
 
 private:

@@ -1,7 +1,6 @@
 #include "UI/Operations/MaterialComboBox.h"
 
 #include "Model/Materials/MaterialFactory.h"
-#include "Model/Process/ProcessFactory.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -10,7 +9,6 @@
 namespace Ui::Operations {
 
 using Model::Materials::Material;
-using Model::Materials::MaterialFactory;
 
 namespace {
 
@@ -19,6 +17,23 @@ constexpr int kIconSize = 100;
 int colorComponent(float value)
 {
     return qBound(0, int(value * 255.0f), 255);
+}
+
+// The material a step stores under `stem`, for a box that does not offer it: its stored name
+// and colour, else what the catalogue knows of its id.
+Material storedMaterial(uint32_t id, const QMap<QString, QVariant> &parameters, const QString &stem)
+{
+    Material material = Model::Materials::MaterialFactory::instance()->getMaterialById(id);
+    material.setId(id);
+    const QString name = parameters.value(stem).toString();
+    if (!name.isEmpty())
+        material.setName(name);
+    const QVariant color = parameters.value(stem + QStringLiteral("_Color"));
+    if (color.canConvert<QColor>() && color.value<QColor>().isValid()) {
+        const QColor c = color.value<QColor>();
+        material.setColor({float(c.redF()), float(c.greenF()), float(c.blueF()), float(c.alphaF())});
+    }
+    return material;
 }
 
 } // namespace
@@ -39,24 +54,6 @@ void MaterialComboBox::fill(QComboBox *box, const std::vector<Material> &materia
         box->addItem(icon(material), material.getName(), QVariant(material.getId()));
 }
 
-void MaterialComboBox::fillWithProcessMaterials(QComboBox *box, uint32_t processId)
-{
-    const auto catalogue = MaterialFactory::instance();
-    std::vector<Material> materials;
-    for (uint32_t id :
-         Model::Process::ProcessFactory::instance()->getProcess(processId).getCompatibleMaterials()) {
-        const Material material = catalogue->getMaterialById(id);
-        if (material.getId() != 0)
-            materials.push_back(material);
-    }
-    fill(box, materials);
-}
-
-void MaterialComboBox::fillWithAllMaterials(QComboBox *box)
-{
-    fill(box, MaterialFactory::instance()->getMaterials());
-}
-
 uint32_t MaterialComboBox::selectedMaterialId(const QComboBox *box)
 {
     return box->currentIndex() < 0 ? 0 : box->currentData().toUInt();
@@ -69,23 +66,34 @@ void MaterialComboBox::selectId(QComboBox *box, uint32_t materialId)
         box->setCurrentIndex(index);
 }
 
-void MaterialComboBox::select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
-                              const QString &nameKey)
+void MaterialComboBox::selectStored(QComboBox *box, const QMap<QString, QVariant> &parameters,
+                                    const QString &stem)
 {
-    const bool byId = parameters.contains(idKey);
-    bool idOk = false;
-    const uint32_t id = parameters.value(idKey).toUInt(&idOk);
-    if ((byId && !idOk) || (!byId && !parameters.contains(nameKey)))
-        return;
-    const QString name = parameters.value(nameKey).toString();
-    // All items are scanned; the last match wins.
-    int index = -1;
-    for (int i = 0; i < box->count(); ++i) {
-        if (byId ? box->itemData(i).toUInt() == id : box->itemText(i) == name)
-            index = i;
-    }
-    if (index >= 0)
+    const QString idKey = stem + QStringLiteral("_Id");
+    if (parameters.contains(idKey)) {
+        bool ok = false;
+        const uint32_t id = parameters.value(idKey).toUInt(&ok);
+        if (!ok)
+            return;
+        int index = box->findData(QVariant(id));
+        if (index < 0) {
+            const Material material = storedMaterial(id, parameters, stem);
+            box->addItem(icon(material), material.getName(), QVariant(id));
+            index = box->count() - 1;
+        }
         box->setCurrentIndex(index);
+        return;
+    }
+    if (!parameters.contains(stem))
+        return;
+    const QString name = parameters.value(stem).toString();
+    // All items are scanned; the last match wins.
+    for (int i = box->count() - 1; i >= 0; --i) {
+        if (box->itemText(i) == name) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    }
 }
 
 } // namespace Ui::Operations

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Model/Materials/Material.h"
+#include "UI/Operations/MaterialOffer.h"
 
 #include <QIcon>
 #include <QMap>
@@ -18,21 +19,20 @@ namespace Ui::Operations {
 class MaterialComboBox {
 public:
     static void fill(QComboBox *box, const std::vector<Model::Materials::Material> &materials);
-    // The compatible materials of a process of the process catalogue that the materials
-    // catalogue knows, in the process's order.
-    static void fillWithProcessMaterials(QComboBox *box, uint32_t processId);
-    // Every material of the materials catalogue.
-    static void fillWithAllMaterials(QComboBox *box);
+    static void fill(QComboBox *box, const MaterialOffer &offer) { fill(box, offer.materials()); }
 
     // The id of the current item; 0 when the box is empty.
     static uint32_t selectedMaterialId(const QComboBox *box);
+
     // Makes the item with this material id current, when there is one.
     static void selectId(QComboBox *box, uint32_t materialId);
-    // Makes the item current whose id is `parameters[idKey]`, or, without that key, whose
-    // text is `parameters[nameKey]` (the last matching item); keeps the current item when
-    // neither matches.
-    static void select(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &idKey,
-                       const QString &nameKey);
+    // Shows the material a stored process step names through the parameters stem + "_Id",
+    // stem and stem + "_Color" (stem "Material", "Doped Material", ...). By id when the id is
+    // stored: when no item carries it (a material the box does not offer, or one the catalogue
+    // no longer has) an item is added for it, named and coloured as stored, so that accepting
+    // the dialog keeps the step's material exactly. Without an id, the last item whose text
+    // is the stored name. Otherwise the current item stays.
+    static void selectStored(QComboBox *box, const QMap<QString, QVariant> &parameters, const QString &stem);
 
     // A square icon filled with the material's colour (components scaled by 255).
     static QIcon icon(const Model::Materials::Material &material);

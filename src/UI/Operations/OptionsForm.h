@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QVariant>
 
 class QDialog;
+class QDoubleSpinBox;
 class QFormLayout;
 class QSpinBox;
 class QVBoxLayout;
@@ -22,6 +25,17 @@ public:
 
     // An integer spin box over [0, maximum] with a suffix.
     static QSpinBox *spinBox(QWidget *parent, const QString &objectName, const QString &suffix, int maximum);
+    // The film processes' fields (ranges of Core::Operations::FilmProcessLimits): a film thickness
+    // or etch depth (2 decimals, 0 to 1e9, default 10, suffix " units"); a horizontal to vertical
+    // ratio (3 decimals, `minimum` to 1e9, no arrow step, default 0.5); a whole number of cell
+    // layers (1 to 999999999, default 1, suffix " cells").
+    static QDoubleSpinBox *distanceBox(QWidget *parent, const QString &objectName);
+    static QDoubleSpinBox *ratioBox(QWidget *parent, const QString &objectName, double minimum);
+    static QSpinBox *layerBox(QWidget *parent, const QString &objectName);
+    // Sets the box from parameters[key] when it is there and is a number (the box clamps it;
+    // whole boxes truncate).
+    static void preset(QDoubleSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key);
+    static void preset(QSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key);
 
 private:
     QDialog *dialog;

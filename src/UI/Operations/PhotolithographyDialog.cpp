@@ -61,7 +61,7 @@ PhotolithographyDialog::PhotolithographyDialog(QWidget *parent) : QDialog(parent
 
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
     MaterialComboBox::selectId(materialBox, kPositiveResist);
     auto *film = new QWidget(this);
     auto *filmForm = new QFormLayout(film);
@@ -104,8 +104,7 @@ void PhotolithographyDialog::loadParameters(const QMap<QString, QVariant> &param
 {
     loadMask(topField, parameters, QStringLiteral("Top Mask"));
     loadMask(bottomField, parameters, QStringLiteral("Bottom Mask"));
-    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
-                             QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 void PhotolithographyDialog::accept()

@@ -1,6 +1,7 @@
 #include "UI/Operations/PlanarizationOptionsDialog.h"
 
 #include "UI/Operations/OptionsForm.h"
+#include "UI/Operations/SpinBoxCoupling.h"
 
 #include <QSpinBox>
 
@@ -29,14 +30,12 @@ PlanarizationOptionsDialog::PlanarizationOptionsDialog(QWidget *parent) : QDialo
                                       kUnknownVolumeHeight);
     maximumBox = OptionsForm::spinBox(this, QStringLiteral("sbxMaximumHeight"), QStringLiteral(" cells"),
                                       kUnknownVolumeHeight);
-    maximumBox->setKeyboardTracking(false);
     maximumBox->setValue(kUnknownVolumeDefault);
     form.addRow(QStringLiteral("Minimum Height"), minimumBox,
                 QStringLiteral("All cells below this height will be removed."));
     form.addRow(QStringLiteral("Maximum Height"), maximumBox,
                 QStringLiteral("All cells above this height will be removed."));
-    connect(maximumBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &PlanarizationOptionsDialog::updateMinimumLimits);
+    coupleSpinBox(maximumBox, this, &PlanarizationOptionsDialog::updateMinimumLimits);
     updateMinimumLimits(maximumBox->value());
 }
 

@@ -22,7 +22,7 @@ SimpleRIEDialog::SimpleRIEDialog(QWidget *parent) : QDialog(parent)
     OptionsForm form(this, QStringLiteral("SimpleRIEForm"), QStringLiteral("Simple RIE Options"));
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
     depthBox =
         OptionsForm::spinBox(this, QStringLiteral("sbxEtchDepth"), QStringLiteral(" units"), kMaximumDepth);
     depthBox->setValue(kDefaultDepth);
@@ -65,8 +65,7 @@ void SimpleRIEDialog::loadParameters(const QMap<QString, QVariant> &parameters)
         fromTopBox->setChecked(directions & SimpleReactiveIonEtching::kFromTop);
         fromBelowBox->setChecked(directions & SimpleReactiveIonEtching::kFromBelow);
     }
-    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
-                             QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

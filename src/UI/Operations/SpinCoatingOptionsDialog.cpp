@@ -23,7 +23,7 @@ SpinCoatingOptionsDialog::SpinCoatingOptionsDialog(QWidget *parent) : QDialog(pa
                      QStringLiteral("Pour Material Options"));
     materialBox = new QComboBox(this);
     materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fillWithAllMaterials(materialBox);
+    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
     MaterialComboBox::selectId(materialBox, kPositiveResist);
     heightBox = OptionsForm::spinBox(this, QStringLiteral("sbxDepositionHeight"), QStringLiteral(" cells"),
                                      kUnknownVolumeHeight);
@@ -54,8 +54,7 @@ void SpinCoatingOptionsDialog::loadParameters(const QMap<QString, QVariant> &par
     const uint height = parameters.value(QStringLiteral("Maximum Height")).toUInt(&ok);
     if (ok)
         heightBox->setValue(int(qMin<uint>(height, kUnknownVolumeHeight)));
-    MaterialComboBox::select(materialBox, parameters, QStringLiteral("Material_Id"),
-                             QStringLiteral("Material"));
+    MaterialComboBox::selectStored(materialBox, parameters, QStringLiteral("Material"));
 }
 
 } // namespace Ui::Operations

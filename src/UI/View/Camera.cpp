@@ -103,6 +103,31 @@ Util::Vector3D Camera::pointOnGroundPlane(float eyeX, float eyeY) const
     return Util::Vector3D(point.x(), point.y(), 0.0);
 }
 
+Util::Vector3D Camera::worldPoint(float eyeX, float eyeY, float eyeZ) const
+{
+    const QVector3D point = matrix.inverted().map(QVector3D(eyeX, eyeY, eyeZ));
+    return Util::Vector3D(point.x(), point.y(), point.z());
+}
+
+Util::Vector3D Camera::pointOnDragPlane(float eyeX, float eyeY, const Util::Vector3D &anchor) const
+{
+    // Below this share of the line of sight along z, a horizontal plane is seen too flat to
+    // drag on precisely.
+    constexpr double kSteepEnough = 0.25;
+    const QMatrix4x4 inverse = matrix.inverted();
+    const QVector3D onScreen = inverse.map(QVector3D(eyeX, eyeY, 0.0f));
+    const QVector3D direction = (inverse.map(QVector3D(eyeX, eyeY, 1.0f)) - onScreen).normalized();
+    const QVector3D from(float(anchor.x), float(anchor.y), float(anchor.z));
+    QVector3D normal(0.0f, 0.0f, 1.0f);
+    if (std::fabs(direction.z()) < kSteepEnough)
+        normal = direction;
+    const float along =
+        QVector3D::dotProduct(from - onScreen, normal) / QVector3D::dotProduct(direction, normal);
+    const QVector3D point = onScreen + along * direction;
+    // On the horizontal plane the height is the anchor's exactly, not up to float rounding.
+    return Util::Vector3D(point.x(), point.y(), normal.z() == 1.0f ? anchor.z : double(point.z()));
+}
+
 void Camera::updateWorldPan(const QMatrix4x4 &rotation)
 {
     const Util::Vector3D world = matrixRow(rotation, 0) * pan[0] + matrixRow(rotation, 1) * pan[1];

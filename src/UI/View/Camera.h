@@ -41,6 +41,12 @@ public:
     // Where the line of sight through eye-space point (eyeX, eyeY) meets the world plane
     // z = 0; when the view looks along that plane, the point of the line at eye depth 0.
     Util::Vector3D pointOnGroundPlane(float eyeX, float eyeY) const;
+    // The world point at eye-space (eyeX, eyeY, eyeZ).
+    Util::Vector3D worldPoint(float eyeX, float eyeY, float eyeZ) const;
+    // Where objects dragged from `anchor` go under eye-space point (eyeX, eyeY): on the
+    // horizontal plane through the anchor, or, when the view looks nearly along that plane, on
+    // the plane through the anchor facing the eye.
+    Util::Vector3D pointOnDragPlane(float eyeX, float eyeY, const Util::Vector3D &anchor) const;
 
 private:
     void updateWorldPan(const QMatrix4x4 &rotation);

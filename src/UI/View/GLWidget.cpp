@@ -1,7 +1,11 @@
 #include "UI/View/GLWidget.h"
 
+#include "Model/Automaton/TotalVolume.h"
+#include "Model/Automaton/TotalVolumePainter.h"
+#include "UI/DialogPlacement.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/View/DecorationPainter.h"
+#include "UI/View/DepthProbe.h"
 #include "UI/View/LampPainter.h"
 #include "UI/View/OperationPointFeed.h"
 #include "UI/View/SceneObjectPainter.h"
@@ -241,6 +245,7 @@ void GLWidget::editViewProperties(int tab)
 {
     ViewProperties dialog(viewSettings(), this);
     dialog.setCurrentTab(tab);
+    DialogPlacement::besideScene(dialog, window());
     if (dialog.exec() == QDialog::Accepted)
         applyViewSettings(dialog.settings());
 }
@@ -376,11 +381,15 @@ Util::Vector4D GLWidget::eyePosition() const
     return Util::Vector4D(direction.x * distance, direction.y * distance, direction.z * distance, 1.0);
 }
 
+// Copies that a Copy is placing are not in the scene yet; they are drawn but cannot be picked.
 void GLWidget::drawObjects(const Util::Vector4D &eye, bool named)
 {
-    if (presenter)
-        SceneObjectPainter::draw(presenter->getScene().getObjects(), {solidsShown, objectEdgesShown}, eye,
-                                 named);
+    if (!presenter)
+        return;
+    SceneObjectPainter::draw(presenter->getScene().getObjects(), {solidsShown, objectEdgesShown}, eye, named);
+    if (!named)
+        SceneObjectPainter::draw(presenter->getWorkspace().getPickState().getPreviewObjects(),
+                                 {solidsShown, objectEdgesShown}, eye, false);
 }
 
 // The axes stay at the rotation centre: the scene's position offset does not move them.
@@ -399,12 +408,23 @@ void GLWidget::drawColorScaleLegend()
         ColorScaleLegend::draw(*this, *scale, legendTextColor());
 }
 
-// The colour scale of the first cell volume whose painter shows the particle-count field
-// (surface algorithm 3): its minimum, maximum and colour lookup. The volume painter does not
-// report its surface algorithm or colour scale yet; until it does, no volume counts as being
-// in that view and no legend is drawn. Once it does, this is the one place to connect.
+// The colour scale of the first shown cell volume whose painter shows the particle-count field:
+// its minimum, maximum and colour lookup.
 std::optional<ColorScaleLegend::Scale> GLWidget::activeColorScale() const
 {
+    if (!presenter)
+        return std::nullopt;
+    for (const auto &volume : presenter->getScene().getCellVolumes()) {
+        const Model::Automaton::TotalVolumePainter &painter = volume->getPainter();
+        if (painter.isHidden()
+            || painter.getSurfaceAlgorithm() != Model::Automaton::TotalVolumePainter::ParticleCountField)
+            continue;
+        const Model::Automaton::ColorScale scale = painter.getFieldPainter().colorScale();
+        return ColorScaleLegend::Scale{scale.getMinimum(), scale.getMaximum(), [scale](float value) {
+                                           const auto &c = scale.colorAt(value);
+                                           return std::array<float, 4>{c.r, c.g, c.b, c.a};
+                                       }};
+    }
     return std::nullopt;
 }
 
@@ -548,18 +568,56 @@ bool GLWidget::pickAt(int x, int y)
 
 Util::Vector3D GLWidget::groundPointAt(int x, int y) const
 {
-    const float eyeX = (float(x) - float(viewportWidth) / 2.0f) / zoom;
-    const float eyeY = (float(viewportHeight) / 2.0f - float(y)) / zoom;
-    const Util::Vector3D point = camera.pointOnGroundPlane(eyeX, eyeY);
+    const Util::Vector3D point = camera.pointOnGroundPlane(eyeX(x), eyeY(y));
     return snapping ? grid.snap(point) : point;
 }
 
-// Clicks and tracked motion go to an operation that asked for a point (Move, Copy).
+// The point of the scene's surface under widget pixel (x, y); the ground point where no object
+// is drawn there.
+Util::Vector3D GLWidget::objectPointAt(int x, int y)
+{
+    if (!isValid() || !glReady)
+        return groundPointAt(x, y);
+    makeCurrent();
+    if (projectionDirty)
+        applyProjection();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(camera.modelView());
+    drawObjects(eyePosition(), false);
+    float eyeZ = 0.0f;
+    if (!DepthProbe::eyeDepthAt(x, y, viewportHeight, depth / zoom / 2.0, eyeZ))
+        return groundPointAt(x, y);
+    const Util::Vector3D point = camera.worldPoint(eyeX(x), eyeY(y), eyeZ);
+    return snapping ? grid.snap(point) : point;
+}
+
+Util::Vector3D GLWidget::dragPointAt(int x, int y, const Util::Vector3D &anchor) const
+{
+    const Util::Vector3D point = camera.pointOnDragPlane(eyeX(x), eyeY(y), anchor);
+    return snapping ? grid.snap(point) : point;
+}
+
+float GLWidget::eyeX(int x) const
+{
+    return (float(x) - float(viewportWidth) / 2.0f) / zoom;
+}
+
+float GLWidget::eyeY(int y) const
+{
+    return (float(viewportHeight) / 2.0f - float(y)) / zoom;
+}
+
+// Clicks and tracked motion go to an operation that asked for a point (Move, Copy): the first
+// click gives the origin on the object under the cursor; from then on the point under the
+// mouse on the drag plane through that origin.
 bool GLWidget::deliverPoint(int x, int y, bool final)
 {
     if (!presenter || !OperationPointFeed::wants(presenter->getWorkspace(), final))
         return false;
-    const bool delivered = OperationPointFeed::deliver(presenter->getWorkspace(), groundPointAt(x, y), final);
+    const Core::PickState::Feedback feedback = presenter->getWorkspace().getPickState().getFeedback();
+    const Util::Vector3D point = feedback.origin ? dragPointAt(x, y, *feedback.origin) : objectPointAt(x, y);
+    const bool delivered = OperationPointFeed::deliver(presenter->getWorkspace(), point, final);
     update();
     return delivered;
 }

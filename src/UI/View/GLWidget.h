@@ -120,6 +120,11 @@ private:
     QColor legendTextColor() const;
     bool pickAt(int x, int y);
     bool deliverPoint(int x, int y, bool final);
+    Util::Vector3D objectPointAt(int x, int y);
+    Util::Vector3D dragPointAt(int x, int y, const Util::Vector3D &anchor) const;
+    // Widget pixel coordinates in eye space.
+    float eyeX(int x) const;
+    float eyeY(int y) const;
     void placeSelectedLamp(const MouseHandler::Parameters &angles);
     static void warnAboutFormat(const QGLFormat &format);
 

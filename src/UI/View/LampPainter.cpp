@@ -60,10 +60,24 @@ void LampPainter::load(const LampSet &lamps)
     }
 }
 
+// The view's depth range shrinks as it zooms in, which would clip markers that stand in front
+// of the scene. They are overlays: drawn over everything, in the view's projection with its
+// depth range widened to hold every marker.
 void LampPainter::drawMarkers(const LampSet &lamps, float depth)
 {
+    float reach = depth;
+    for (uint32_t lamp = 1; lamp <= lamps.count(); ++lamp)
+        reach = std::max(reach, std::fabs(std::min(lamps.positionZ(lamp), depth)));
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     beginUnlitDrawing();
+    glDisable(GL_DEPTH_TEST);
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    projection[10] = -1.0f / (reach + 1.0f); // orthographic, symmetric depth range ±(reach + 1)
+    projection[14] = 0.0f;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadMatrixf(projection);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -75,6 +89,9 @@ void LampPainter::drawMarkers(const LampSet &lamps, float depth)
         drawMarker(lamps.positionX(lamp), lamps.positionY(lamp), std::min(lamps.positionZ(lamp), depth));
     }
     glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
 }
 

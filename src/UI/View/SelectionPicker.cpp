@@ -33,18 +33,25 @@ std::vector<uint32_t> SelectionPicker::pick(int x, int y, const std::function<vo
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    return firstHitNames(buffer.data(), buffer.size(), hits);
+    return nearestHitNames(buffer.data(), buffer.size(), hits);
 }
 
-std::vector<uint32_t> SelectionPicker::firstHitNames(const uint32_t *buffer, size_t size, int hits)
+// A hit record: name count, minimum depth, maximum depth, then the names. Records come in
+// drawing order, so the first one is not necessarily the object in front.
+std::vector<uint32_t> SelectionPicker::nearestHitNames(const uint32_t *buffer, size_t size, int hits)
 {
-    // A hit record: name count, minimum depth, maximum depth, then the names.
-    if (hits <= 0 || size < 3)
+    const uint32_t *nearest = nullptr;
+    size_t at = 0;
+    for (int hit = 0; hit < hits; ++hit) {
+        if (size - at < 3 || buffer[at] > size - at - 3)
+            return {};
+        if (!nearest || buffer[at + 1] < nearest[1])
+            nearest = buffer + at;
+        at += 3 + buffer[at];
+    }
+    if (!nearest)
         return {};
-    const size_t count = buffer[0];
-    if (count > size - 3)
-        return {};
-    return std::vector<uint32_t>(buffer + 3, buffer + 3 + count);
+    return std::vector<uint32_t>(nearest + 3, nearest + 3 + nearest[0]);
 }
 
 } // namespace Ui

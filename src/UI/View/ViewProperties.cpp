@@ -1,4 +1,5 @@
 #include "UI/View/ViewProperties.h"
+#include "UI/DialogButtons.h"
 
 #include "UI/View/LampSet.h"
 
@@ -73,9 +74,7 @@ void ViewProperties::buildForm()
     tabWidget = new QTabWidget(this);
     tabWidget->addTab(buildViewTab(), QStringLiteral("View"));
     tabWidget->addTab(buildLightingTab(), QStringLiteral("Lighting"));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabWidget);
     layout->addWidget(buttons);

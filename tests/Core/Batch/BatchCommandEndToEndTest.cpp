@@ -1,8 +1,11 @@
 #include "Support/BatchTestSupport.h"
+#include "Support/Cantilevers.h"
+#include "Support/ExportFiles.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Model/Automaton/ImageMask.h"
+#include "Model/ModelExtraction/CantileverModelRule.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
 #include <QProcess>
@@ -91,8 +94,18 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
     EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
 }
 
-// The lithography example runs from another folder, where its mask image cannot be found: the
-// mask kept in the list patterns the oxide, which stays exactly under the mask's opaque pixels.
+TEST_F(BatchCommandEndToEnd, GoldBumpExamplePlatesGoldOnTheCopperPad)
+{
+    const Outcome outcome = run({example("gold-bump-on-mesa.plst"), path("bump.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const auto volume = resultVolume("bump.cfb");
+    ASSERT_NE(volume, nullptr);
+    const auto ids = volume->materialIds();
+    EXPECT_EQ(count(ids, 1), 30u * 20 * 12) << "the mesa";
+    EXPECT_GT(count(ids, 5), 0u) << "the copper pad";
+    EXPECT_GT(count(ids, 9), 30u * 20 * 3) << "a gold bump at least as large as the pad";
+}
+
 TEST_F(BatchCommandEndToEnd, LithographyExampleCarriesItsMaskInTheList)
 {
     const Outcome outcome = run({example("lithography-comb.plst"), path("out.cfb")});
@@ -147,6 +160,26 @@ TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
     EXPECT_EQ(count(last, 3), 64u * 2);
 }
 
+TEST_F(BatchCommandEndToEnd, NetlistOfTheLastVolumeAndNoFileWithoutAFreeEnd)
+{
+    const auto beam = TestSupport::makeSingleCantilever(12, 2, 3);
+    writeFile(path("beam.cfb"), writeDocument({volumeOf(4, 4, 4, {1}), beam}));
+    writeFile(path("flat.cfb"), writeDocument({volumeOf(4, 4, 4, {1})}));
+    const QString list = writeList("empty.plst", {});
+    Outcome outcome = run({QStringLiteral("--netlist"), path("beam.cir"), QStringLiteral("--document"),
+                           path("beam.cfb"), list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(readFile(path("beam.cir"))),
+              Model::ModelExtraction::CantileverModelRule::netlistOf(*beam));
+
+    outcome = run({QStringLiteral("--netlist"), path("flat.cir"), QStringLiteral("--document"),
+                   path("flat.cfb"), list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 4);
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("No model data was extracted.")))
+        << outcome.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("flat.cir")));
+}
+
 TEST_F(BatchCommandEndToEnd, WithoutVolumeTheRunStopsWithMissingCellVolume)
 {
     const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
@@ -192,6 +225,39 @@ TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
     const auto ids = resultVolume("one.cfb")->materialIds();
     EXPECT_GT(count(ids, 4), 0u);
     EXPECT_GT(count(ids, 16), 0u);
+}
+
+// The three geometry outputs come from the last volume after the run; a failed one names its
+// file and gives exit code 4 while the others are still written.
+TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
+{
+    const QString list =
+        writeList("slab.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(10, 8, 6, 3))});
+    const Outcome outcome = run({"--vtk", path("out.vti"), "--stl", path("out.stl"), "--vtp", path("out.vtp"),
+                                 list, path("out.cfb")});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    // The 10 × 8 × 3 slab: 2·80 + 2·30 + 2·24 faces, two triangles each.
+    const auto triangles = ExportFiles::readStl(path("out.stl"));
+    EXPECT_EQ(triangles.size(), 536u);
+    EXPECT_TRUE(ExportFiles::meshFacts(triangles).everyEdgeTwiceOppositely);
+    EXPECT_EQ(ExportFiles::readVtkXml(path("out.vtp")).values<uint32_t>("material"),
+              std::vector<uint32_t>(536, 1));
+    const auto cells = ExportFiles::readVtkXml(path("out.vti")).values<uint32_t>("material");
+    EXPECT_EQ(cells.size(), 480u);
+    EXPECT_EQ(count(cells, 1), 240u);
+
+    const Outcome failed =
+        run({"--stl", path("missing/out.stl"), "--vtk", path("again.vti"), list, path("again.cfb")});
+    EXPECT_EQ(failed.exitCode, 4);
+    EXPECT_TRUE(failed.err.contains("cannot write " + path("missing/out.stl") + ": "))
+        << failed.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("again.vti")));
+    EXPECT_FALSE(QFile::exists(path("missing/out.stl")));
+
+    const QString help = run({"--help"}).out;
+    for (const char *option : {"--vtk OUT.vti", "--stl OUT.stl", "--vtp OUT.vtp"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+    EXPECT_EQ(run({"--stl", "", list, path("x.cfb")}).exitCode, 2);
 }
 
 #endif

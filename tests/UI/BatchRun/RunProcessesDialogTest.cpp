@@ -194,6 +194,43 @@ TEST_F(RunProcessesDialogTest, NewListAsksBeforeDroppingEntries)
     EXPECT_TRUE(none.titles.isEmpty());
 }
 
+TEST_F(RunProcessesDialogTest, SaveAddsTheSuffixAndNewListKeepsAListThatCouldNotBeSaved)
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    dialog->setProcessList({ProcessEntries::saveImage(QStringLiteral("a.png"))});
+    {
+        FileDialogAnswer answer(folder->filePath(QStringLiteral("steps")));
+        button("btnSaveListAs")->click();
+    }
+    const QString path = folder->filePath(QStringLiteral("steps.plst"));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(dialog->getListFileName(), path);
+
+    folder.reset(); // the list's folder is gone, so saving it fails
+    ModalBoxWatcher save(QMessageBox::Save);
+    button("btnNewList")->click();
+    EXPECT_EQ(save.titles.size(), 2) << "the question, then the error";
+    EXPECT_EQ(types(), std::vector<uint32_t>{10}) << "a list that could not be saved is kept";
+}
+
+// Modify with the real editors: materials the process would not offer stay as the step stored
+// them, with their stored names.
+TEST_F(RunProcessesDialogTest, ModifyKeepsTheStoredMaterials)
+{
+    ProcessData renamed = ProcessEntries::isotropicDeposition(2500, 1.5);
+    renamed.setProcessParameter(QStringLiteral("Material"), QStringLiteral("Oxide X"), true);
+    renamed.setProcessParameter(QStringLiteral("Material_Color"), QColor(1, 2, 3), false);
+    const std::vector<ProcessData> entries = {ProcessEntries::cvd(4, 2),
+                                              ProcessEntries::isotropicEtching(16, 3), renamed};
+    dialog->setProcessList(entries);
+    for (int i = 0; i < 3; ++i) {
+        select(i);
+        QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
+        button("btnModify")->click();
+        EXPECT_TRUE(dialog->getProcessList()[size_t(i)].hasSameContents(entries[size_t(i)])) << i;
+    }
+}
+
 TEST_F(RunProcessesDialogTest, AddAndModifyGoThroughTheProcessEditor)
 {
     FakeEditor editor;

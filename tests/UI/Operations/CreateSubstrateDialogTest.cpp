@@ -1,9 +1,16 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "UI/BatchRun/ProcessStepEditor.h"
+#include "UI/MainWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -45,14 +52,53 @@ TEST_F(CreateSubstrateDialogTest, BlockFollowsTheVolumeWidthAndMovesOnlyWhenSmal
     EXPECT_EQ(box("sbxSubsCenterX")->maximum(), 49);
 }
 
-TEST_F(CreateSubstrateDialogTest, HeightKeepsTheBlockAndClampsIt)
+// The block keeps its height when the total grows, and is clamped when it shrinks. Typing 120
+// passes through 1 and 12: those must not clamp the 30-cell block.
+TEST_F(CreateSubstrateDialogTest, TypingATotalHeightKeepsTheBlockHeight)
 {
-    box("sbxTotalHeight")->setValue(100);
-    EXPECT_EQ(dialog.getSubstrateHeight(), 30u) << "the block keeps its height";
-    EXPECT_EQ(box("sbxSubsZ")->maximum(), 70);
-    box("sbxTotalHeight")->setValue(20);
+    const auto type = [this](const char *text) {
+        box("sbxTotalHeight")->selectAll();
+        QTest::keyClicks(box("sbxTotalHeight"), text);
+        QTest::keyClick(box("sbxTotalHeight"), Qt::Key_Enter);
+    };
+    type("120");
+    EXPECT_EQ(dialog.getTotalHeight(), 120u);
+    EXPECT_EQ(dialog.getSubstrateHeight(), 30u);
+    EXPECT_EQ(box("sbxSubsZ")->maximum(), 90);
+    type("20");
     EXPECT_EQ(dialog.getSubstrateHeight(), 20u);
     EXPECT_EQ(box("sbxSubsZ")->maximum(), 0);
+}
+
+// A 40 × 70 block typed into the dialog comes out 40 cells wide (x) and 70 long (y), whether
+// the dialog was opened from the menu or from the batch dialog.
+TEST(CreateSubstrateEntry, ATypedBlockKeepsItsWidthAndLength)
+{
+    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+    const auto typeBlock = [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        for (const auto &[name, text] : {std::pair{"sbxSubsWidth", "40"}, std::pair{"sbxSubsLength", "70"}}) {
+            auto *box = dialog->findChild<QSpinBox *>(name);
+            box->selectAll();
+            QTest::keyClicks(box, text);
+            box->interpretText(); // as when the user leaves the box
+        }
+        qobject_cast<QDialog *>(dialog)->accept();
+    };
+    auto *window = new Ui::MainWindow;
+    QTimer::singleShot(0, typeBlock);
+    window->action("actionCreate_Substrate")->trigger();
+    const auto volume = window->getPresenter().getScene().getCellVolumes().at(0);
+    const auto ids = volume->materialIds();
+    EXPECT_NE(ids[volume->cellIndex(39, 69, 0)], 0u);
+    EXPECT_EQ(ids[volume->cellIndex(40, 0, 0)], 0u);
+    EXPECT_EQ(ids[volume->cellIndex(0, 70, 0)], 0u);
+    window->close();
+
+    QTimer::singleShot(0, typeBlock);
+    const auto entry = Ui::BatchRun::ProcessStepEditors::find(11)->edit(nullptr, nullptr);
+    EXPECT_EQ(entry->getProcessParameter("Substrate Size X").toUInt(), 40u);
+    EXPECT_EQ(entry->getProcessParameter("Substrate Size Y").toUInt(), 70u);
 }
 
 TEST_F(CreateSubstrateDialogTest, SphereSwitchesWhichControlsAreEnabled)

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(IsotropicFilmDialogs, DepositionDialogDefaultsAndCompatibleMaterials)
 {
-    IsotropicDepositionDialog dialog(18);
+    IsotropicDepositionDialog dialog(MaterialOffer::compatibleWith(18));
     EXPECT_EQ(dialog.windowTitle(), "Isotropic Film Deposition");
     EXPECT_EQ(dialog.getThickness(), 10.0);
 
@@ -48,13 +48,13 @@ TEST_F(IsotropicFilmDialogs, DepositionDialogDefaultsAndCompatibleMaterials)
     EXPECT_EQ(image.size(), QSize(100, 100));
     EXPECT_EQ(image.pixelColor(50, 50), QColor(255, 204, 76));
 
-    IsotropicDepositionDialog cvd(3);
+    IsotropicDepositionDialog cvd(MaterialOffer::compatibleWith(3));
     EXPECT_EQ(itemIds(cvd.findChild<QComboBox *>("cbxMaterial")), (std::vector<uint32_t>{3, 16}));
 }
 
 TEST_F(IsotropicFilmDialogs, EtchingDialogDefaultsAndCompatibleMaterials)
 {
-    IsotropicEtchingDialog dialog(10);
+    IsotropicEtchingDialog dialog(MaterialOffer::compatibleWith(10));
     EXPECT_EQ(dialog.windowTitle(), "Isotropic Film Etching");
     EXPECT_EQ(dialog.getDepth(), 10.0);
     EXPECT_EQ(itemIds(dialog.findChild<QComboBox *>("cbxMaterial")),
@@ -63,7 +63,7 @@ TEST_F(IsotropicFilmDialogs, EtchingDialogDefaultsAndCompatibleMaterials)
 
 TEST_F(IsotropicFilmDialogs, LoadParametersPresetsDistanceAndMaterial)
 {
-    IsotropicDepositionDialog deposition(18);
+    IsotropicDepositionDialog deposition(MaterialOffer::compatibleWith(18));
     deposition.loadParameters({{"Film Thickness", 3.25}, {"Material_Id", 9}, {"Material", "Si"}});
     EXPECT_EQ(deposition.getThickness(), 3.25);
     EXPECT_EQ(deposition.getMaterialId(), 9u); // the id wins over the name
@@ -72,15 +72,22 @@ TEST_F(IsotropicFilmDialogs, LoadParametersPresetsDistanceAndMaterial)
     EXPECT_EQ(deposition.getMaterialId(), 5u);
     EXPECT_EQ(deposition.getThickness(), 3.25);
 
-    // Unknown material and out-of-range or non-numeric values: nothing crashes, ranges hold.
-    deposition.loadParameters({{"Material_Id", 4242}, {"Film Thickness", -7.0}});
-    EXPECT_EQ(deposition.getMaterialId(), 5u);
+    // Out-of-range or non-numeric values: nothing crashes, ranges hold.
+    deposition.loadParameters({{"Film Thickness", -7.0}});
     EXPECT_EQ(deposition.getThickness(), 0.0);
     deposition.loadParameters({{"Film Thickness", "thick"}, {"Material", "Unobtainium"}});
     EXPECT_EQ(deposition.getThickness(), 0.0);
     EXPECT_EQ(deposition.getMaterialId(), 5u);
+    // A stored material the box does not offer is added as stored and stays chosen.
+    auto *box = deposition.findChild<QComboBox *>("cbxMaterial");
+    deposition.loadParameters(
+        {{"Material_Id", 4242}, {"Material", "Oxide X"}, {"Material_Color", QColor(9, 8, 7)}});
+    EXPECT_EQ(deposition.getMaterialId(), 4242u);
+    EXPECT_EQ(box->currentText(), "Oxide X");
+    EXPECT_EQ(box->itemIcon(box->currentIndex()).pixmap(100, 100).toImage().pixelColor(50, 50),
+              QColor(9, 8, 7));
 
-    IsotropicEtchingDialog etching(10);
+    IsotropicEtchingDialog etching(MaterialOffer::compatibleWith(10));
     etching.loadParameters({{"Depth", 1e12}, {"Film Thickness", 2.0}, {"Material_Id", "12"}});
     EXPECT_EQ(etching.getDepth(), 1e9);
     EXPECT_EQ(etching.getMaterialId(), 12u);
@@ -90,8 +97,8 @@ TEST_F(IsotropicFilmDialogs, MaterialsUnknownToTheCatalogueAreLeftOut)
 {
     auto processes = Model::Process::ProcessFactory::instance();
     processes->setProcess(Model::Process::Process("CVD", 3, {2001, 16, 16}));
-    IsotropicDepositionDialog dialog(3);
+    IsotropicDepositionDialog dialog(MaterialOffer::compatibleWith(3));
     EXPECT_EQ(itemIds(dialog.findChild<QComboBox *>("cbxMaterial")), (std::vector<uint32_t>{16, 16}));
-    IsotropicDepositionDialog none(99);
+    IsotropicDepositionDialog none(MaterialOffer::compatibleWith(99));
     EXPECT_EQ(none.getMaterialId(), 0u);
 }

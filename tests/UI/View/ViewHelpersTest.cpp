@@ -87,15 +87,18 @@ TEST(ViewGrid, FineSpacingsAreThinnedToABoundedLineCount)
     EXPECT_NEAR(multiple, std::round(multiple), 1e-6);
 }
 
-TEST(SelectionPicker, FirstHitRecordNamesAreReadWithinTheBuffer)
+TEST(SelectionPicker, TheNearestHitRecordIsReadWithinTheBuffer)
 {
-    // Two hit records: (2 names: 7, 9) and (1 name: 4).
-    const uint32_t buffer[] = {2, 100, 200, 7, 9, 1, 50, 60, 4};
-    EXPECT_EQ(Ui::SelectionPicker::firstHitNames(buffer, 9, 2), (std::vector<uint32_t>{7, 9}));
-    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(buffer, 9, 0).empty());
-    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(buffer, 9, -1).empty()); // overflow
+    // Three hit records in drawing order: (2 names: 7, 9) at depth 100, (1 name: 4) at depth
+    // 50, (1 name: 8) at depth 70.
+    const uint32_t buffer[] = {2, 100, 200, 7, 9, 1, 50, 60, 4, 1, 70, 90, 8};
+    EXPECT_EQ(Ui::SelectionPicker::nearestHitNames(buffer, 13, 3), (std::vector<uint32_t>{4}));
+    EXPECT_EQ(Ui::SelectionPicker::nearestHitNames(buffer, 13, 1), (std::vector<uint32_t>{7, 9}));
+    EXPECT_TRUE(Ui::SelectionPicker::nearestHitNames(buffer, 13, 0).empty());
+    EXPECT_TRUE(Ui::SelectionPicker::nearestHitNames(buffer, 13, -1).empty()); // overflow
+    EXPECT_TRUE(Ui::SelectionPicker::nearestHitNames(buffer, 11, 3).empty());  // cut short
     const uint32_t broken[] = {50, 1, 2, 3};
-    EXPECT_TRUE(Ui::SelectionPicker::firstHitNames(broken, 4, 1).empty());
+    EXPECT_TRUE(Ui::SelectionPicker::nearestHitNames(broken, 4, 1).empty());
 }
 
 } // namespace

@@ -6,9 +6,8 @@ namespace Core::Operations {
 
 IsotropicFilmEtching::IsotropicFilmEtching(Model::Automaton::TotalVolume &volume, uint32_t materialId,
                                            float depth)
-    : LimitedProcessEngine(volume, materialId, depth)
+    : FilmEtchingEngine(volume, materialId, depth)
 {
-    eligibleMaterials = {0, materialId};
 }
 
 IsotropicFilmEtching::~IsotropicFilmEtching() = default;

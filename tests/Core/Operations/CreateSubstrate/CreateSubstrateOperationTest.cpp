@@ -67,8 +67,13 @@ TEST_F(CreateSubstrateOperationTest, UndoRemovesAndRedoRestoresTheSameVolume)
         op.setBlockParameters(3, 4, 4, 4, Util::Vector3D(5, 6, 7), 1, 1, 1, 2, 2, 2);
     });
     auto volume = operation->getVolume();
+    workspace.getSelection().toggle(volume);
     workspace.undo();
     EXPECT_EQ(workspace.getScene().objectCount(), 0u);
+    // The removed volume leaves the selection, so no operation can act on it unseen.
+    EXPECT_TRUE(workspace.getSelection().getObjects().empty());
+    EXPECT_TRUE(workspace.getPickState().getSelectedObjects().empty());
+    EXPECT_FALSE(volume->isSelected());
     workspace.redo();
     ASSERT_EQ(workspace.getScene().getObjects().size(), 1u);
     EXPECT_EQ(workspace.getScene().getObjects().front(), volume);

@@ -13,6 +13,7 @@ using namespace Core::Operations;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
 using TestSupport::materialAt;
+using TestSupport::trenchVolume;
 
 namespace {
 
@@ -25,20 +26,6 @@ template <class Engine> uint32_t steps(float distance, float csx = 1, float csy 
 {
     auto volume = makeVolume(1, 1, 1, TestSupport::block(0, 0, 0), csx, csy, csz);
     return Engine(*volume, kSi, distance).iterationCount();
-}
-
-// A substrate below z = 8 with a trench along y, 6 cells wide and 5 deep, a step on one side and
-// a pillar on the other: flat faces, inner and outer edges and corners.
-std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ,
-                                          uint32_t material = kSi)
-{
-    return makeVolume(sizeX, sizeY, sizeZ, [=](uint32_t x, uint32_t y, uint32_t z) {
-        const uint32_t middle = sizeX / 2;
-        const bool trench = x + 3 >= middle && x < middle + 3 && z >= 3;
-        const bool step = x < middle / 2 && y < sizeY / 2 && z >= 6;
-        const bool pillar = x > middle + 5 && x < middle + 8 && y > 2 && y < 5 && z < 11;
-        return ((z < 8 && !trench && !step) || pillar) ? material : 0u;
-    });
 }
 
 // The exact rule deposition approximates: for every empty cell, the squared Euclidean distance
@@ -111,16 +98,6 @@ Disagreement compareWithExactDeposition(TotalVolume &volume, float thickness)
         result.extra += byAutomaton && !byRule;
     }
     return result;
-}
-
-std::vector<TestSupport::CellState> runAt(int threads,
-                                          const std::function<std::shared_ptr<TotalVolume>()> &make,
-                                          const std::function<void(TotalVolume &)> &process)
-{
-    TestSupport::PoolThreads pool(threads);
-    auto volume = make();
-    process(*volume);
-    return TestSupport::cellStates(*volume);
 }
 
 } // namespace
@@ -215,11 +192,8 @@ TEST(IsotropicFilmEngines, SameCellsForAnySlabCount)
         [](TotalVolume &v) { IsotropicFilmDeposition(v, kSi, 2.0f).execute(); },
         [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 3.7f).execute(); },
     };
-    for (const auto &process : processes) {
-        const auto reference = runAt(1, make, process);
-        for (int threads : {2, 3, 12})
-            EXPECT_TRUE(runAt(threads, make, process) == reference) << threads << " threads";
-    }
+    for (const auto &process : processes)
+        TestSupport::expectSameCellsForAnyThreadCount(make, process);
 }
 
 TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Core/Batch/BatchContext.h"
+#include "Core/Batch/BatchResult.h"
+#include "Core/Batch/StepParameters.h"
+#include "Core/Workspace/VolumeRecords.h"
+#include "Model/Automaton/TotalVolume.h"
+
+namespace Core::Batch {
+
+// Ends a step that works on the current cell volume, once its parameters have been read: when
+// one was missing or invalid, returns that code and changes nothing; otherwise runs `process`
+// on the volume, records `operationId` as its last process (and its silicon lattice as
+// outdated when `outdatesLattice`), and returns 0.
+template <class Process>
+int runVolumeStep(const StepParameters &parameters, BatchContext &context, uint32_t operationId,
+                  bool outdatesLattice, Process process)
+{
+    if (const int code = parameters.resultCode())
+        return code;
+    const auto volume = context.getCurrentVolume();
+    if (!volume)
+        return InvalidParameter;
+    process(*volume);
+    context.getRecords().recordProcess(volume->getObjectId(), operationId, outdatesLattice);
+    return Success;
+}
+
+} // namespace Core::Batch

@@ -1,0 +1,104 @@
+#include "Core/Operations/FilmProcessLimits.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDeposition.h"
+#include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtching.h"
+#include "Support/Volumes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <random>
+
+using namespace Core::Operations;
+using Model::Automaton::TotalVolume;
+using TestSupport::makeVolume;
+using TestSupport::materialAt;
+
+namespace {
+
+constexpr uint32_t kSi = 1;
+constexpr uint32_t kOxide = 3;
+constexpr uint32_t kMetal = 4;
+
+// For every cell, the Chebyshev distance (in cells) to the nearest solid cell, by brute force;
+// 0 for solid cells, a large number when there is none.
+std::vector<uint32_t> chebyshevDistanceToSolid(TotalVolume &volume)
+{
+    const uint32_t sx = volume.getSizeX(), sy = volume.getSizeY(), sz = volume.getSizeZ();
+    const auto ids = volume.materialIds();
+    std::vector<std::array<int, 3>> solids;
+    for (uint32_t x = 0; x < sx; ++x)
+        for (uint32_t y = 0; y < sy; ++y)
+            for (uint32_t z = 0; z < sz; ++z)
+                if (ids[volume.cellIndex(x, y, z)] != 0)
+                    solids.push_back({int(x), int(y), int(z)});
+    std::vector<uint32_t> result(ids.size(), 1u << 30);
+    for (uint32_t x = 0; x < sx; ++x)
+        for (uint32_t y = 0; y < sy; ++y)
+            for (uint32_t z = 0; z < sz; ++z)
+                for (const auto &s : solids) {
+                    const int d =
+                        std::max({std::abs(s[0] - int(x)), std::abs(s[1] - int(y)), std::abs(s[2] - int(z))});
+                    uint32_t &best = result[volume.cellIndex(x, y, z)];
+                    best = std::min(best, uint32_t(d));
+                }
+    return result;
+}
+
+// Silicon below z = 6 under an oxide mask (z 6..7) with a 4 × 4 opening at x, y in [6, 10).
+std::shared_ptr<TotalVolume> maskedSilicon()
+{
+    return makeVolume(16, 16, 10, [](uint32_t x, uint32_t y, uint32_t z) {
+        const bool opening = x >= 6 && x < 10 && y >= 6 && y < 10;
+        return z < 6 ? kSi : (z < 8 && !opening ? kOxide : 0u);
+    });
+}
+
+uint32_t gap(uint32_t v, uint32_t lo, uint32_t hi)
+{
+    return v < lo ? lo - v : (v >= hi ? v - hi + 1 : 0u);
+}
+
+} // namespace
+
+TEST(MooreNeighborhoodDeposition, LayersCoverExactlyTheCellsWithinChebyshevDistance)
+{
+    std::mt19937 random(5);
+    const std::vector<std::shared_ptr<TotalVolume>> shapes = {
+        TestSupport::trenchVolume(14, 10, 14),
+        makeVolume(12, 11, 13, [&](uint32_t, uint32_t, uint32_t) { return random() % 40 == 0 ? kSi : 0u; }),
+    };
+    for (const auto &shape : shapes) {
+        const auto distance = chebyshevDistanceToSolid(*shape);
+        const auto before = shape->materialIds();
+        for (uint32_t layers : {1u, 2u, 3u, FilmProcessLimits::kMaxLayers}) {
+            auto volume = std::static_pointer_cast<TotalVolume>(shape->clone());
+            MooreNeighborhoodDeposition(*volume, kMetal, layers).execute();
+            const auto after = volume->materialIds();
+            for (size_t i = 0; i < after.size(); ++i)
+                ASSERT_EQ(after[i], before[i] != 0 ? before[i] : (distance[i] <= layers ? kMetal : 0u))
+                    << layers << " layers, cell " << i;
+        }
+    }
+}
+
+TEST(MooreNeighborhoodEtching, UndercutsTheMaskDiagonallyAsFarAsSideways)
+{
+    const auto original = maskedSilicon();
+    for (uint32_t layers : {1u, 3u}) {
+        auto volume = maskedSilicon();
+        MooreNeighborhoodEtching(*volume, kSi, layers).execute();
+        for (uint32_t x = 0; x < 16; ++x)
+            for (uint32_t y = 0; y < 16; ++y)
+                for (uint32_t z = 0; z < 10; ++z) {
+                    const uint32_t before = materialAt(*original, x, y, z);
+                    // Chebyshev distance to the opening's cells at z = 6, through silicon.
+                    const uint32_t d = std::max({gap(x, 6, 10), gap(y, 6, 10), 6 - std::min(z, 6u)});
+                    const uint32_t expected = before == kSi && d <= layers ? 0u : before;
+                    ASSERT_EQ(materialAt(*volume, x, y, z), expected) << layers << ": " << x << y << z;
+                }
+        EXPECT_EQ(materialAt(*volume, 6 - layers, 6 - layers, 5), 0u) << "diagonal undercut";
+        EXPECT_EQ(materialAt(*volume, 5 - layers, 8, 5), kSi);
+    }
+}

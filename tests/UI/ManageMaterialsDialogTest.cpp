@@ -1,0 +1,127 @@
+#include "UI/ManageMaterialsDialog.h"
+#include "Model/Materials/MaterialFactory.h"
+#include "UI/ColorItemDelegate.h"
+#include "UI/MainWindow.h"
+#include "UI/MaterialTableViewItem.h"
+#include "Util/SettingsFolder.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using Model::Materials::MaterialFactory;
+using Ui::MaterialTableViewItem;
+
+namespace {
+
+class ManageMaterialsTest : public ::testing::Test {
+protected:
+    ManageMaterialsTest() { MaterialFactory::instance()->createDefaultMaterials(); }
+
+    static void addMaterial(Ui::ManageMaterialsDialog &dialog)
+    {
+        dialog.findChild<QPushButton *>(QStringLiteral("btnAddMaterial"))->click();
+    }
+
+    static int rowOf(const MaterialTableViewItem &model, uint32_t id)
+    {
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.data(model.index(row, MaterialTableViewItem::Id)).toUInt() == id)
+                return row;
+        return -1;
+    }
+
+    // Runs `withDialog` on the dialog the presenter opens, then presses OK or Cancel.
+    static void whileManaging(Ui::MainWindow &window,
+                              std::function<void(Ui::ManageMaterialsDialog &)> withDialog, bool accept)
+    {
+        QTimer::singleShot(0, [=] {
+            auto *dialog = qobject_cast<Ui::ManageMaterialsDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            withDialog(*dialog);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        window.getPresenter().manageMaterials();
+    }
+};
+
+} // namespace
+
+TEST_F(ManageMaterialsTest, AddMaterialPutsRowsWithTheirOwnUserIdsAtTheTop)
+{
+    Ui::ManageMaterialsDialog dialog;
+    const int builtIn = dialog.model()->rowCount();
+    addMaterial(dialog);
+    addMaterial(dialog);
+    const MaterialTableViewItem &model = *dialog.model();
+    ASSERT_EQ(model.rowCount(), builtIn + 2);
+    const uint32_t first = model.data(model.index(0, MaterialTableViewItem::Id)).toUInt();
+    const uint32_t second = model.data(model.index(1, MaterialTableViewItem::Id)).toUInt();
+    EXPECT_GE(first, 2000u);
+    EXPECT_GE(second, 2000u);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(model.data(model.index(1, MaterialTableViewItem::Name)).toString(), "New Material");
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), "Color");
+    EXPECT_EQ(model.headerData(0, Qt::Vertical).toInt(), 1);
+}
+
+TEST_F(ManageMaterialsTest, BuiltInNamesAreReadOnlyAndNamesAreTrimmedNeverEmpty)
+{
+    Ui::ManageMaterialsDialog dialog;
+    addMaterial(dialog);
+    MaterialTableViewItem &model = *dialog.model();
+    const int silicon = rowOf(model, 1);
+    ASSERT_GE(silicon, 0);
+    EXPECT_FALSE(model.flags(model.index(silicon, MaterialTableViewItem::Name)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model.flags(model.index(silicon, MaterialTableViewItem::Color)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.flags(model.index(0, MaterialTableViewItem::Id)) & Qt::ItemIsEditable);
+    const QModelIndex name = model.index(0, MaterialTableViewItem::Name);
+    EXPECT_TRUE(model.flags(name) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model.setData(name, QStringLiteral("  Resist X \t")));
+    EXPECT_EQ(model.data(name).toString(), "Resist X");
+    EXPECT_FALSE(model.setData(name, QStringLiteral("   ")));
+    EXPECT_EQ(model.data(name).toString(), "Resist X");
+    EXPECT_FALSE(model.setData(model.index(0, MaterialTableViewItem::Id), 5u));
+}
+
+TEST_F(ManageMaterialsTest, OkWritesTheRecolouredNewMaterialAndCancelChangesNothing)
+{
+    Ui::MainWindow *window = new Ui::MainWindow;
+    const auto before = MaterialFactory::instance()->getMaterials();
+    whileManaging(
+        *window, [](Ui::ManageMaterialsDialog &dialog) { addMaterial(dialog), addMaterial(dialog); }, false);
+    EXPECT_EQ(MaterialFactory::instance()->getMaterials(), before);
+
+    uint32_t added = 0;
+    whileManaging(
+        *window,
+        [&added](Ui::ManageMaterialsDialog &dialog) {
+            addMaterial(dialog);
+            const QModelIndex color = dialog.model()->index(0, MaterialTableViewItem::Color);
+            added = dialog.model()->data(dialog.model()->index(0, MaterialTableViewItem::Id)).toUInt();
+            // The colour chooser the table opens, answered with opaque red.
+            auto *delegate = dialog.table()->itemDelegateForColumn(MaterialTableViewItem::Color);
+            QStyleOptionViewItem option;
+            QWidget *chooser = delegate->createEditor(dialog.table()->viewport(), option, color);
+            static_cast<QColorDialog *>(chooser)->setCurrentColor(Qt::red);
+            delegate->setModelData(chooser, dialog.model(), color);
+            delete chooser;
+        },
+        true);
+    const auto material = MaterialFactory::instance()->getMaterialById(added);
+    EXPECT_EQ(material.getName(), "New Material");
+    EXPECT_EQ(material.getColor(), (Model::Materials::RgbaColor{1.0f, 0.0f, 0.0f, 1.0f}));
+    QFile file(Util::SettingsFolder::filePath(QStringLiteral("materials.xml")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(file.readAll());
+    const int element = xml.indexOf(QStringLiteral("material-id=\"%1\"").arg(added));
+    ASSERT_GE(element, 0);
+    EXPECT_EQ(xml.indexOf(QStringLiteral("color=\"#FFFF0000\""), element),
+              xml.indexOf(QStringLiteral("color="), element));
+    window->close();
+}

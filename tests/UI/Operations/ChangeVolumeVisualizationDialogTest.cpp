@@ -1,0 +1,68 @@
+#include "Support/Volumes.h"
+
+#include "Model/Automaton/TotalVolumePainter.h"
+#include "Model/Materials/MaterialFactory.h"
+#include "UI/MainWindow.h"
+#include "UI/Operations/ChangeVolumeVisualizationDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using Ui::Operations::ChangeVolumeVisualizationDialog;
+
+// A colour chosen for one material is kept while others are looked at; only changed
+// materials are reported.
+TEST(ChangeVolumeVisualizationDialogTest, FilmColoursAreKeptPerMaterial)
+{
+    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+    ChangeVolumeVisualizationDialog dialog;
+    QColor answer = QColor(255, 0, 0, 128);
+    std::vector<QColor> offered;
+    dialog.setColorChooser([&](const QColor &initial, QWidget *) {
+        offered.push_back(initial);
+        return answer;
+    });
+    auto *materials = dialog.findChild<QComboBox *>("cbxMaterial");
+    const auto swatch = [&] { return dialog.findChild<QLabel *>("lblFilmColor")->styleSheet(); };
+    EXPECT_EQ(swatch(), "background-color : #7f7f7f");
+    dialog.findChild<QPushButton *>("btnChangeColor")->click();
+    materials->setCurrentIndex(materials->findData(3u));
+    EXPECT_EQ(swatch(), "background-color : #7f7fff");
+    answer = QColor(); // cancelled
+    dialog.findChild<QPushButton *>("btnChangeColor")->click();
+    materials->setCurrentIndex(0);
+    EXPECT_EQ(swatch(), "background-color : #ff0000");
+    EXPECT_EQ(offered, (std::vector<QColor>{QColor(127, 127, 127), QColor(127, 127, 255)}))
+        << "catalogue colours";
+    const auto colors = dialog.filmColors();
+    ASSERT_EQ(colors.size(), 1u);
+    EXPECT_EQ(colors.at(1).r, 1.0f);
+    EXPECT_NEAR(colors.at(1).a, 128.0 / 255.0, 1e-6);
+}
+
+// Rendering → Change Cell Volume Viewing Options reaches the volume through the dialog.
+TEST(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
+{
+    auto *window = new Ui::MainWindow;
+    auto volume = TestSupport::makeSlab(4, 4, 4, 2);
+    window->getPresenter().getScene().addObject(volume);
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<ChangeVolumeVisualizationDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox *>("cbxSurfaceAlgorithm")->setCurrentIndex(1);
+        dialog->accept();
+    });
+    window->action("actionChange_Viewing_Options")->trigger();
+    EXPECT_EQ(volume->getPainter().getSurfaceAlgorithm(),
+              Model::Automaton::TotalVolumePainter::MarchingCubes);
+    EXPECT_FALSE(volume->getPainter().getMarchingCubeSurface().triangles().empty());
+    EXPECT_EQ(window->getPresenter().getWorkspace().getCommandInterpreter().getLastMessage(),
+              "Change Visualization: Options changed.");
+    window->close();
+}
