@@ -8,12 +8,6 @@
 namespace Model::Automaton {
 namespace {
 
-// Child bit of each axis in a child index: x is bit 2, y bit 1, z bit 0.
-constexpr int axisBit(int axis)
-{
-    return 2 - axis;
-}
-
 // A cube of the tree under construction: of one value throughout (firstChild < 0), or mixed,
 // with its eight children already placed as nodes from firstChild on.
 struct Block {
@@ -164,8 +158,8 @@ private:
             CellOctree::Node &node = nodes[size_t(first + c)];
             node.length = childLength;
             for (int axis = 0; axis < 3; ++axis)
-                node.origin[axis] =
-                    box.lower[axis] + origin[axis] * childLength + ((c >> axisBit(axis)) & 1) * childLength;
+                node.origin[axis] = box.lower[axis] + origin[axis] * childLength
+                                    + ((c >> CellOctree::childBit(axis)) & 1) * childLength;
             place(first + c, children[c]);
         }
         return {0, first};
@@ -256,7 +250,7 @@ int32_t CellOctree::neighbour(int32_t index, int direction) const
         const uint32_t half = inner.length / 2;
         int child = 0;
         for (int a = 0; a < 3; ++a)
-            child |= int((uint64_t(point[a]) - inner.origin[a]) / half) << axisBit(a);
+            child |= int((uint64_t(point[a]) - inner.origin[a]) / half) << CellOctree::childBit(a);
         current = inner.firstChild + child;
     }
     return current;

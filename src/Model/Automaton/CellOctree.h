@@ -28,6 +28,10 @@ public:
     // The largest root edge the tree accepts (child offsets must fit in 32 bits).
     static constexpr uint64_t kMaxRootLength = uint64_t(1) << 31;
 
+    // The bit of a child index that says on which side of its parent's middle the child lies
+    // along `axis` (0 x, 1 y, 2 z).
+    static constexpr int childBit(int axis) { return 2 - axis; }
+
     // Builds the tree of the box (limited to the volume) from the bottom up, reading every cell of
     // the box once. False, with no tree, when the box is empty or too large.
     bool build(const Voxel *cells, const CellGrid &grid, const CutBox &box);

@@ -14,12 +14,6 @@ constexpr float kVisibleAlpha = 0.001f;
 // Root outer sides are emitted in this order.
 constexpr int kRootSideOrder[6] = {1, 0, 5, 4, 3, 2};
 
-// Child bit of each axis in a child index: x is bit 2, y bit 1, z bit 0.
-constexpr int axisBit(int axis)
-{
-    return 2 - axis;
-}
-
 } // namespace
 
 OctreeSurface::OctreeSurface(TotalVolume &volume)
@@ -74,7 +68,7 @@ void OctreeSurface::emitSide(int32_t index, int side, bool translucentWanted, co
         return;
     }
     // The four children touching this side: the axis bit is 0 on a low side, 1 on a high side.
-    const int bit = axisBit(2 - side / 2);
+    const int bit = CellOctree::childBit(2 - side / 2);
     const int wanted = (side & 1) ? 1 : 0;
     for (int k = 0; k < 8; ++k) {
         if (((k >> bit) & 1) == wanted)
