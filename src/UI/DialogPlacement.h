@@ -10,7 +10,8 @@ namespace Ui {
 class DialogPlacement {
 public:
     // Moves `dialog` (not yet shown) to the top right corner of `mainWindow`'s central widget,
-    // kept on the screen. Without a shown main window the dialog keeps Qt's placement.
+    // kept on the screen; a dialog wider than half the view goes beside the main window where the
+    // screen has room. Without a shown main window the dialog keeps Qt's placement.
     static void besideScene(QWidget &dialog, QWidget *mainWindow);
 };
 

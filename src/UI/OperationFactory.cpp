@@ -10,7 +10,10 @@
 #include "Core/Operations/Documents/OpenDocumentOperation.h"
 #include "Core/Operations/Documents/SaveDocumentAsOperation.h"
 #include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "Core/Operations/DopingOperation/DopingOperation.h"
+#include "Core/Operations/DopingOperation/IonImplantationOperation.h"
 #include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
+#include "Core/Operations/ExportData/ExportDataOperation.h"
 #include "Core/Operations/ExtractFilm/ExtractFilm.h"
 #include "Core/Operations/GeometryExport/ExportSurfaceMeshOperation.h"
 #include "Core/Operations/GeometryExport/ExportVolumeOperation.h"
@@ -28,24 +31,33 @@
 #include "Core/Operations/Photolithography/PhotolithographyOperation.h"
 #include "Core/Operations/Planarization/PlanarizationOperation.h"
 #include "Core/Operations/Planarization/SpinCoatingOperation.h"
+#include "Core/Operations/RandomWalkDoping/RandomWalkDopingOperation.h"
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
 #include "Core/Operations/SelectVolumes/SelectVolumesOperation.h"
+#include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
+#include "Core/Operations/SiWetEtching/AtomisticSiWetEtchingOperation.h"
+#include "Core/Operations/SiWetEtching/ContinousWetEtchOperation.h"
 #include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/MainWindow.h"
 #include "UI/MainWindowPresenter.h"
 #include "UI/Observers/AnisotropicDepositionObserver.h"
 #include "UI/Observers/AnisotropicEtchingObserver.h"
+#include "UI/Observers/AtomicSiBCAEtchObserver.h"
 #include "UI/Observers/BatchRunObserver.h"
+#include "UI/Observers/CCAWetEtchingObserver.h"
 #include "UI/Observers/ChangeTotalVolumeViewOptionsObserver.h"
 #include "UI/Observers/CreateSubstrateObserver.h"
 #include "UI/Observers/CutCellVolumeObserver.h"
 #include "UI/Observers/DocumentOpenedObserver.h"
 #include "UI/Observers/DocumentSavedObserver.h"
+#include "UI/Observers/DopingOptionsObserver.h"
 #include "UI/Observers/ElectrodepositionObserver.h"
+#include "UI/Observers/ExportDataObserver.h"
 #include "UI/Observers/ExportFileObserver.h"
 #include "UI/Observers/ExtractFilmObserver.h"
 #include "UI/Observers/GlueSubstrateObserver.h"
+#include "UI/Observers/IonImplantationOptionsObserver.h"
 #include "UI/Observers/IsotropicFilmDepositionObserver.h"
 #include "UI/Observers/IsotropicFilmEtchingObserver.h"
 #include "UI/Observers/MaskedCutObserver.h"
@@ -54,7 +66,9 @@
 #include "UI/Observers/PVDObserver.h"
 #include "UI/Observers/PhotolithographyObserver.h"
 #include "UI/Observers/PlanarizationObserver.h"
+#include "UI/Observers/RandomWalkDopingObserver.h"
 #include "UI/Observers/RunModelExtractionObserver.h"
+#include "UI/Observers/SiOxidationObserver.h"
 #include "UI/Observers/SimpleRIEObserver.h"
 #include "UI/Observers/SpinCoatingObserver.h"
 
@@ -179,9 +193,29 @@ std::shared_ptr<Operation> OperationFactory::create(uint32_t id)
     case 34:
         return withOptionsObserver<MaskedCutCellVolumeOperation, Observers::MaskedCutObserver>(presenter);
     case 35: return std::make_shared<RemoveCutsFromVolumeOperation>(workspace);
+    case 28:
+        return withOptionsObserver<AtomisticSiWetEtchingOperation, Observers::AtomicSiBCAEtchObserver>(
+            presenter);
+    case 29:
+        return withOptionsObserver<ContinousWetEtchOperation, Observers::CCAWetEtchingObserver>(presenter);
     case 24:
         return withObserver(std::make_shared<SelectVolumesOperation>(workspace),
                             std::make_shared<Observers::BatchRunObserver>(*presenter));
+    case 3:
+        return processWithObserver<IonImplantationOperation, Observers::IonImplantationOptionsObserver>(
+            presenter, ProcessIds::kIonImplantation);
+    case 17:
+        return processWithObserver<DopingOperation, Observers::DopingOptionsObserver>(
+            presenter, ProcessIds::kSimpleDoping);
+    case 26:
+        return withOptionsObserver<SimpleSiOxidationOperation, Observers::SiOxidationObserver>(presenter);
+    case 36:
+        return processWithObserver<RandomWalkDopingOperation, Observers::RandomWalkDopingObserver>(
+            presenter, ProcessIds::kSimpleDoping);
+    case 37:
+        return withObserver(
+            std::make_shared<ExportDataOperation>(workspace),
+            std::make_shared<Observers::ExportDataObserver>(workspace, presenter->getMainWindow()));
     default:
         // Catalogue operations whose classes are not built yet create nothing.
         return nullptr;

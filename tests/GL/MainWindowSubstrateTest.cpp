@@ -1,6 +1,7 @@
 // The desktop program as a user drives it, through the real main window and its view:
 // Simulation → Create Substrate with the dialog's defaults, picking, deposited and etched films,
-// undo and redo.
+// random-walk doping with the particle-count view and its export, oxidation, undo and redo.
+#include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
 #include "Support/Volumes.h"
@@ -13,8 +14,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -173,6 +178,95 @@ TEST_F(MainWindowSubstrateTest, DepositedFilmAppearsAndUndoRestoresTheBareSubstr
     EXPECT_EQ(frame(), bare) << "undo restores the bare substrate exactly";
     window->action("actionRedo")->trigger();
     EXPECT_EQ(bluishPixels(frame()), film);
+}
+
+TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughTheMenus)
+{
+    window->getView()->setAxesShown(false);
+    triggerAndAccept("actionCreate_Substrate");
+    const auto volume = std::dynamic_pointer_cast<Model::Automaton::TotalVolume>(
+        window->getPresenter().getScene().getObjects().front());
+    ASSERT_NE(volume, nullptr);
+    const auto countOf = [&](uint32_t id) {
+        const auto ids = volume->materialIds();
+        return std::count(ids.begin(), ids.end(), id);
+    };
+
+    // 1e20 cm⁻³ in the dialog's 0.1 µm cells: 100000 particles at the surface, N-type.
+    triggerAndAccept("actionRandom_Walk_Doping", [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("lieDopantConcentration"))
+            ->setText(QStringLiteral("1e20"));
+        auto *material = dialog.findChild<QComboBox *>();
+        material->setCurrentIndex(material->findData(14u));
+    });
+    EXPECT_EQ(window->action("actionUndo")->text(), "Undo Random Walk Doping");
+    EXPECT_GT(countOf(14), 100 * 100) << "the top layer and some below it are N-doped";
+
+    // Change Visualization: the particle-count field, red (fewest) to blue (most), with its legend
+    // along the bottom of the view.
+    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(3);
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxDistribution"))->setCurrentIndex(0);
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxColorScale"))->setCurrentIndex(1);
+    });
+    const QImage field = frame();
+    const int legendRow = int(0.95 * field.height()) - 10;
+    const QColor lowEnd = field.pixelColor(int(0.05 * field.width()) + 3, legendRow);
+    const QColor highEnd = field.pixelColor(int(0.95 * field.width()) - 3, legendRow);
+    EXPECT_GT(lowEnd.red(), lowEnd.blue() + 150) << "the legend starts red";
+    EXPECT_GT(highEnd.blue(), highEnd.red() + 150) << "and ends blue";
+    int fieldPixels = 0; // the block's top shows counts: pure red-to-blue mixes, no green
+    for (int y = 0; y < legendRow - 40; ++y)
+        for (int x = 0; x < field.width(); ++x) {
+            const QColor c = field.pixelColor(x, y);
+            fieldPixels += c.green() < 40 && c.red() + c.blue() > 150 ? 1 : 0;
+        }
+    EXPECT_GT(fieldPixels, 5000);
+    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(0);
+    });
+
+    QTemporaryDir directory;
+    const QString csv = directory.filePath(QStringLiteral("counts.csv"));
+    triggerAndAccept("actionExport_Data", [&csv](QDialog &dialog) {
+        EXPECT_EQ(dialog.findChild<QComboBox *>()->currentText(),
+                  QStringLiteral("Random Walk Particle Count Type N"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("lieOutputFilename"))->setText(csv);
+    });
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readLine().startsWith("X: 0"));
+
+    // Simple doping and implantation take their material and distances from their dialogs.
+    const auto choose = [](QDialog &dialog, uint32_t material, std::initializer_list<double> distances) {
+        auto *box = dialog.findChild<QComboBox *>();
+        box->setCurrentIndex(box->findData(material));
+        auto spinBoxes = dialog.findChildren<QDoubleSpinBox *>();
+        for (size_t i = 0; i < distances.size(); ++i)
+            spinBoxes[int(i)]->setValue(distances.begin()[i]);
+    };
+    triggerAndAccept("actionDoping", [&](QDialog &dialog) { choose(dialog, 16, {1.0}); });
+    EXPECT_EQ(countOf(16), 100 * 100) << "the top layer";
+    triggerAndAccept("actionIon_Implantation", [&](QDialog &dialog) { choose(dialog, 15, {5.0, 0.0, 0.0}); });
+    EXPECT_EQ(countOf(15), 100 * 100) << "the layer 5 cells down";
+
+    // An hour at 1273 K and 1 atm: 0.0713 µm, 7.13 units at 100 units per micron, of which 3.99
+    // grow out (3 layers, the first at 1.5 from the surface cells' centres) and 3.14 go in (3
+    // layers from the surface cells down).
+    const int bareOxide = bluishPixels(frame());
+    triggerAndAccept("actionSi_Oxidation", [](QDialog &dialog) {
+        dialog.findChild<QRadioButton *>(QStringLiteral("radOxidationTime"))->setChecked(true);
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblOxidationTime"))->setValue(1.0);
+    });
+    const auto ids = volume->materialIds();
+    size_t above = 0, below = 0;
+    const uint32_t top = 30; // the default block's first empty layer
+    for (size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == 3)
+            (i % volume->getSizeZ() >= top ? above : below) += 1;
+    EXPECT_EQ(above, 100u * 100 * 3);
+    EXPECT_EQ(below, 100u * 100 * 3);
+    EXPECT_GT(bluishPixels(frame()), bareOxide + 5000) << "the oxide is drawn";
 }
 
 // Move with two clicks: the first on the block holds it by the point under the cursor, the

@@ -1,5 +1,6 @@
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Automaton/TotalVolumePainter.h"
+#include "Model/Materials/MaterialFactory.h"
 
 #include "Support/SurfaceTestSupport.h"
 
@@ -151,4 +152,40 @@ TEST_F(PainterDrawing, EveryAlgorithmDrawsTheBlockInItsMaterialColour)
         expectColor(pixelOverCell(2, 2), 0.5f, 0.5f, 0.5f);
         expectColor(pixelOverCell(6, 6), kBackground[0], kBackground[1], kBackground[2]);
     }
+}
+
+TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSiliconInsideTheCutBox)
+{
+    // Silicon made clear, so that its lattice shows; the (100) surface atoms have two bonds.
+    auto materials = Model::Materials::MaterialFactory::instance();
+    Model::Materials::Material silicon = materials->getMaterialById(SurfaceTest::kOpaqueA);
+    silicon.setColor({0.5f, 0.5f, 0.5f, 0.0f});
+    materials->addMaterial(silicon);
+    auto volume = TestSupport::makeSlab(8, 8, 4, 2, SurfaceTest::kOpaqueA);
+    volume->createSiLattice();
+    auto &painter = volume->getPainter();
+    const auto twoBondPixels = [&](int fromColumn) {
+        std::vector<unsigned char> rgba(kPixels * kPixels * 4);
+        glReadPixels(0, 0, kPixels, kPixels, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int count = 0;
+        for (size_t p = 0; p < rgba.size(); p += 4)
+            count += int(p / 4 % kPixels) >= fromColumn * 8 && rgba[p] == 127 && rgba[p + 1] == 255
+                     && rgba[p + 2] == 127;
+        return count;
+    };
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_EQ(twoBondPixels(0), 0) << "atoms are drawn only when asked for";
+
+    Model::Automaton::AtomisticRenderFlags flags;
+    flags.siAtoms = true;
+    painter.setAtomisticFlags(flags);
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_GT(twoBondPixels(0), 100);
+    painter.setCutLimits(0, 0, 0, 4, 8, 4);
+    volume->refreshDrawingData();
+    render(*volume);
+    EXPECT_GT(twoBondPixels(0), 50);
+    EXPECT_EQ(twoBondPixels(5), 0) << "atoms beyond the cut box are not drawn";
 }

@@ -4,6 +4,7 @@
 #include "Core/Batch/BatchContext.h"
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessListRun.h"
+#include "Core/Operations/ExportData/CSVDataExporter.h"
 #include "Core/Workspace/Scene.h"
 #include "Core/Workspace/VolumeRecords.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -74,15 +75,18 @@ int BatchCommand::run(const BatchCommandLine &line)
     Core::VolumeRecords records;
     const auto volumes = scene.getCellVolumes();
     BatchContext context(scene, records, volumes.empty() ? nullptr : volumes.back());
+    if (line.seed)
+        context.setSeed(*line.seed);
     context.setImageSaver([this, &scene](const QString &filename) { saveImage(scene, filename); });
     const size_t count = list.entries.size();
     QString failure;
     const auto outcome = ProcessListRun::run(list.entries, context, [&](const StepReport &report) {
         out << stepLine(report, count) << Qt::endl;
         if (report.resultCode != Success)
-            failure = QStringLiteral("step %1 (%2) failed: %3")
+            failure = QStringLiteral("step %1 (%2) failed: %3 %4")
                           .arg(report.position)
-                          .arg(report.displayName, resultMessage(report.resultCode));
+                          .arg(report.displayName, resultMessage(report.resultCode), report.problem)
+                          .trimmed();
     });
     if (outcome == ProcessListRun::Outcome::MissingVolume)
         failure = QStringLiteral("%1: %2").arg(QLatin1String(ProcessListRun::kMissingVolumeTitle),
@@ -97,7 +101,9 @@ int BatchCommand::run(const BatchCommandLine &line)
     }
     const bool geometryWritten = !line.geometry.requested() || writeGeometry(line.geometry, scene);
     const bool netlistWritten = line.netlist.path.isEmpty() || writeNetlist(line.netlist, scene);
-    if (!geometryWritten || !netlistWritten)
+    const bool dataWritten =
+        line.exportDataPath.isEmpty() || exportData(scene, line.exportDataPath, line.dataField);
+    if (!geometryWritten || !netlistWritten || !dataWritten)
         return OutputError;
     if (!failure.isEmpty()) {
         err << "cellfab-batch: " << failure << Qt::endl;
@@ -158,6 +164,18 @@ bool BatchCommand::writeGeometry(const GeometryOutputs &outputs, Core::Scene &sc
     for (const QString &failure : failures)
         err << "cellfab-batch: cannot write " << failure << Qt::endl;
     return failures.isEmpty();
+}
+
+bool BatchCommand::exportData(Core::Scene &scene, const QString &path, const QString &field)
+{
+    const auto volumes = scene.getCellVolumes();
+    QString error;
+    if (volumes.empty())
+        error = QStringLiteral("there is no cell volume to export data from");
+    else if (Core::Operations::CSVDataExporter::exportVolumeField(*volumes.back(), path, field, &error) == 0)
+        return true;
+    err << "cellfab-batch: cannot write " << path << ": " << error << Qt::endl;
+    return false;
 }
 
 void BatchCommand::warn(const QString &text)

@@ -18,7 +18,7 @@ struct NetlistOutput;
 
 // The headless batch command: loads a document (or starts from an empty scene), runs a
 // process list on its last cell volume exactly as the batch dialog does, reports every step,
-// and writes the resulting scene as a document and the requested geometry files.
+// and writes the resulting scene as a document, the requested geometry files and particle counts.
 class BatchCommand {
 public:
     enum ExitCode {
@@ -46,6 +46,9 @@ private:
     bool writeGeometry(const GeometryOutputs &outputs, Core::Scene &scene);
     // The cantilever netlist of the scene's last volume; false when none was written (reported).
     bool writeNetlist(const NetlistOutput &netlist, Core::Scene &scene);
+    // Writes a particle-count field of the last cell volume; false, with the reason told, when it
+    // cannot.
+    bool exportData(Core::Scene &scene, const QString &path, const QString &field);
     void warn(const QString &text);
 
     QTextStream &out;

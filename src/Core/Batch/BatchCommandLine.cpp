@@ -10,10 +10,11 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption document(QStringLiteral("document"), QString(), QStringLiteral("IN.cfb"));
     const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption exportData(QStringLiteral("export-data"), QString(), QStringLiteral("OUT.csv"));
+    const QCommandLineOption dataField(QStringLiteral("data-field"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOption(document);
-    parser.addOption(threads);
-    parser.addOption(help);
+    parser.addOptions({document, threads, seed, exportData, dataField, help});
     NetlistOutput::addOption(parser);
     GeometryOutputs::addOptions(parser);
     if (!parser.parse(arguments)) {
@@ -38,6 +39,23 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
             return line;
         }
     }
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        line.seed = parser.value(seed).toULongLong(&ok);
+        if (!ok) {
+            line.error =
+                QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615, not \"%1\".")
+                    .arg(parser.value(seed));
+            return line;
+        }
+    }
+    line.exportDataPath = parser.value(exportData);
+    line.dataField = parser.value(dataField);
+    if (parser.isSet(dataField) && line.exportDataPath.isEmpty()) {
+        line.error =
+            QStringLiteral("--data-field names the field --export-data writes; give --export-data too.");
+        return line;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
         line.error = QStringLiteral("Expected a process list and an output document, got %1 file name(s).")
@@ -52,8 +70,9 @@ BatchCommandLine BatchCommandLine::parse(const QStringList &arguments)
 QString BatchCommandLine::helpText()
 {
     return QStringLiteral(
-        "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--vtk OUT.vti] [--stl OUT.stl]\n"
-        "                     [--vtp OUT.vtp] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
+        "Usage: cellfab-batch [--document IN.cfb] [--threads N] [--seed N]\n"
+        "                     [--export-data OUT.csv [--data-field NAME]] [--vtk OUT.vti]\n"
+        "                     [--stl OUT.stl] [--vtp OUT.vtp] [--netlist OUT.cir] LIST.plst OUT.cfb\n"
         "\n"
         "Runs a process list without the desktop program, exactly as the Batch Run dialog runs it,\n"
         "and writes the resulting scene as a document.\n"
@@ -68,6 +87,15 @@ QString BatchCommandLine::helpText()
         "                      work on. Without it the scene starts empty, and the list must begin\n"
         "                      with a Create Substrate step.\n"
         "  --threads N         threads the simulation engines use (default: one per processor)\n"
+        "  --seed N            seed the random-walk doping steps with N (the first such step; each\n"
+        "                      further one with the next number), so a run can be repeated exactly;\n"
+        "                      the result does not depend on --threads. Without it they are seeded\n"
+        "                      from the clock.\n"
+        "  --export-data OUT.csv\n"
+        "                      after the run, also write a particle-count field of the last cell\n"
+        "                      volume as text (as File > Export Data does)\n"
+        "  --data-field NAME   the field to write, \"Random Walk Particle Count Type N\" or \"... Type P\"\n"
+        "                      (default: the first of them the volume carries)\n"
         "  --netlist OUT.cir   after the run, extract the cantilevers of the last cell volume and\n"
         "                      write their netlist (a volume without a free cantilever end writes\n"
         "                      no file: \"No model data was extracted.\", exit status 4)\n"
@@ -88,7 +116,8 @@ QString BatchCommandLine::helpText()
         "\n"
         "Exit status: 0 every step ran; 1 a step failed, or no cell volume was there to work on;\n"
         "2 unusable arguments; 3 the document or the process list could not be read; 4 the output\n"
-        "document or an output file could not be written (each failure names its file).\n");
+        "document or an output file could not be written (each failure names its file), or the\n"
+        "volume has no particle counts to export.\n");
 }
 
 } // namespace Core::Batch

@@ -28,4 +28,18 @@ void BatchContext::saveImage(const QString &filename) const
         imageSaver(filename);
 }
 
+std::optional<uint64_t> BatchContext::nextSeed()
+{
+    if (!runSeed)
+        return std::nullopt;
+    return *runSeed + seedsHandedOut++;
+}
+
+QString BatchContext::takeProblem()
+{
+    QString text;
+    std::swap(text, problem);
+    return text;
+}
+
 } // namespace Core::Batch

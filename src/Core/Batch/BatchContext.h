@@ -3,8 +3,10 @@
 #include <QMutex>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace Model::Automaton {
 class TotalVolume;
@@ -38,12 +40,29 @@ public:
     void setImageSaver(ImageSaver saver) { imageSaver = std::move(saver); }
     void saveImage(const QString &filename) const;
 
+    // Seeds for the stochastic steps: with a run seed, the first such step gets it and each
+    // further one the next number, so a run can be repeated exactly; without one, none (the
+    // steps then seed from the clock).
+    void setSeed(uint64_t seed)
+    {
+        runSeed = seed;
+        seedsHandedOut = 0;
+    }
+    std::optional<uint64_t> nextSeed();
+
+    // Why the current step failed, beyond its result code; the run takes it for its report.
+    void reportProblem(const QString &text) { problem = text; }
+    QString takeProblem();
+
 private:
     Core::Scene &scene;
     Core::VolumeRecords &records;
     mutable QMutex volumeMutex;
     std::shared_ptr<Model::Automaton::TotalVolume> currentVolume;
     ImageSaver imageSaver;
+    std::optional<uint64_t> runSeed;
+    uint64_t seedsHandedOut = 0;
+    QString problem;
 };
 
 } // namespace Core::Batch

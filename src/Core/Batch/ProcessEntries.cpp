@@ -2,6 +2,9 @@
 
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
+#include "Core/Operations/DopingOperation/IonImplantation.h"
+#include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
+#include "Core/Operations/SiOxidation/OxidationSettings.h"
 #include "Model/Automaton/ImageMask.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/MaterialParameters.h"
@@ -52,6 +55,15 @@ QString directionText(uint8_t directions)
     default: return QStringLiteral("None");
     }
 }
+
+// A material triple whose id is shown too (the doping entries show it).
+void setShownMaterial(Ui::ProcessData &entry, const QString &stem, uint32_t materialId)
+{
+    Model::Persistence::MaterialParameters::set(entry, stem, catalogueMaterial(materialId));
+    entry.setProcessParameter(stem + QStringLiteral("_Id"), materialId, true);
+}
+
+const QString kDopedMaterial = QStringLiteral("Doped Material");
 
 } // namespace
 
@@ -178,6 +190,58 @@ Ui::ProcessData ProcessEntries::simpleRie(uint32_t materialId, uint32_t depth, u
     entry.setProcessParameter(QStringLiteral("Etch Depth"), depth, true);
     entry.setProcessParameter(QStringLiteral("EtchDirectionValue"), int(directions), false);
     entry.setProcessParameter(QStringLiteral("Etch Direction"), directionText(directions), true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::siWetEtching(uint32_t type, double depth)
+{
+    Ui::ProcessData entry(type);
+    entry.setProcessParameter(QStringLiteral("Depth"), depth, true);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::doping(uint32_t dopedMaterialId, float depth)
+{
+    Ui::ProcessData entry(8);
+    entry.setProcessParameter(QStringLiteral("Doping Depth"), depth, true);
+    setShownMaterial(entry, kDopedMaterial, dopedMaterialId);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::ionImplantation(uint32_t dopedMaterialId,
+                                                const Core::Operations::ImplantationProfile &profile)
+{
+    Ui::ProcessData entry(14);
+    entry.setProcessParameter(QStringLiteral("Annealing Distance"), profile.annealing, true);
+    entry.setProcessParameter(QStringLiteral("Implantation Depth"), profile.depth, true);
+    entry.setProcessParameter(QStringLiteral("Vertical Spread"), profile.spread, true);
+    setShownMaterial(entry, kDopedMaterial, dopedMaterialId);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::siOxidation(const Core::Operations::OxidationSettings &s)
+{
+    Ui::ProcessData entry(15);
+    entry.setProcessParameter(QStringLiteral("Micron Conversion"), s.unitsPerMicron, true);
+    entry.setProcessParameter(QStringLiteral("Oxidation Pressure"), s.atmospheres, s.byTime);
+    entry.setProcessParameter(QStringLiteral("Oxidation Temperature"), s.kelvin, s.byTime);
+    entry.setProcessParameter(QStringLiteral("Oxidation Time"), s.hours, s.byTime);
+    entry.setProcessParameter(QStringLiteral("OxidationTimeSet"), s.byTime, false);
+    entry.setProcessParameter(QStringLiteral("Oxidation Thickness"), s.microns, !s.byTime);
+    entry.setProcessParameter(QStringLiteral("OxidationThicknessSet"), !s.byTime, false);
+    return entry;
+}
+
+Ui::ProcessData ProcessEntries::randomWalkDoping(const Core::Operations::RandomWalkSettings &s)
+{
+    Ui::ProcessData entry(19);
+    entry.setProcessParameter(QStringLiteral("Diffusion Coefficient"), s.diffusionCoefficient, true);
+    entry.setProcessParameter(QStringLiteral("Cell Size"), s.cellSize, true);
+    entry.setProcessParameter(QStringLiteral("Time Step Duration"), s.timeStep, true);
+    entry.setProcessParameter(QStringLiteral("Surface Concentration"), s.concentration, true);
+    setShownMaterial(entry, kMaterial, s.materialId);
+    entry.setProcessParameter(QStringLiteral("Doping Time"), s.dopingTime, true);
+    entry.setProcessParameter(QStringLiteral("Doping Threshold"), s.threshold, true);
     return entry;
 }
 

@@ -7,6 +7,9 @@
 #include <cstdint>
 
 namespace Core::Operations {
+struct ImplantationProfile;
+struct OxidationSettings;
+struct RandomWalkSettings;
 struct SubstrateDescription;
 enum class DepositSide : uint32_t;
 } // namespace Core::Operations
@@ -51,6 +54,17 @@ public:
     static Ui::ProcessData spinCoating(uint32_t materialId, uint32_t maximumHeight);
     // Simple RIE (type 13) of `materialId`, `depth` cells deep, in the directions of the flags.
     static Ui::ProcessData simpleRie(uint32_t materialId, uint32_t depth, uint8_t directions);
+    // Si wet etching, atomistic (type 1) or continuous (type 20), to `depth` lattice constants.
+    static Ui::ProcessData siWetEtching(uint32_t type, double depth);
+    // Doping (type 8) of the dopable cells within `depth` of empty space.
+    static Ui::ProcessData doping(uint32_t dopedMaterialId, float depth);
+    // Ion implantation (type 14).
+    static Ui::ProcessData ionImplantation(uint32_t dopedMaterialId,
+                                           const Core::Operations::ImplantationProfile &profile);
+    // Thermal oxidation (type 15), by thickness or by time.
+    static Ui::ProcessData siOxidation(const Core::Operations::OxidationSettings &settings);
+    // Random-walk doping (type 19), in the dialog's units.
+    static Ui::ProcessData randomWalkDoping(const Core::Operations::RandomWalkSettings &settings);
 };
 
 } // namespace Core::Batch

@@ -34,13 +34,15 @@ ProcessListRun::Outcome ProcessListRun::run(const std::vector<Ui::ProcessData> &
         QElapsedTimer timer;
         timer.start();
         report.resultCode = ProcessRunner(entry, context).run();
+        report.problem = context.takeProblem();
         report.milliseconds = timer.elapsed();
         if (onStep)
             onStep(report);
         if (report.resultCode != Success) {
             qDebug() << "UI/BatchRun/runprocessesdialog" << Q_FUNC_INFO
-                     << QStringLiteral("Could not run process %1 : %2")
-                            .arg(report.displayName, resultMessage(report.resultCode));
+                     << QStringLiteral("Could not run process %1 : %2 %3")
+                            .arg(report.displayName, resultMessage(report.resultCode), report.problem)
+                            .trimmed();
             return Outcome::StepFailed;
         }
     }

@@ -18,6 +18,7 @@ struct StepReport {
     uint32_t processType = 0;
     QString displayName;
     int resultCode = 0;
+    QString problem; // what the step said about a failure, beyond its result code
     qint64 milliseconds = 0;
 };
 

@@ -92,6 +92,8 @@ void CellProcessOperation::restoreFrom(bool undoFile)
     auto &registry = workspace.getArchiveRegistry();
     auto &history = undoFile ? registry.getUndoHistory() : registry.getRedoHistory();
     history.restore(historyKey, instance, *volume);
+    // The restored cells no longer match the volume's silicon lattice.
+    workspace.getVolumeRecords().setLatticeOutdated(volume->getObjectId(), true);
     volume->refreshDrawingData();
     workspace.requestRedraw();
 }

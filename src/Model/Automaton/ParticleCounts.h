@@ -19,6 +19,7 @@ struct ParticleCounts {
             sum += c;
         return sum;
     }
+    bool operator==(const ParticleCounts &other) const { return counts == other.counts; }
 };
 
 // One entry per cell in cell-array order. A volume's named data field holds the field through a

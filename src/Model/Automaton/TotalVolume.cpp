@@ -1,8 +1,8 @@
 #include "Model/Automaton/TotalVolume.h"
 
+#include "Model/Automaton/SiLattice.h"
 #include "Model/Automaton/TotalVolumePainter.h"
-
-#include <unistd.h>
+#include "Util/MemoryBudget.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,15 +12,6 @@ namespace {
 
 // Bytes a cell costs while a volume is built: its record plus its id in the builder's array.
 constexpr uint64_t kBytesPerCell = sizeof(Voxel) + sizeof(uint32_t);
-
-uint64_t physicalMemoryBytes()
-{
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGE_SIZE);
-    if (pages <= 0 || pageSize <= 0)
-        return uint64_t(4) << 30;
-    return uint64_t(pages) * uint64_t(pageSize);
-}
 
 } // namespace
 
@@ -46,7 +37,17 @@ bool TotalVolume::isAllocatable(uint64_t sizeX, uint64_t sizeY, uint64_t sizeZ)
     if (sizeX > limit || sizeY > limit || sizeZ > limit || sizeX * sizeY > limit
         || sizeX * sizeY * sizeZ > limit)
         return false;
-    return sizeX * sizeY * sizeZ * kBytesPerCell <= physicalMemoryBytes() / 2;
+    return sizeX * sizeY * sizeZ * kBytesPerCell <= Util::largeStructureBudget();
+}
+
+SiLatticeBuild TotalVolume::createSiLattice(uint64_t budgetBytes)
+{
+    QMutexLocker lock(&cellsMutex);
+    // The old lattice goes first, so that it does not count twice against memory.
+    siLattice.reset();
+    SiLatticeBuild build = SiLatticeBuilder(*this, cells.get()).build(budgetBytes);
+    siLattice = build.lattice;
+    return build;
 }
 
 void TotalVolume::draw(bool solidsShown, bool edgesShown, const Util::Vector4D &eye)

@@ -3,8 +3,10 @@
 #include "Model/Automaton/CellArray.h"
 #include "Model/Automaton/ImageMask.h"
 #include "Model/Automaton/ParticleCounts.h"
+#include "Model/Automaton/SiLatticeBuilder.h"
 #include "Model/Automaton/Voxel.h"
 #include "Model/Object.h"
+#include "Util/MemoryBudget.h"
 
 #include <QBitArray>
 #include <QMap>
@@ -63,6 +65,12 @@ public:
 
     TotalVolumePainter &getPainter() { return *painter; }
     std::shared_ptr<SiLattice> getSiLattice() const { return siLattice; }
+    // Builds a new silicon lattice for the current cells (taking the cell lock), sets every
+    // cell's atom count, and holds it in place of the old one. A lattice that would need more
+    // than `budgetBytes` is refused before it is allocated; the volume then holds none.
+    SiLatticeBuild createSiLattice(uint64_t budgetBytes = Util::largeStructureBudget());
+    // Holds a lattice made elsewhere (a copy, a hand-made one) in place of the current one.
+    void setSiLattice(std::shared_ptr<SiLattice> lattice) { siLattice = std::move(lattice); }
 
     const QBitArray &getTopMask() const { return topMask; }
     const QBitArray &getBottomMask() const { return bottomMask; }
@@ -81,6 +89,7 @@ public:
 
     void setProperty(const QString &name, const QVariant &value) { properties.insert(name, value); }
     QVariant getProperty(const QString &name) const { return properties.value(name); }
+    void removeProperty(const QString &name) { properties.remove(name); }
     QStringList propertyNames() const { return properties.keys(); }
 
     // Named particle-count fields, stored as shared pointers in the property map.

@@ -83,6 +83,7 @@ void TotalVolumePainter::rebuildAll()
         buildEmptyCellOutlines();
     else
         std::vector<Geometry::QuadFace>().swap(outlineFaces);
+    latticePainter.refresh(volume, getClipPlanes());
 }
 
 void TotalVolumePainter::clearAll()
@@ -93,6 +94,7 @@ void TotalVolumePainter::clearAll()
     marchingCubes.clear();
     octree.clear();
     fieldPainter.clear();
+    latticePainter.clear();
 }
 
 void TotalVolumePainter::setSurfaceAlgorithm(uint32_t algorithm)
@@ -105,7 +107,7 @@ void TotalVolumePainter::setSurfaceAlgorithm(uint32_t algorithm)
 
 VisualizationOptions TotalVolumePainter::getVisualizationOptions() const
 {
-    return {atomisticFlags, renderEmptyVoxelOutlines, surfaceAlgorithm, getParticleDistribution(),
+    return {getAtomisticFlags(), renderEmptyVoxelOutlines, surfaceAlgorithm, getParticleDistribution(),
             getColorScale()};
 }
 
@@ -274,6 +276,7 @@ void TotalVolumePainter::drawOpaquePass(bool edgesShown)
 {
     switch (surfaceAlgorithm) {
     case DirectCubic:
+        latticePainter.drawOpaque();
         opaqueArrays.drawFaces(opaqueFaces);
         if (edgesShown)
             drawEdgePass(opaqueArrays, opaqueFaces, transparentArrays, getTransparentFaces());
@@ -315,6 +318,7 @@ void TotalVolumePainter::drawEdgePass(FaceVertexArrays &opaqueEdgeArrays,
 
 void TotalVolumePainter::drawTransparentPass(const Util::Vector4D &localEye)
 {
+    latticePainter.drawTransparent();
     switch (surfaceAlgorithm) {
     case DirectCubic:
         if (bspTree && !bspTree->faces().empty()) {

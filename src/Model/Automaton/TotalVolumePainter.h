@@ -6,6 +6,7 @@
 #include "Model/Automaton/MarchingCubeSurface.h"
 #include "Model/Automaton/MaterialColorMap.h"
 #include "Model/Automaton/OctreeSurface.h"
+#include "Model/Automaton/SiLatticePainter.h"
 #include "Model/Automaton/VisualizationOptions.h"
 #include "Model/Geometry/BSPTree.h"
 #include "Model/Geometry/QuadFace.h"
@@ -66,8 +67,10 @@ public:
     uint32_t getParticleDistribution() const { return fieldPainter.getDistribution(); }
     void setColorScale(uint32_t type) { fieldPainter.setColorScaleType(type); }
     uint32_t getColorScale() const { return fieldPainter.colorScale().getType(); }
-    void setAtomisticFlags(const AtomisticRenderFlags &flags) { atomisticFlags = flags; }
-    const AtomisticRenderFlags &getAtomisticFlags() const { return atomisticFlags; }
+    // How the silicon lattice is drawn (the caller then calls update).
+    void setAtomisticFlags(const AtomisticRenderFlags &flags) { latticePainter.setFlags(flags); }
+    const AtomisticRenderFlags &getAtomisticFlags() const { return latticePainter.getFlags(); }
+    const SiLatticePainter &getLatticePainter() const { return latticePainter; }
 
     // All user-chosen options at once; applying them does not regenerate (call update).
     VisualizationOptions getVisualizationOptions() const;
@@ -105,7 +108,6 @@ private:
     TotalVolume &volume;
     bool renderEmptyVoxelOutlines = false;
     bool hidden = false;
-    AtomisticRenderFlags atomisticFlags;
     // Whether the face colours currently carry the selection highlight.
     bool highlighted;
     uint32_t surfaceAlgorithm = DirectCubic;
@@ -119,6 +121,7 @@ private:
     MarchingCubeSurface marchingCubes;
     OctreeSurface octree;
     FieldPainter fieldPainter;
+    SiLatticePainter latticePainter;
     MaterialColorMap colorMap;
     std::vector<Geometry::QuadFace> opaqueFaces;
     std::vector<Geometry::QuadFace> outlineFaces;

@@ -29,6 +29,7 @@ const Names kNames[ProcessTypeNames::kLastType + 1] = {
     {"Anisotropic Deposition", "Anisotropic Deposition"},
     {"Anisotropic Etching", "Anisotropic Etching"},
     {"Doping (Random Walk CA)", "Random Walk Doping"},
+    {"Si Wet Etching (CCA)", "Si Wet Etching (CCA)"},
 };
 
 } // namespace

@@ -11,7 +11,7 @@ namespace Model::Persistence {
 // the labels the batch dialog offers them under.
 class ProcessTypeNames {
 public:
-    static constexpr uint32_t kLastType = 19;
+    static constexpr uint32_t kLastType = 20;
 
     // "Unknown process" for a number outside the table.
     static QString displayName(uint32_t type);

@@ -36,6 +36,14 @@ void OptionsForm::addRow(const QString &label, QWidget *field, const QString &to
     form->addRow(labelWidget, field);
 }
 
+void OptionsForm::addRow(QWidget *lead, QWidget *field)
+{
+    if (field)
+        form->addRow(lead, field);
+    else
+        form->addRow(lead);
+}
+
 void OptionsForm::addWidget(QWidget *widget)
 {
     layout->insertWidget(layout->count() - 1, widget);
@@ -96,6 +104,18 @@ void OptionsForm::preset(QSpinBox *box, const QMap<QString, QVariant> &parameter
     const double value = parameters.value(key).toDouble(&ok);
     if (ok && !std::isnan(value))
         box->setValue(int(std::clamp(std::trunc(value), double(box->minimum()), double(box->maximum()))));
+}
+
+QDoubleSpinBox *OptionsForm::doubleSpinBox(QWidget *parent, const QString &objectName, const QString &suffix,
+                                           int decimals, double minimum, double maximum, double value)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(objectName);
+    box->setDecimals(decimals);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    box->setSuffix(suffix);
+    return box;
 }
 
 } // namespace Ui::Operations

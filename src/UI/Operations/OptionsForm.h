@@ -21,6 +21,8 @@ public:
 
     // A row with its label; the tool tip, when given, goes on both.
     void addRow(const QString &label, QWidget *field, const QString &toolTip = QString());
+    // A row led by a widget (a radio button choosing the row, say); alone when `field` is null.
+    void addRow(QWidget *lead, QWidget *field = nullptr);
     void addWidget(QWidget *widget);
 
     // An integer spin box over [0, maximum] with a suffix.
@@ -36,6 +38,9 @@ public:
     // whole boxes truncate).
     static void preset(QDoubleSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key);
     static void preset(QSpinBox *box, const QMap<QString, QVariant> &parameters, const QString &key);
+    // A double spin box over [minimum, maximum] showing `decimals` decimals, set to `value`.
+    static QDoubleSpinBox *doubleSpinBox(QWidget *parent, const QString &objectName, const QString &suffix,
+                                         int decimals, double minimum, double maximum, double value);
 
 private:
     QDialog *dialog;

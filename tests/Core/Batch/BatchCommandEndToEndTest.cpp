@@ -4,6 +4,7 @@
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 #include "Model/Automaton/ImageMask.h"
 #include "Model/ModelExtraction/CantileverModelRule.h"
 #include "Model/Persistence/ProcessListWriter.h"
@@ -227,8 +228,55 @@ TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
     EXPECT_GT(count(ids, 16), 0u);
 }
 
-// The three geometry outputs come from the last volume after the run; a failed one names its
-// file and gives exit code 4 while the others are still written.
+TEST_F(BatchCommandEndToEnd, DopingFlowRunsAndSeededRunsRepeatWithAnyThreadCount)
+{
+    const Outcome flow = run({QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--export-data"),
+                              path("flow.csv"), example("doping-flow.plst"), path("flow.cfb")});
+    ASSERT_EQ(flow.exitCode, 0) << flow.err.toStdString();
+    EXPECT_TRUE(flow.out.contains(QStringLiteral("2/4 Doping (Random Walk CA): No error")));
+    const auto ids = resultVolume("flow.cfb")->materialIds();
+    EXPECT_GT(count(ids, 14), 40u * 40) << "the walk dopes more than the top layer";
+    EXPECT_GT(count(ids, 3), 40u * 40 * 4) << "the oxide grows above and below the former surface";
+    EXPECT_TRUE(readFile(path("flow.csv")).startsWith("X: 0\n"));
+
+    Core::Operations::RandomWalkSettings walk;
+    walk.materialId = 15;
+    walk.cellSize = 0.01;
+    walk.diffusionCoefficient = 1e-13;
+    walk.timeStep = 0.833333;
+    walk.dopingTime = 0.25; // 18 steps
+    walk.concentration = 1e20;
+    const QString list = writeList(
+        "walk.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(12, 9, 12, 8)),
+                      ProcessEntries::randomWalkDoping(walk), ProcessEntries::randomWalkDoping(walk)});
+    const auto seeded = [&](const char *seed, const char *threads, const char *name) {
+        const QString csv = path(name);
+        const Outcome outcome =
+            run({QStringLiteral("--seed"), QLatin1String(seed), QStringLiteral("--threads"),
+                 QLatin1String(threads), QStringLiteral("--export-data"), csv, list, path("walk.cfb")});
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+        return readFile(csv);
+    };
+    const QByteArray reference = seeded("11", "1", "a.csv");
+    EXPECT_EQ(seeded("11", "3", "b.csv"), reference);
+    EXPECT_NE(seeded("12", "1", "c.csv"), reference);
+}
+
+TEST_F(BatchCommandEndToEnd, AnExportWithoutParticleCountsIsExitCodeFourNamingTheFile)
+{
+    const QString bare =
+        writeList("bare.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(6, 6, 6, 3))});
+    const Outcome noField = run({QStringLiteral("--export-data"), path("none.csv"), bare, path("out.cfb")});
+    EXPECT_EQ(noField.exitCode, 4);
+    EXPECT_TRUE(
+        noField.err.contains(path("none.csv") + QStringLiteral(": the cell volume carries no particle")))
+        << noField.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("none.csv")));
+    EXPECT_TRUE(QFile::exists(path("out.cfb"))) << "the document is written before the export";
+    EXPECT_EQ(run({QStringLiteral("--data-field"), QStringLiteral("x"), bare, path("out.cfb")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--seed"), QStringLiteral("-1"), bare, path("out.cfb")}).exitCode, 2);
+}
+
 TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
 {
     const QString list =

@@ -53,15 +53,13 @@ TEST_F(BatchSteps, ResultCodesHaveTheirMessages)
     EXPECT_EQ(Core::Batch::resultMessage(77), Core::Batch::resultMessage(3));
 }
 
-TEST_F(BatchSteps, UnknownAndNotYetBuiltProcessesAreRefused)
+TEST_F(BatchSteps, UnknownProcessesAreRefused)
 {
     context.setCurrentVolume(siliconSlab());
     const auto before = context.getCurrentVolume()->materialIds();
     EXPECT_EQ(run(ProcessData(25)), Core::Batch::UnknownProcess);
-    EXPECT_EQ(run(ProcessData(20)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(21)), Core::Batch::UnknownProcess);
     EXPECT_EQ(run(ProcessData(ProcessData::kNotAProcess)), Core::Batch::UnknownProcess);
-    // Si wet etching has no engine yet.
-    EXPECT_EQ(run(ProcessData(1)), Core::Batch::NotImplemented);
     EXPECT_EQ(context.getCurrentVolume()->materialIds(), before);
 }
 

@@ -99,8 +99,8 @@ TEST_F(ProcessStepEditorsTest, FilmFamilyEditorsKeepStoredStepsAsStoredAndAddWit
 
 TEST_F(ProcessStepEditorsTest, TypesWithoutDialogHaveNoEditor)
 {
-    for (uint32_t type : {0u, 4u, 5u, 6u, 9u, 10u, 11u, 13u, 16u})
+    for (uint32_t type : {0u, 1u, 4u, 5u, 6u, 8u, 9u, 10u, 11u, 13u, 14u, 15u, 16u, 19u, 20u})
         EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(type), nullptr) << type;
-    for (uint32_t type : {1u, 19u, 25u, ProcessData::kNotAProcess})
+    for (uint32_t type : {25u, ProcessData::kNotAProcess})
         EXPECT_EQ(Ui::BatchRun::ProcessStepEditors::find(type), nullptr) << type;
 }

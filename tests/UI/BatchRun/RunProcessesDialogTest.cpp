@@ -78,7 +78,7 @@ protected:
 TEST_F(RunProcessesDialogTest, ProcessChoicesAreSortedByLabelAndCarryTheirType)
 {
     auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("cbxProcesses"));
-    ASSERT_EQ(combo->count(), 20);
+    ASSERT_EQ(combo->count(), 21);
     QStringList labels;
     std::set<uint32_t> typeSet;
     for (int i = 0; i < combo->count(); ++i) {
@@ -89,7 +89,7 @@ TEST_F(RunProcessesDialogTest, ProcessChoicesAreSortedByLabelAndCarryTheirType)
     std::sort(sorted.begin(), sorted.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(labels, sorted);
-    EXPECT_EQ(typeSet.size(), 20u);
+    EXPECT_EQ(typeSet.size(), 21u);
     EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("Pour Material"))).toUInt(), 9u);
     EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("RIE"))).toUInt(), 13u);
 }

@@ -132,17 +132,14 @@ TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
     EXPECT_FALSE(selection.getMode()) << "unchecking Select switches the mode off";
 }
 
-// Every catalogue id, with the ids whose operations are not built yet. When an operation is
-// added, its id leaves this list.
+// Every catalogue id builds its operation, with the catalogue's name, type and undo.
 TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
 {
-    const std::set<uint32_t> notYetBuilt{3, 17, 26, 28, 29, 36, 37};
     Ui::OperationFactory factory(&window->getPresenter());
-    std::set<uint32_t> missing;
     for (const auto &entry : Core::Operations::operationCatalogue()) {
         auto operation = factory.create(entry.id);
         if (!operation) {
-            missing.insert(entry.id);
+            ADD_FAILURE() << "no operation for " << entry.id;
             continue;
         }
         EXPECT_EQ(operation->getName(), entry.displayName) << entry.id;
@@ -151,7 +148,6 @@ TEST_F(MainWindowTest, FactoryBuildsEveryCatalogueOperation)
                   entry.undoable)
             << entry.id;
     }
-    EXPECT_EQ(missing, notYetBuilt);
     for (uint32_t free : {0u, 5u, 21u, 25u, 38u, 999u, 1001u})
         EXPECT_EQ(factory.create(free), nullptr) << free;
 }

@@ -112,6 +112,11 @@ protected:
     // `addNeighboursToFront`).
     void queueNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice,
                          const MaterialIdSet &materials);
+    // The same with tests of a cell index: `ownTest` for neighbours in the slab, `handOver` for
+    // those in the neighbouring slabs.
+    template <class OwnTest, class HandOverTest>
+    void queueNeighboursWhere(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront,
+                              uint32_t slice, OwnTest ownTest, HandOverTest handOver);
     // How many front cells or changes ahead of use a cell is fetched: front cells usually lie a
     // column (often a memory page) apart.
     static constexpr size_t kPrefetchDistance = 16;
@@ -239,10 +244,19 @@ inline void AbstractDistanceCountingAutomatonBase::queueNeighbours(const CellSit
                                                                    uint32_t slice,
                                                                    const MaterialIdSet &materials)
 {
-    const uint32_t layer = sizeY * sizeZ;
     const auto eligible = [&](uint32_t index) { return materials.contains(cells[index].materialId); };
+    queueNeighboursWhere(cell, begin, end, nextFront, slice, eligible, eligible);
+}
+
+template <class OwnTest, class HandOverTest>
+void AbstractDistanceCountingAutomatonBase::queueNeighboursWhere(const CellSite &cell, uint32_t begin,
+                                                                 uint32_t end, Front &nextFront,
+                                                                 uint32_t slice, OwnTest ownTest,
+                                                                 HandOverTest handOver)
+{
+    const uint32_t layer = sizeY * sizeZ;
     const auto queueOwn = [&](uint32_t index) {
-        if (eligible(index))
+        if (ownTest(index))
             queueOwnCell(index, nextFront);
     };
     if (cell.z > 0)
@@ -257,14 +271,14 @@ inline void AbstractDistanceCountingAutomatonBase::queueNeighbours(const CellSit
         const uint32_t index = cell.index - layer;
         if (cell.x - 1 >= begin)
             queueOwn(index);
-        else if (eligible(index))
+        else if (handOver(index))
             outboxBelow[slice].push_back(index);
     }
     if (cell.x + 1 < sizeX) {
         const uint32_t index = cell.index + layer;
         if (cell.x + 1 < end)
             queueOwn(index);
-        else if (eligible(index))
+        else if (handOver(index))
             outboxAbove[slice].push_back(index);
     }
 }

@@ -23,10 +23,15 @@ public:
         const auto position = std::lower_bound(ids.begin(), ids.end(), id);
         if (position == ids.end() || *position != id)
             ids.insert(position, id);
+        if (id < kSmallIds)
+            small |= uint64_t(1) << id;
     }
 
     bool contains(uint32_t id) const
     {
+        // The built-in materials and "Empty" have small ids: one bit test.
+        if (id < kSmallIds)
+            return (small >> id) & 1u;
         if (ids.size() <= kLinearSearchLimit)
             return std::find(ids.begin(), ids.end(), id) != ids.end();
         return std::binary_search(ids.begin(), ids.end(), id);
@@ -39,7 +44,9 @@ public:
 
 private:
     static constexpr size_t kLinearSearchLimit = 16;
+    static constexpr uint32_t kSmallIds = 64;
     std::vector<uint32_t> ids;
+    uint64_t small = 0; // bit i: whether id i (< 64) is in the set
 };
 
 } // namespace Core::Operations

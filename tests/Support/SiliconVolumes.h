@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Model/Automaton/SiLattice.h"
+#include "Support/Volumes.h"
+
+#include <vector>
+
+// Silicon volumes for the wet etching tests: masked substrates and what their lattice holds.
+namespace TestSupport {
+
+constexpr uint32_t kSilicon = 1;
+constexpr uint32_t kOxide = 3;
+
+// A size × size × (siliconHeight + mask + 3) volume: silicon below z = siliconHeight, an oxide
+// mask layer on it with a centred square opening of side `square`, or (island) only the
+// square covered; empty above.
+inline std::shared_ptr<TotalVolume> maskedSilicon(uint32_t size, uint32_t siliconHeight, uint32_t mask,
+                                                  uint32_t square, bool island = false)
+{
+    const uint32_t lo = (size - square) / 2, hi = lo + square;
+    return makeVolume(size, size, siliconHeight + mask + 3, [=](uint32_t x, uint32_t y, uint32_t z) {
+        if (z < siliconHeight)
+            return kSilicon;
+        const bool inSquare = x >= lo && x < hi && y >= lo && y < hi;
+        return z < siliconHeight + mask && inSquare == island ? kOxide : 0u;
+    });
+}
+
+// Every atom's state, and every cell's material and atom count: what an etch leaves behind.
+struct LatticeState {
+    std::vector<uint8_t> atomStates;
+    std::vector<uint32_t> materials;
+    std::vector<uint32_t> atomCounts;
+    bool operator==(const LatticeState &o) const
+    {
+        return atomStates == o.atomStates && materials == o.materials && atomCounts == o.atomCounts;
+    }
+};
+
+inline LatticeState latticeState(TotalVolume &volume)
+{
+    LatticeState state;
+    const auto lattice = volume.getSiLattice();
+    for (uint32_t a = 0; lattice && a < lattice->getAtomCount(); ++a)
+        state.atomStates.push_back(lattice->atom(a).state);
+    Model::Automaton::CellsLocker cells(volume);
+    for (uint64_t c = 0; c < volume.getCellCount(); ++c) {
+        state.materials.push_back(cells.get()[c].materialId);
+        state.atomCounts.push_back(cells.get()[c].atomCount);
+    }
+    return state;
+}
+
+} // namespace TestSupport
