@@ -133,3 +133,47 @@ TEST_F(DocumentBadInput, UnreadableMaterialWarnsAndKeepsTheCellIds)
     EXPECT_EQ(warnings, (QStringList{warning, warning}));
     EXPECT_EQ(onlyVolume(result)->materialIds(), std::vector<uint32_t>{40});
 }
+
+// Cell states are parsed straight from the file's bytes where they are plain digits and blanks;
+// whatever else XML allows around and inside them must read as the XML says.
+TEST_F(DocumentBadInput, OddXmlAroundTheCellStatesReadsAsTheXmlSays)
+{
+    const QByteArray sizes = "size-x=\"2\" size-y=\"2\" size-z=\"1\"";
+    const QByteArray utf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document><Header version=\"1\"/>";
+    const struct {
+        QByteArray document;
+        std::vector<uint32_t> ids;
+    } cases[] = {
+        {documentWith(objectElement(sizes, "&#49; 3 4")), {1, 3, 4, 0}},
+        {documentWith(objectElement(sizes, "<![CDATA[1 3]]> 4<!-- 9 --> 5")), {1, 3, 4, 5}},
+        {documentWith("<!-- <State>9 9</State> --><?pi <State>9</State>?>" + objectElement(sizes, "1 3")),
+         {1, 3, 0, 0}},
+        {utf8 + "<Material name=\"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80&amp;\" material-id=\"77\"/>"
+             + objectElement(sizes, "4 3 1") + kTail,
+         {4, 3, 1, 0}},
+        {documentWith("<Object object-type=\"1\" " + sizes + "><State note=\">\">3 1</State></Object>"),
+         {3, 1, 0, 0}},
+        {documentWith("<x:Object xmlns:x=\"u\" object-type=\"1\" " + sizes
+                      + "><x:State>4 4</x:State></x:Object>"),
+         {4, 4, 0, 0}},
+        {documentWith("<Object object-type=\"1\" " + sizes
+                      + "><State>1 1</State><Position><State>9</State></Position><State>3</State></Object>"),
+         {1, 1, 0, 0}},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Document><Header version=\"1\"/>"
+         "<Material name=\"\xe9\" material-id=\"78\"/>"
+             + objectElement(sizes, "3 4") + kTail,
+         {3, 4, 0, 0}},
+        // Files are read as text: a carriage return is dropped before the XML reader sees it.
+        {documentWith(objectElement(sizes, "1\r3\r\n4")), {13, 4, 0, 0}},
+    };
+    for (const auto &c : cases) {
+        const auto result = loadBytes(c.document);
+        ASSERT_EQ(result.status, DocumentFile::Status::Done)
+            << c.document.toStdString() << ": " << result.error.toStdString();
+        ASSERT_NE(onlyVolume(result), nullptr) << c.document.toStdString();
+        EXPECT_EQ(onlyVolume(result)->materialIds(), c.ids) << c.document.toStdString();
+    }
+    // Text the XML refuses stays refused.
+    expectRefused(documentWith(objectElement(sizes, "1 ]]> 3")));
+    expectRefused(documentWith(objectElement(sizes, "1 \x01 3")));
+}
