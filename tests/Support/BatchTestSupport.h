@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Core/Batch/BatchContext.h"
+#include "Core/Batch/BatchResult.h"
+#include "Core/Batch/ProcessRunner.h"
 #include "Core/Operations/CreateSubstrate/SubstrateDescription.h"
 #include "Core/Workspace/Scene.h"
 #include "Core/Workspace/VolumeRecords.h"
+#include "Model/Persistence/ProcessData.h"
 
 // Shared set-up of the batch run tests.
 namespace BatchTest {
@@ -26,6 +29,9 @@ struct BatchWorld {
     Core::Scene scene;
     Core::VolumeRecords records;
     Core::Batch::BatchContext context{scene, records};
+
+    // The result code of one step run on the context.
+    int run(const Ui::ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
 };
 
 } // namespace BatchTest

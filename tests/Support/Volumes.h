@@ -69,6 +69,17 @@ inline std::shared_ptr<TotalVolume> trenchVolume(uint32_t sizeX, uint32_t sizeY,
     });
 }
 
+// Silicon below z = 8 with a pit 4 cells deep in the middle and a two-cell oxide cap over one
+// corner: flat faces, walls, and a shielded region; big enough in x for many slabs.
+inline std::shared_ptr<TotalVolume> pittedWafer()
+{
+    return makeVolume(24, 10, 12, [](uint32_t x, uint32_t y, uint32_t z) {
+        const bool pit = x >= 9 && x < 15 && y >= 3 && y < 7 && z >= 4;
+        const bool cap = x < 6 && y < 5 && (z == 8 || z == 9);
+        return cap ? 3u : (z < 8 && !pit ? 1u : 0u); // oxide, silicon
+    });
+}
+
 // Random materials from `palette` with the given share of empty cells.
 inline std::shared_ptr<TotalVolume> makeRandomVolume(uint32_t sx, uint32_t sy, uint32_t sz,
                                                      const std::vector<uint32_t> &palette, double emptyShare,

@@ -47,6 +47,14 @@ struct WorkspaceHarness {
         };
     }
 
+    // The same for an operation built from the workspace alone; no `accept`: a rejected dialog.
+    template <class OperationClass>
+    void add(uint32_t id, std::function<void(OperationClass &)> accept = nullptr)
+    {
+        addOperation<OperationClass>(
+            id, [](Core::Workspace &w) { return std::make_shared<OperationClass>(w); }, std::move(accept));
+    }
+
     const std::string &lastMessage() { return workspace.getCommandInterpreter().getLastMessage(); }
 
     Core::Workspace workspace;

@@ -2,9 +2,7 @@
 #include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 
-#include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
-#include "Core/Batch/ProcessRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +15,6 @@ namespace {
 
 class BatchSteps : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
 protected:
-    int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
-
     // A volume of 6 × 5 × 8 cells whose lowest three layers are silicon.
     std::shared_ptr<TotalVolume> siliconSlab() { return TestSupport::makeSlab(6, 5, 8, 3); }
 
@@ -116,30 +112,4 @@ TEST_F(BatchSteps, SaveImageHandsTheFileNameToTheSaver)
     EXPECT_EQ(run(ProcessEntries::saveImage(QString())), Core::Batch::Success);
     EXPECT_EQ(run(ProcessData(10)), Core::Batch::MissingParameter);
     EXPECT_EQ(saved, (QStringList{QStringLiteral("a.png"), QString()}));
-}
-
-TEST_F(BatchSteps, FilmThicknessThatIsNotANumberGivesCodeTwo)
-{
-    const auto volume = siliconSlab();
-    context.setCurrentVolume(volume);
-    const auto before = volume->materialIds();
-    for (const QVariant &bad : {QVariant(QStringLiteral("abc")), QVariant(std::nan("")), QVariant(1e300),
-                                QVariant(QStringLiteral("inf"))}) {
-        ProcessData entry = ProcessEntries::isotropicDeposition(3, 1);
-        entry.setProcessParameter(QStringLiteral("Film Thickness"), bad, true);
-        EXPECT_EQ(run(entry), Core::Batch::InvalidParameter) << bad.toString().toStdString();
-    }
-    ProcessData wrongId = ProcessEntries::isotropicDeposition(3, 1);
-    wrongId.setProcessParameter(QStringLiteral("Material_Id"), 2.5, false);
-    EXPECT_EQ(run(wrongId), Core::Batch::InvalidParameter);
-    // Absence wins over an invalid value.
-    ProcessData both(16);
-    both.setProcessParameter(QStringLiteral("Film Thickness"), QStringLiteral("abc"), true);
-    EXPECT_EQ(run(both), Core::Batch::MissingParameter);
-    // A number given as text is accepted.
-    ProcessData text = ProcessEntries::isotropicDeposition(3, 1);
-    text.setProcessParameter(QStringLiteral("Film Thickness"), QStringLiteral(" 1.0 "), true);
-    EXPECT_EQ(before, volume->materialIds());
-    EXPECT_EQ(run(text), Core::Batch::Success);
-    EXPECT_NE(before, volume->materialIds());
 }

@@ -3,7 +3,6 @@
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
-#include "Support/FilmProcessCases.h"
 #include "Support/Volumes.h"
 
 #include <gtest/gtest.h>
@@ -121,15 +120,4 @@ TEST(SimplePhysicalVaporDeposition, EachSideCoatsTheFacesTheVapourReaches)
             EXPECT_EQ(top->materialIds(), membrane(10)->materialIds()) << "the top layer never emits";
         }
     }
-}
-
-TEST(FilmFamilyEngines, SameCellsForAnySlabCount)
-{
-    // Every engine of the family in turn, each on what the ones before left; slab borders cut
-    // through the trench for every thread count.
-    TestSupport::expectSameCellsForAnyThreadCount([] { return trenchVolume(13, 9, 24); },
-                                                  [](TotalVolume &volume) {
-                                                      for (const auto &c : TestSupport::filmProcessCases())
-                                                          c.engine(volume);
-                                                  });
 }

@@ -8,6 +8,7 @@
 using namespace Core::Operations;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
+using TestSupport::pittedWafer;
 
 namespace {
 
@@ -29,31 +30,6 @@ protected:
         return counts;
     }
 };
-
-// Silicon below z = 8 with a pit 4 cells deep in the middle and a two-cell oxide cap over one
-// corner: flat faces, walls, and a shielded region; big enough in x for many slabs.
-std::shared_ptr<TotalVolume> pittedWafer()
-{
-    return makeVolume(24, 10, 12, [](uint32_t x, uint32_t y, uint32_t z) {
-        const bool pit = x >= 9 && x < 15 && y >= 3 && y < 7 && z >= 4;
-        const bool cap = x < 6 && y < 5 && (z == 8 || z == 9);
-        return cap ? kOxide : (z < 8 && !pit ? kSi : 0u);
-    });
-}
-
-void expectSameForAnyThreadCount(const std::function<void(TotalVolume &)> &process)
-{
-    std::vector<TestSupport::CellState> reference;
-    for (int threads : {1, 2, 3, 12}) {
-        TestSupport::PoolThreads pool(threads);
-        auto volume = pittedWafer();
-        process(*volume);
-        const auto states = TestSupport::cellStates(*volume);
-        if (reference.empty())
-            reference = states;
-        EXPECT_TRUE(states == reference) << threads << " threads";
-    }
-}
 
 } // namespace
 
@@ -150,12 +126,4 @@ TEST_F(DopingEngines, ImplantationAnnealsTheBandByTheAnnealingDistance)
     EXPECT_EQ(band(3.0f), expected);
     IonImplantation engine(*TestSupport::makeSlab(1, 1, 1, 1), kNDoped, {5.0f, 1.0f, 3.0f});
     EXPECT_EQ(engine.iterationCount(), 5u); // trunc(3 · K)
-}
-
-TEST_F(DopingEngines, ResultsDoNotDependOnTheThreadCount)
-{
-    expectSameForAnyThreadCount([](TotalVolume &v) { SimpleDoping(v, kNDoped, 3.0f).execute(); });
-    expectSameForAnyThreadCount([](TotalVolume &v) {
-        IonImplantation(v, kNDoped, {2.0f, 0.5f, 2.5f}).execute();
-    });
 }

@@ -180,19 +180,6 @@ TEST(IsotropicFilmDeposition, NeverDepositsBeyondTheExactDistanceAndRarelyMisses
     }
 }
 
-TEST(IsotropicFilmEngines, SameCellsForAnySlabCount)
-{
-    // 13 layers along x: slab borders fall inside the trench and the pillar for every count.
-    const auto make = [] { return trenchVolume(13, 9, 16); };
-    const std::vector<std::function<void(TotalVolume &)>> processes = {
-        [](TotalVolume &v) { IsotropicFilmDeposition(v, kMetal, 4.5f).execute(); },
-        [](TotalVolume &v) { IsotropicFilmDeposition(v, kSi, 2.0f).execute(); },
-        [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 3.7f).execute(); },
-    };
-    for (const auto &process : processes)
-        TestSupport::expectSameCellsForAnyThreadCount(make, process);
-}
-
 TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)
 {
     // Empty cells at (1, 1, 1) with two solid face neighbours at the same distance.

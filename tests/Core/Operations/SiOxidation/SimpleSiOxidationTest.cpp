@@ -92,17 +92,3 @@ TEST_F(SimpleSiOxidationTest, OxideGrowsAboveAndBelowTheSurfaceButNeverIntoOther
     // Under the aluminium the silicon touches no empty cell and keeps clear of the oxide.
     EXPECT_EQ(TestSupport::materialAt(*volume, 14, 4, 5), kSi);
 }
-
-TEST_F(SimpleSiOxidationTest, ResultsDoNotDependOnTheThreadCount)
-{
-    std::vector<TestSupport::CellState> reference;
-    for (int threads : {1, 2, 3, 12}) {
-        TestSupport::PoolThreads pool(threads);
-        auto volume = ridgeWithMetal();
-        SimpleSiOxidation(*volume, 1.0).execute(4.0);
-        const auto states = TestSupport::cellStates(*volume);
-        if (reference.empty())
-            reference = states;
-        EXPECT_TRUE(states == reference) << threads << " threads";
-    }
-}

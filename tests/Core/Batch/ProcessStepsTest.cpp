@@ -1,0 +1,195 @@
+// The batch step of every cell process from the families' table (ProcessCases.h): the same
+// engine as its operation, also from a saved list, and values no dialog can give refused.
+#include "Model/Persistence/ProcessListReader.h"
+#include "Model/Persistence/ProcessListWriter.h"
+#include "Model/Process/ProcessFactory.h"
+#include "Support/BatchTestSupport.h"
+#include "Support/PersistenceTestSupport.h"
+#include "Support/ProcessCases.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Core::Operations;
+using Core::Batch::ProcessEntries;
+using Model::Automaton::TotalVolume;
+using Ui::ProcessData;
+
+namespace {
+
+class ProcessSteps : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
+protected:
+    void SetUp() override
+    {
+        CatalogueTest::SetUp();
+        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
+    }
+
+    // `entry` without the parameter `name`.
+    static ProcessData without(const ProcessData &entry, const QString &name)
+    {
+        ProcessData lacking(entry.getProcessType());
+        for (const QString &other : entry.getParameterNames())
+            if (other != name)
+                lacking.setProcessParameter(other, entry.getProcessParameter(other), true);
+        return lacking;
+    }
+};
+
+} // namespace
+
+TEST_F(ProcessSteps, EachStepRunsTheEngineOfItsOperationAlsoFromASavedList)
+{
+    const auto families = TestSupport::processFamilies();
+    std::vector<ProcessData> entries;
+    for (const auto &family : families)
+        for (const auto &c : family.cases)
+            entries.push_back(c.entry());
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("steps.plst"));
+    ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(file, entries));
+    const auto loaded = Model::Persistence::ProcessListReader().load(file);
+    ASSERT_EQ(loaded.entries.size(), entries.size());
+    size_t i = 0;
+    for (const auto &family : families) {
+        std::shared_ptr<TotalVolume> expected, volumes[2]; // run from memory and from the file
+        for (const auto &c : family.cases) {
+            SCOPED_TRACE(family.name + ": " + std::to_string(c.operationId));
+            if (!expected || !family.chained)
+                expected = family.volume(), volumes[0] = family.volume(), volumes[1] = family.volume();
+            const auto before = expected->materialIds();
+            c.engine(*expected);
+            ASSERT_NE(expected->materialIds(), before);
+            for (const auto &[volume, entry] :
+                 {std::pair{volumes[0], entries[i]}, {volumes[1], loaded.entries[i]}}) {
+                context.setCurrentVolume(volume);
+                context.setSeed(5); // the first stochastic step of a run gets the seed itself
+                records.setLatticeOutdated(volume->getObjectId(), false);
+                ASSERT_EQ(run(entry), Core::Batch::Success);
+                EXPECT_EQ(volume->materialIds(), expected->materialIds());
+                EXPECT_EQ(records.getLastProcess(volume->getObjectId()),
+                          c.recordedId ? c.recordedId : c.operationId);
+                EXPECT_EQ(records.isLatticeOutdated(volume->getObjectId()), c.stepOutdatesLattice);
+            }
+            ++i;
+        }
+    }
+}
+
+// Each bad value gives code 2, and the entry without that parameter code 1; nothing changes.
+TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
+{
+    struct Case {
+        ProcessData entry;
+        QString name;
+        std::vector<QVariant> bad;
+    };
+    const QVariant nan(std::nan("")), huge(1e300), text(QStringLiteral("abc"));
+    const QString ratio = QStringLiteral("Horizontal to Vertical Ratio");
+    const ProcessData walk = ProcessEntries::randomWalkDoping(TestSupport::walkSettings());
+    const ProcessData mask =
+        ProcessEntries::photolithography(11, TestSupport::sampleMask(), QString(), {}, QString());
+    const Case cases[] = {
+        {ProcessEntries::isotropicDeposition(3, 1), "Film Thickness", {text, nan, huge, "inf"}},
+        {ProcessEntries::isotropicDeposition(3, 1), "Material_Id", {2.5}},
+        {ProcessEntries::anisotropicDeposition(1, 2, 0.5), "Film Thickness", {-1.0, nan, huge, 2e9}},
+        {ProcessEntries::anisotropicDeposition(1, 2, 0.5), ratio, {-0.5, nan, huge, text}},
+        {ProcessEntries::anisotropicEtching(1, 2, 0.5), "Etch Depth", {-0.01, nan, text}},
+        {ProcessEntries::anisotropicEtching(1, 2, 0.5), ratio, {-1.0, 1e10}},
+        {ProcessEntries::pvd(4, 2, 0.5, DepositSide::Top), "Thickness", {-3.0, nan}},
+        {ProcessEntries::pvd(4, 2, 0.5, DepositSide::Top), ratio, {0.0, 0.005, nan}},
+        {ProcessEntries::pvd(4, 2, 0.5, DepositSide::Top), "DepositOn", {0, 4, -1, 2.5}},
+        {ProcessEntries::electroplating(2, 1, 9), "Film Thickness", {-2.0, nan, huge}},
+        {ProcessEntries::electroplating(2, 1, 9), "Conducting Material_Id", {-1, text}},
+        {ProcessEntries::mooreDeposition(1, 2), "Thickness", {0, -3, 0.5, 1e12, nan, text}},
+        {ProcessEntries::mooreEtching(1, 2), "Depth", {-1, 1e9, huge}},
+        {mask, "Top Mask Width", {4u}},
+        {mask, "Top Mask", {"01x010"}},
+        {mask, "Bottom Mask", {}},
+        {ProcessEntries::planarization(2, 1), "Minimum Height", {3u}},
+        {ProcessEntries::simpleRie(3, 2, 1), "EtchDirectionValue", {4}},
+        {ProcessEntries::simpleRie(3, 2, 1), "Etch Depth", {nan}},
+        {ProcessEntries::siWetEtching(1, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
+        {ProcessEntries::siWetEtching(20, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
+        {ProcessEntries::doping(14, 1), "Doping Depth", {-2.0f}},
+        {ProcessEntries::ionImplantation(15, {}), "Vertical Spread", {"nan"}},
+        {ProcessEntries::ionImplantation(15, {}), "Annealing Distance", {-1.0f}},
+        {ProcessEntries::siOxidation(TestSupport::oxidation(true)), "Oxidation Temperature", {0.0}},
+        {ProcessEntries::siOxidation(TestSupport::oxidation(true)), "Oxidation Time", {-1.0}},
+        {ProcessEntries::siOxidation(TestSupport::oxidation(false)), "Oxidation Thickness", {-3.0}},
+        {ProcessEntries::siOxidation(TestSupport::oxidation(false)), "Micron Conversion", {0.0}},
+        {walk, "Cell Size", {0.0}},
+        {walk, "Surface Concentration", {-1.0}},
+        {walk, "Doping Time", {"soon"}},
+    };
+    const auto volume = TestSupport::maskedSilicon(13, 8, 2, 5);
+    context.setCurrentVolume(volume);
+    const auto before = volume->materialIds();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.entry.getProcessType()) + " " + c.name.toStdString());
+        for (const QVariant &value : c.bad) {
+            ProcessData entry = c.entry;
+            entry.setProcessParameter(c.name, value, true);
+            EXPECT_EQ(run(entry), Core::Batch::InvalidParameter) << value.toString().toStdString();
+        }
+        EXPECT_EQ(run(without(c.entry, c.name)), Core::Batch::MissingParameter);
+    }
+    // Absence wins over an invalid value.
+    ProcessData both = without(cases[0].entry, "Material_Id");
+    both.setProcessParameter(QStringLiteral("Film Thickness"), text, true);
+    EXPECT_EQ(run(both), Core::Batch::MissingParameter);
+    // A time step too long for the walk names the three values.
+    ProcessData hopping = walk;
+    hopping.setProcessParameter(QStringLiteral("Time Step Duration"), 10.0, true);
+    EXPECT_EQ(run(hopping), Core::Batch::InvalidParameter);
+    const QString problem = context.takeProblem();
+    EXPECT_TRUE(
+        problem.contains(QStringLiteral("The time step 10 s is too long for the diffusion coefficient 1e-13 "
+                                        "cm²/s and the cell size 0.01 µm")))
+        << problem.toStdString();
+    EXPECT_EQ(volume->materialIds(), before);
+    EXPECT_EQ(volume->propertyNames(), QStringList());
+    EXPECT_EQ(volume->getSiLattice(), nullptr);
+}
+
+TEST_F(ProcessSteps, NumbersGivenAsTextAreReadAndLayerCountsTruncated)
+{
+    const auto volume = TestSupport::trenchVolume(12, 6, 24);
+    context.setCurrentVolume(volume);
+    ProcessData text = ProcessEntries::isotropicDeposition(3, 1);
+    text.setProcessParameter(QStringLiteral("Film Thickness"), QStringLiteral(" 1.0 "), true);
+    ASSERT_EQ(run(text), Core::Batch::Success);
+    ProcessData fractional = ProcessEntries::mooreDeposition(4, 1);
+    fractional.setProcessParameter(QStringLiteral("Thickness"), 2.9, true);
+    ASSERT_EQ(run(fractional), Core::Batch::Success);
+    const auto expected = TestSupport::cellsAfter(*TestSupport::trenchVolume(12, 6, 24), [](TotalVolume &v) {
+        IsotropicFilmDeposition(v, 3, 1.0f).execute();
+        MooreNeighborhoodDeposition(v, 4, 2).execute();
+    });
+    EXPECT_EQ(volume->materialIds(), expected);
+}
+
+TEST_F(ProcessSteps, WetEtchingKeepsTheLatticeOfUnchangedCellsAndSkipsVolumesWithoutSilicon)
+{
+    const auto volume = TestSupport::maskedSilicon(14, 8, 2, 6);
+    context.setCurrentVolume(volume);
+    ASSERT_EQ(run(ProcessEntries::siWetEtching(1, 1.5)), Core::Batch::Success);
+    const auto lattice = volume->getSiLattice();
+    ASSERT_EQ(run(ProcessEntries::siWetEtching(20, 2.0)), Core::Batch::Success);
+    EXPECT_EQ(volume->getSiLattice(), lattice);
+    // Without silicon the step does nothing, and says so only in the log.
+    auto oxide = TestSupport::makeSlab(5, 5, 5, 2, TestSupport::kOxide);
+    context.setCurrentVolume(oxide);
+    EXPECT_EQ(run(ProcessEntries::siWetEtching(1, 1.0)), Core::Batch::Success);
+    EXPECT_EQ(oxide->getSiLattice(), nullptr);
+}
+
+TEST(BatchContextSeeds, AGivenSeedStartsTheStochasticStepsOneAfterAnother)
+{
+    BatchTest::BatchWorld world;
+    EXPECT_EQ(world.context.nextSeed(), std::nullopt);
+    world.context.setSeed(41);
+    EXPECT_EQ(world.context.nextSeed(), 41u);
+    EXPECT_EQ(world.context.nextSeed(), 42u);
+}
