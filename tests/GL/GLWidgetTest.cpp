@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
-#include <QtOpenGL>
 
 #include <cmath>
 

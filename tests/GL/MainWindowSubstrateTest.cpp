@@ -4,14 +4,10 @@
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 #include "Model/Automaton/TotalVolume.h"
-#include "Model/Materials/MaterialFactory.h"
-#include "Model/Process/ProcessFactory.h"
-#include "Support/ModalBoxWatcher.h"
+#include "Support/DialogDrivers.h"
 #include "Support/Volumes.h"
-#include "UI/MainWindow.h"
 #include "UI/View/GLWidget.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -25,7 +21,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -34,17 +29,14 @@
 
 namespace {
 
-class MainWindowSubstrateTest : public ::testing::Test {
+class MainWindowSubstrateTest : public TestSupport::MainWindowFixture {
 protected:
     MainWindowSubstrateTest()
     {
-        Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
         window->resize(800, 600);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     }
-    ~MainWindowSubstrateTest() override { window->close(); }
 
     // Triggers an action whose observer shows a modal dialog, lets `fill` set its controls and
     // presses OK.
@@ -106,8 +98,6 @@ protected:
         }
         return result;
     }
-
-    Ui::MainWindow *window = new Ui::MainWindow;
 };
 
 // Users pick a thickness or a material while looking at the structure: the option dialog must

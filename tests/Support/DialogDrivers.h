@@ -7,7 +7,6 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QTest>
 
@@ -43,8 +42,9 @@ template <class W> W *child(const QObject &parent, const char *name)
     return widget;
 }
 
-// Types `text` over the box's contents as a user would; Enter ends the typing when asked.
-inline void typeInto(QAbstractSpinBox *box, const QString &text, bool pressEnter = false)
+// Types `text` over the field's contents (a spin box or line edit) as a user would; Enter ends
+// the typing when asked.
+template <class Field> void typeInto(Field *box, const QString &text, bool pressEnter = false)
 {
     box->setFocus();
     box->selectAll();

@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
@@ -36,12 +35,6 @@ inline void answerNextModal(std::function<void(QWidget *)> answer)
         answer(QApplication::activeModalWidget());
     });
     timer->start();
-}
-
-// Accepts the next modal dialog as its OK button does.
-inline void acceptNextModal()
-{
-    answerNextModal([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->accept(); });
 }
 
 // Closes every message box that appears while it lives, remembering titles and texts, so tests

@@ -11,7 +11,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 

@@ -60,7 +60,6 @@ struct ProcessCase {
     bool stepOutdatesLattice;
     uint32_t recordedId = 0; // the process the volume records, where it is not operationId
 };
-using FilmProcessCase = ProcessCase;
 
 // `chained`: the cases run in table order on one volume, each on what the ones before left (and
 // each changes cells); otherwise each starts from a fresh volume.

@@ -6,12 +6,10 @@
 #include "UI/MaterialTableViewItem.h"
 #include "Util/SettingsFolder.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

@@ -42,12 +42,10 @@ protected:
     // Runs Fill; the fake dialog counts its calls and sets the height.
     void start(uint32_t height = 2)
     {
-        harness.addOperation<FillOperation>(
-            13, [](Core::Workspace &w) { return std::make_shared<FillOperation>(w); },
-            [this, height](FillOperation &op) {
-                ++dialogs;
-                op.height = height;
-            });
+        harness.add<FillOperation>(13, [this, height](FillOperation &op) {
+            ++dialogs;
+            op.height = height;
+        });
         workspace.activate(13);
     }
     std::shared_ptr<TotalVolume> add(std::shared_ptr<TotalVolume> volume)

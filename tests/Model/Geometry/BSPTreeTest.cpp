@@ -1,7 +1,5 @@
 #include "Model/Geometry/BSPTree.h"
 
-#include <QtGlobal>
-
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,20 +1,17 @@
 #include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
-#include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
 #include "Core/Operations/DopingOperation/IonImplantation.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 #include "Core/Operations/SiOxidation/OxidationSettings.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Model/Automaton/ImageMask.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,11 +22,7 @@ namespace {
 
 class ProcessStepEditorsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        PersistenceTest::resetCatalogue();
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
-    }
+    void SetUp() override { TestSupport::resetCatalogues(); }
 };
 
 } // namespace
@@ -58,7 +51,7 @@ TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
 
 // Every editor, opened on a stored step and accepted unchanged, gives the step back, and offers the
 // whole catalogue: silicon is no PVD material, PDMS no anisotropic one, and a photolithography
-// step keeps its mask although the mask's file is gone.
+// step keeps its mask although the mask's file is gone; wet etchings keep their type and depth.
 TEST_F(ProcessStepEditorsTest, EveryEditorKeepsAStoredStepAsStoredAndOffersTheWholeCatalogue)
 {
     using Core::Operations::DepositSide;
@@ -83,7 +76,9 @@ TEST_F(ProcessStepEditorsTest, EveryEditorKeepsAStoredStepAsStoredAndOffersTheWh
                                   ProcessEntries::doping(16, 2.0f),
                                   ProcessEntries::ionImplantation(14, {}),
                                   ProcessEntries::siOxidation(Core::Operations::OxidationSettings()),
-                                  ProcessEntries::randomWalkDoping(walk)};
+                                  ProcessEntries::randomWalkDoping(walk),
+                                  ProcessEntries::siWetEtching(1, 7.25),
+                                  ProcessEntries::siWetEtching(20, 7.25)};
     const int catalogue = int(Model::Materials::MaterialFactory::instance()->getMaterials().size());
     for (const ProcessData &entry : stored) {
         ModalBoxWatcher boxes;

@@ -3,7 +3,6 @@
 #include "Support/Volumes.h"
 #include "UI/MainWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QTemporaryDir>

@@ -6,12 +6,9 @@
 #include "UI/MainWindow.h"
 #include "UI/Operations/ChangeVolumeVisualizationDialog.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

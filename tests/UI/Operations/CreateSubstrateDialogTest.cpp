@@ -5,13 +5,8 @@
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/MainWindow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

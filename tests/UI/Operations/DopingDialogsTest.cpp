@@ -1,39 +1,19 @@
-#include "Support/PersistenceTestSupport.h"
+#include "Support/DialogDrivers.h"
 
-#include "Model/Materials/MaterialFactory.h"
-#include "Model/Process/ProcessFactory.h"
 #include "UI/Operations/RandomWalkDopingDialog.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 using namespace Core::Operations;
+using TestSupport::typeInto;
 
 namespace {
-
-QLineEdit *edit(QDialog &dialog, const char *name)
-{
-    return dialog.findChild<QLineEdit *>(QLatin1String(name));
-}
-
-// Types `text` over the edit's contents, then, when `finish` is set, ends the edit as leaving
-// the field does.
-void typeInto(QLineEdit *field, const QString &text, bool finish)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    if (finish)
-        emit field->editingFinished();
-}
 
 bool okEnabled(QDialog &dialog)
 {
@@ -42,11 +22,7 @@ bool okEnabled(QDialog &dialog)
 
 class DopingDialogsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        PersistenceTest::resetCatalogue();
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
-    }
+    void SetUp() override { TestSupport::resetCatalogues(); }
 };
 
 } // namespace
@@ -54,9 +30,9 @@ protected:
 TEST_F(DopingDialogsTest, DiffusionCoefficientAndTimeStepFollowEachOtherOnceAnEditEnds)
 {
     Ui::Operations::RandomWalkDopingDialog dialog(Ui::Operations::MaterialOffer::compatibleWith(13));
-    auto *diffusion = edit(dialog, "lieDiffusionCoefficient");
-    auto *timeStep = edit(dialog, "lieTimeStepDuration");
-    auto *cellSize = edit(dialog, "lieCellSize");
+    auto *diffusion = TestSupport::child<QLineEdit>(dialog, "lieDiffusionCoefficient");
+    auto *timeStep = TestSupport::child<QLineEdit>(dialog, "lieTimeStepDuration");
+    auto *cellSize = TestSupport::child<QLineEdit>(dialog, "lieCellSize");
     EXPECT_EQ(timeStep->text(), QStringLiteral("320.513"));
     EXPECT_TRUE(okEnabled(dialog));
 

@@ -4,7 +4,6 @@
 #include "UI/Operations/MaterialComboBox.h"
 
 #include <QComboBox>
-#include <QImage>
 
 using namespace Ui::Operations;
 

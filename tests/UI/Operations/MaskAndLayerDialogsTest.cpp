@@ -6,7 +6,6 @@
 #include "UI/Operations/PhotolithographyDialog.h"
 #include "UI/Operations/PlanarizationOptionsDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -15,7 +14,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "UI/View/ViewProperties.h"
+#include "Support/DialogDrivers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 namespace {
 
+using TestSupport::child;
 using Ui::LampRecord;
 using Ui::ViewProperties;
 using Ui::ViewSettings;
@@ -29,13 +31,6 @@ ViewSettings sampleSettings()
                       LampRecord{30.0f, -0.3f, 3.0f, true}};
     settings.selectedLamp = 2;
     return settings;
-}
-
-template <typename T> T *child(const ViewProperties &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
 }
 
 TEST(ViewProperties, UntouchedDialogGivesBackExactlyWhatItWasGiven)

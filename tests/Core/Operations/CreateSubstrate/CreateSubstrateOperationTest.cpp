@@ -18,8 +18,7 @@ protected:
     std::shared_ptr<Model::Automaton::TotalVolume>
     start(std::function<void(CreateSubstrateOperation &)> answer)
     {
-        harness.addOperation<CreateSubstrateOperation>(
-            2, [](Core::Workspace &w) { return std::make_shared<CreateSubstrateOperation>(w); }, answer);
+        harness.add<CreateSubstrateOperation>(2, answer);
         workspace.activate(2);
         const auto volumes = workspace.getScene().getCellVolumes();
         return volumes.empty() ? nullptr : volumes.back();

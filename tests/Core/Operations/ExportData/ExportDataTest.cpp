@@ -94,12 +94,10 @@ TEST_F(ExportDataTest, TheOperationWritesTheChosenFieldOfTheOnlyVolume)
 {
     TestSupport::WorkspaceHarness harness;
     QString file = path("out.csv"), type = kPField;
-    harness.addOperation<ExportDataOperation>(
-        37, [](Core::Workspace &w) { return std::make_shared<ExportDataOperation>(w); },
-        [&](ExportDataOperation &operation) {
-            operation.setFileName(file);
-            operation.setDataType(type);
-        });
+    harness.add<ExportDataOperation>(37, [&](ExportDataOperation &operation) {
+        operation.setFileName(file);
+        operation.setDataType(type);
+    });
     Core::Workspace &workspace = harness.workspace;
     workspace.activate(37);
     EXPECT_EQ(harness.lastMessage(), "Export Data: Select a cell volume and press Enter/Return.");

@@ -76,9 +76,7 @@ TEST(ExtractFilmOperation, PlacesTheFilmBesideTheSourceWithUndo)
     source->translate(Util::Vector3D(5, 0, 0));
     harness.workspace.getScene().addObject(source);
     uint32_t material = kFilm;
-    harness.addOperation<ExtractFilm>(
-        8, [](Core::Workspace &ws) { return std::make_shared<ExtractFilm>(ws); },
-        [&material](ExtractFilm &op) { op.setFilm(material, false); });
+    harness.add<ExtractFilm>(8, [&material](ExtractFilm &op) { op.setFilm(material, false); });
 
     harness.workspace.activate(8);
     EXPECT_EQ(harness.log->lines.front(), "Extract Film: cell volume selected.");

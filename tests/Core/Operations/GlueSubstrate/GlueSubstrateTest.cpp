@@ -89,9 +89,8 @@ TEST(GlueSubstrateOperation, PicksTwoDifferentVolumesInTurnAndReplacesThemUntilU
     const auto top = layeredBlock(4, 4, 4, 1, false);
     workspace.getScene().addObject(base);
     workspace.getScene().addObject(top);
-    harness.addOperation<GlueSubstrateOperation>(
-        12, [](Core::Workspace &ws) { return std::make_shared<GlueSubstrateOperation>(ws); },
-        [](GlueSubstrateOperation &op) { op.setPlacement(op.getGluing()->defaultPlacement()); });
+    harness.add<GlueSubstrateOperation>(
+        12, [](GlueSubstrateOperation &op) { op.setPlacement(op.getGluing()->defaultPlacement()); });
 
     workspace.activate(12);
     EXPECT_EQ(harness.lastMessage(), "Glue Volumes: select the base cell volume and press Enter/Return.");

@@ -21,9 +21,8 @@ protected:
                ChangeTotalVolumeVisualizationOptions::FilmColors colors = {})
     {
         harness.workspace.getScene().addObject(slab);
-        harness.addOperation<ChangeTotalVolumeVisualizationOptions>(
-            6, [](Core::Workspace &w) { return std::make_shared<ChangeTotalVolumeVisualizationOptions>(w); },
-            [answer, colors](ChangeTotalVolumeVisualizationOptions &operation) {
+        harness.add<ChangeTotalVolumeVisualizationOptions>(
+            6, [answer, colors](ChangeTotalVolumeVisualizationOptions &operation) {
                 if (const auto chosen = answer(operation.currentOptions()))
                     operation.setOptions(*chosen, colors);
             });
