@@ -101,9 +101,9 @@ inline std::vector<ProcessCase> filmProcessCases()
     using Core::Batch::ProcessEntries;
     constexpr uint32_t kSi = 1, kOxide = 3, kMetal = 4, kGold = 9;
     return {
-        {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 1.0f).execute(); },
-         [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 1.0f); },
-         [] { return ProcessEntries::isotropicEtching(kSi, 1.0); }, true, true},
+        {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 2.7f).execute(); },
+         [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 2.7f); },
+         [] { return ProcessEntries::isotropicEtching(kSi, 2.7); }, true, true},
         {13, "Isotropic Deposition",
          [](TotalVolume &v) { IsotropicFilmDeposition(v, kMetal, 2.5f).execute(); },
          [](Core::Workspace &w) {
@@ -193,13 +193,13 @@ inline std::vector<ProcessCase> maskProcessCases()
                                                      ImageMask(), QString());
          },
          false, false},
-        {30, "Simple RIE", [](TotalVolume &v) { SimpleReactiveIonEtching(v, kOxide, 1, 1).run(); },
+        {30, "Simple RIE", [](TotalVolume &v) { SimpleReactiveIonEtching(v, kOxide, 1, 3).run(); },
          configured<SimpleReactiveIonEtchingOperation>([](auto &op) {
              op.setMaterial(kOxide);
              op.setDepth(1);
-             op.setDirections(1);
+             op.setDirections(3); // from the top and from the bottom
          }),
-         [] { return ProcessEntries::simpleRie(kOxide, 1, 1); }, false, false},
+         [] { return ProcessEntries::simpleRie(kOxide, 1, 3); }, false, false},
         {23, "Spin Coating", [](TotalVolume &v) { SpinCoating(v, kSi, 9).run(); },
          configured<SpinCoatingOperation>([](auto &op) {
              op.setMaterial(kSi);
