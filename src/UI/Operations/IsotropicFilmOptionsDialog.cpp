@@ -12,9 +12,7 @@ IsotropicFilmOptionsDialog::IsotropicFilmOptionsDialog(const Texts &texts, const
     : QDialog(parent), form(this, texts.formName, texts.title), distanceKey(texts.distanceKey)
 {
     distanceBox = OptionsForm::distanceBox(this, texts.distanceName);
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fill(materialBox, materials);
+    materialBox = MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), materials);
     form.addRow(texts.distanceLabel, distanceBox);
     form.addRow(QStringLiteral("Material"), materialBox);
 }
