@@ -31,4 +31,10 @@ void runProcessEngine(Operation &operation, Core::Workspace &workspace, Model::A
     workspace.requestRedraw();
 }
 
+void ProcessStepOperation::apply(Model::Automaton::TotalVolume &volume)
+{
+    ProcessStepMachine::apply(volume);
+    workspace.getUndoRedoStacks().dropRedo();
+}
+
 } // namespace Core::Operations

@@ -137,7 +137,14 @@ protected:
     }
 };
 
-// A process step without undo.
-using ProcessStepOperation = ProcessStepMachine<Operation>;
+// A process step without undo. Its change of the cells leaves the redo stack stale, so it empties
+// it.
+class ProcessStepOperation : public ProcessStepMachine<Operation> {
+public:
+    using ProcessStepMachine::ProcessStepMachine;
+
+protected:
+    void apply(Model::Automaton::TotalVolume &volume) override;
+};
 
 } // namespace Core::Operations
