@@ -146,9 +146,9 @@ protected:
     std::shared_ptr<SquareObject> square;
 };
 
-TEST_F(GLWidgetTest, DrawsTheSceneOverTheBackground)
+TEST_F(GLWidgetTest, DrawsTheSceneOverTheBackgroundWhereZoomAndPanPutIt)
 {
-    const QImage image = view->renderImage();
+    QImage image = view->renderImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(kSize, kSize));
     EXPECT_FALSE(image.hasAlphaChannel());
@@ -166,6 +166,16 @@ TEST_F(GLWidgetTest, DrawsTheSceneOverTheBackground)
     view->setObjectsShown(true);
     view->setColors(Ui::ViewColors::lowScheme());
     EXPECT_TRUE(near(view->renderImage().pixel(10, 10), Ui::ViewColors::lowScheme().background));
+
+    view->setZoom(0.5f); // zoom factor 2: the square covers 60..140
+    EXPECT_TRUE(near(view->renderImage().pixel(65, 100), kSquareColor));
+    EXPECT_EQ(view->getZoom(), 2.0f);
+    view->setZoom(1.0f);
+    drag(QPoint(100, 100), QPoint(150, 100), Qt::RightButton); // pan 50 pixels to the right
+    image = view->renderImage();
+    EXPECT_TRUE(near(image.pixel(150, 100), kSquareColor));
+    EXPECT_TRUE(near(image.pixel(100, 100), Ui::ViewColors::lowScheme().background));
+    EXPECT_FLOAT_EQ(view->getCamera().panX(), 50.0f);
 }
 
 TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
@@ -181,23 +191,13 @@ TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
         EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
 }
 
-TEST_F(GLWidgetTest, ZoomAndPanMoveTheDrawing)
+// A click picks only in selection mode, and toggles the object under the cursor; a drag turns
+// the scene with the mouse instead: pressed at the ellipsoid's top (0, 0, 200) and moved to
+// (4, 0, z), it turns by twice the angle between them about the eye's y axis.
+TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursorAndADragTurns)
 {
-    view->setZoom(0.5f); // zoom factor 2: the square covers 60..140
-    QImage image = view->renderImage();
-    EXPECT_TRUE(near(image.pixel(65, 100), kSquareColor));
-    EXPECT_EQ(view->getZoom(), 2.0f);
-
-    view->setZoom(1.0f);
-    drag(QPoint(100, 100), QPoint(150, 100), Qt::RightButton); // pan 50 pixels to the right
-    image = view->renderImage();
-    EXPECT_TRUE(near(image.pixel(150, 100), kSquareColor));
-    EXPECT_TRUE(near(image.pixel(100, 100), view->getColors().background));
-    EXPECT_FLOAT_EQ(view->getCamera().panX(), 50.0f);
-}
-
-TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursor)
-{
+    click(QPoint(100, 100));
+    EXPECT_FALSE(square->isSelected());
     presenter.setSelectionMode(true);
     click(QPoint(100, 100));
     EXPECT_TRUE(square->isSelected());
@@ -210,6 +210,15 @@ TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursor)
     click(QPoint(110, 95));
     EXPECT_FALSE(square->isSelected());
     EXPECT_TRUE(presenter.getWorkspace().getPickState().getSelectedObjects().empty());
+
+    QSignalSpy rotations(view, &Ui::GLWidget::rotationChanged);
+    drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
+    EXPECT_FALSE(square->isSelected());
+    EXPECT_GE(rotations.count(), 2); // on press and on the move
+    const double z = 200.0 * std::sqrt(1.0 - 16.0 / 40000.0);
+    EXPECT_NEAR(view->getCamera().rotationY(), 2.0 * std::asin(4.0 / std::sqrt(16.0 + z * z)) * 180.0 / M_PI,
+                1e-3);
+    EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
 }
 
 TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
@@ -220,25 +229,6 @@ TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
     click(QPoint(100, 100));
     EXPECT_TRUE(nearer->isSelected());
     EXPECT_FALSE(square->isSelected());
-}
-
-TEST_F(GLWidgetTest, ClickOutsideSelectionModeOrADragPicksNothing)
-{
-    click(QPoint(100, 100));
-    EXPECT_FALSE(square->isSelected());
-
-    presenter.setSelectionMode(true);
-    QSignalSpy rotations(view, &Ui::GLWidget::rotationChanged);
-    drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
-    EXPECT_FALSE(square->isSelected());
-    EXPECT_TRUE(presenter.getSelection().getObjects().empty());
-    EXPECT_GE(rotations.count(), 2); // on press and on the move
-    // Pressed at the ellipsoid's top (0, 0, 200), moved to (4, 0, z): twice the angle between
-    // them, about the eye's y axis: the scene turns with the mouse.
-    const double z = 200.0 * std::sqrt(1.0 - 16.0 / 40000.0);
-    const double angle = 2.0 * std::asin(4.0 / std::sqrt(16.0 + z * z)) * 180.0 / M_PI;
-    EXPECT_NEAR(view->getCamera().rotationY(), angle, 1e-3);
-    EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
 }
 
 TEST_F(GLWidgetTest, WheelNotchesZoomAndCancel)

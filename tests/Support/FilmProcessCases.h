@@ -8,6 +8,10 @@
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDepositionOperation.h"
 #include "Core/Operations/Electrodeposition/Electrodeposition.h"
 #include "Core/Operations/Electrodeposition/ElectrodepositionOperation.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtchingOperation.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDeposition.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDepositionOperation.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtching.h"
@@ -16,11 +20,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-// The directional, plating and layer-by-layer processes, each given three ways with the same
-// options: the engine run directly, the operation with its options set as its dialog sets them,
-// and the process-list step. Run in this order on a silicon trench, each one changes cells.
+// The film processes (isotropic, directional, plating, layer by layer), each given three ways with
+// the same options: the engine run directly, the operation with its options set as its dialog sets
+// them, and the process-list step. Run in this order on a silicon trench, each one changes cells.
 namespace TestSupport {
 
 struct FilmProcessCase {
@@ -31,15 +36,39 @@ struct FilmProcessCase {
     std::function<Ui::ProcessData()> entry; // needs the materials catalogue
     bool operationOutdatesLattice;
     bool stepOutdatesLattice;
+    uint32_t recordedId = 0; // the process the volume records, where it is not operationId
 };
+
+// An isotropic deposition or etching operation with the material and distance its dialog sets.
+template <class Operation, class... Name>
+std::shared_ptr<Operation> isotropicOperation(Core::Workspace &workspace, uint32_t material, float distance,
+                                              Name... name)
+{
+    auto operation = std::make_shared<Operation>(workspace, name...);
+    operation->setMaterial(material);
+    if constexpr (std::is_same_v<Operation, Core::Operations::IsotropicFilmEtchingOperation>)
+        operation->setDepth(distance);
+    else
+        operation->setThickness(distance);
+    return operation;
+}
 
 inline std::vector<FilmProcessCase> filmProcessCases()
 {
     using namespace Core::Operations;
     using Core::Batch::ProcessEntries;
     using Model::Automaton::TotalVolume;
-    constexpr uint32_t kSi = 1, kMetal = 4, kGold = 9;
+    constexpr uint32_t kSi = 1, kOxide = 3, kMetal = 4, kGold = 9;
     return {
+        {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 1.0f).execute(); },
+         [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 1.0f); },
+         [] { return ProcessEntries::isotropicEtching(kSi, 1.0); }, true, true},
+        {13, "Isotropic Deposition",
+         [](TotalVolume &v) { IsotropicFilmDeposition(v, kMetal, 2.5f).execute(); },
+         [](Core::Workspace &w) {
+             return isotropicOperation<IsotropicFilmDepositionOperation>(w, kMetal, 2.5f);
+         },
+         [] { return ProcessEntries::isotropicDeposition(kMetal, 2.5); }, false, false},
         {27, "Anisotropic Deposition",
          [](TotalVolume &v) { AnisotropicFilmDeposition(v, kMetal, 2.5f, 0.4f).execute(); },
          [](Core::Workspace &w) {
@@ -98,6 +127,11 @@ inline std::vector<FilmProcessCase> filmProcessCases()
              return op;
          },
          [] { return ProcessEntries::mooreEtching(kSi, 1); }, true, true},
+        {33, "CVD", [](TotalVolume &v) { IsotropicFilmDeposition(v, kOxide, 1.0f).execute(); },
+         [](Core::Workspace &w) {
+             return isotropicOperation<IsotropicFilmDepositionOperation>(w, kOxide, 1.0f, "CVD");
+         },
+         [] { return ProcessEntries::cvd(kOxide, 1.0); }, false, false, 13},
     };
 }
 

@@ -71,7 +71,7 @@ inline Model::Persistence::DocumentFile::LoadResult
 loadBytes(const QByteArray &bytes, Model::Persistence::IMaterialConflictResolver *resolver = nullptr,
           Model::Persistence::MaterialIdMap *remap = nullptr, QStringList *warnings = nullptr)
 {
-    QTemporaryDir folder;
+    static QTemporaryDir folder; // one scratch file for every load of the run
     const QString path = writeFile(folder.filePath(QStringLiteral("document.cfb")), bytes);
     Model::Persistence::MaterialIdMap localRemap;
     Model::Persistence::DocumentFile::LoadOptions options;

@@ -107,6 +107,15 @@ inline uint32_t materialAt(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t
     return volume.materialIds()[volume.cellIndex(x, y, z)];
 }
 
+// The cells `process` leaves on a copy of `volume`: what an operation or a step must give.
+inline std::vector<uint32_t> cellsAfter(const TotalVolume &volume,
+                                        const std::function<void(TotalVolume &)> &process)
+{
+    auto copy = std::static_pointer_cast<TotalVolume>(volume.clone());
+    process(*copy);
+    return copy->materialIds();
+}
+
 // Every automaton-visible field of every cell, for comparing runs cell for cell.
 struct CellState {
     uint32_t materialId;

@@ -1,5 +1,6 @@
 #include "UI/ManageMaterialsDialog.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "Support/DialogDrivers.h"
 #include "UI/ColorItemDelegate.h"
 #include "UI/MainWindow.h"
 #include "UI/MaterialTableViewItem.h"
@@ -40,12 +41,7 @@ protected:
     static void whileManaging(Ui::MainWindow &window,
                               std::function<void(Ui::ManageMaterialsDialog &)> withDialog, bool accept)
     {
-        QTimer::singleShot(0, [=] {
-            auto *dialog = qobject_cast<Ui::ManageMaterialsDialog *>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
-            withDialog(*dialog);
-            accept ? dialog->accept() : dialog->reject();
-        });
+        TestSupport::answerNextDialog(withDialog, accept);
         window.getPresenter().manageMaterials();
     }
 };

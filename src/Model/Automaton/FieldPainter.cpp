@@ -39,6 +39,8 @@ private:
 // Colours a cell from the scale when it shows a count, else by its material.
 class FieldColorSource {
 public:
+    static constexpr bool kClassByMaterial = false;
+
     FieldColorSource(const CountValues &values, const ColorScale &scale, const MaterialColorMap &materials)
         : values(values), scale(scale), materials(materials), active(values.available()),
           scaleClass(classifyAlpha(scale.entry(0).a)) // every entry of a scale has the same alpha
@@ -58,8 +60,6 @@ public:
         }
         return materials.color(materialId);
     }
-    // Two cells of one material share a class when both or neither show a count.
-    bool sameAlphaClass(size_t a, size_t b) const { return showsCount(a) == showsCount(b); }
 
 private:
     const CountValues &values;

@@ -36,6 +36,8 @@ public:
     {
         return materialId < denseClasses.size() ? denseClasses[materialId] : sparseClass(materialId);
     }
+    // Ids below this are held in plain arrays; larger ones are looked up in a hash map.
+    uint32_t denseIdCount() const { return uint32_t(denseClasses.size()); }
 
 private:
     const Materials::RgbaColor &sparseColor(uint32_t materialId) const;

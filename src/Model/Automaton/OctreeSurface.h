@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Model/Automaton/CellGrid.h"
+#include "Model/Automaton/CellOctree.h"
 #include "Model/Automaton/CutBox.h"
 #include "Model/Automaton/MaterialColorMap.h"
 #include "Model/Automaton/Voxel.h"
@@ -33,35 +34,17 @@ public:
     std::vector<Geometry::QuadFace> &opaqueFacesForRecolouring() { return opaque; }
     std::vector<Geometry::QuadFace> &transparentFacesForRecolouring() { return transparent; }
 
-    // Live nodes of the tree (after collapsing).
-    size_t nodeCount() const;
-    size_t leafCount() const;
+    // Nodes and leaves of the tree.
+    size_t nodeCount() const { return tree.nodeCount(); }
+    size_t leafCount() const { return tree.leafCount(); }
 
 private:
-    struct Node {
-        uint32_t material = 0;
-        int32_t parent = -1;
-        int32_t firstChild = -1; // the eight children are consecutive; -1 for a leaf
-        uint32_t origin[3] = {0, 0, 0};
-        uint32_t length = 1;
-        bool isLeaf() const { return firstChild < 0; }
-    };
-
-    // Puts one cell into the tree, searching from `start` (any live node), and returns the leaf
-    // that holds the cell afterwards.
-    int32_t insert(int32_t start, uint32_t x, uint32_t y, uint32_t z, uint32_t material);
-    static bool contains(const Node &node, const uint32_t cell[3]);
-    void split(int32_t node);
-    // Merges uniform groups of eight leaves upwards from `leaf`; returns the leaf that remains.
-    int32_t collapseFrom(int32_t leaf);
-    int32_t neighbour(const Node &leaf, int direction) const;
     void emitSide(int32_t node, int side, bool translucentWanted, const MaterialColorMap &colors);
     void emitFaces(const MaterialColorMap &colors);
 
     TotalVolume *volume;
     Geometry::Point3 cellSize;
-    std::vector<Node> nodes;         // node 0 is the root
-    std::vector<int32_t> freeBlocks; // first indices of released groups of eight
+    CellOctree tree;
     std::vector<Geometry::QuadFace> opaque;
     std::vector<Geometry::QuadFace> transparent;
 };

@@ -9,6 +9,16 @@
 
 namespace Model::Automaton {
 
+// [begin, end) split along x into one slice per thread of the global pool, or one slice for the
+// calling thread when there are fewer layers than threads.
+inline std::vector<Util::SlabRange> buildSlices(uint32_t begin, uint32_t end)
+{
+    std::vector<Util::SlabRange> slices = Util::equalSlabs(begin, end, Util::parallelThreadCount());
+    if (slices.empty())
+        slices.push_back({begin, end});
+    return slices;
+}
+
 // Runs `work(slice, output)` over [begin, end) split along x into one slice per thread of the
 // global pool, each slice writing its own Output; returns the outputs in slice order, so that
 // joining them gives the same result as one serial pass. When there are fewer layers than
@@ -16,9 +26,7 @@ namespace Model::Automaton {
 template <class Output, class Work>
 std::vector<Output> runSlicedBuild(uint32_t begin, uint32_t end, const Work &work)
 {
-    std::vector<Util::SlabRange> slices = Util::equalSlabs(begin, end, Util::parallelThreadCount());
-    if (slices.empty())
-        slices.push_back({begin, end});
+    const std::vector<Util::SlabRange> slices = buildSlices(begin, end);
     std::vector<Output> outputs(slices.size());
     Util::runSlabs(slices, [&](const Util::SlabRange &slice, size_t index) { work(slice, outputs[index]); });
     return outputs;

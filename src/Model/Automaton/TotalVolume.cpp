@@ -18,7 +18,7 @@ constexpr uint64_t kBytesPerCell = sizeof(Voxel) + sizeof(uint32_t);
 TotalVolume::TotalVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, float cellSizeX, float cellSizeY,
                          float cellSizeZ, const Util::Vector3D &position,
                          const std::vector<uint32_t> &materialIds)
-    : cells(new Voxel[size_t(sizeX) * sizeY * sizeZ]), sizeX(sizeX), sizeY(sizeY), sizeZ(sizeZ),
+    : cells(allocateCells(size_t(sizeX) * sizeY * sizeZ)), sizeX(sizeX), sizeY(sizeY), sizeZ(sizeZ),
       cellSizeX(cellSizeX), cellSizeY(cellSizeY), cellSizeZ(cellSizeZ), position(position)
 {
     const size_t count = std::min(size_t(getCellCount()), materialIds.size());

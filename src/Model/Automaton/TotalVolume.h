@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Model/Automaton/CellArray.h"
 #include "Model/Automaton/ImageMask.h"
 #include "Model/Automaton/ParticleCounts.h"
 #include "Model/Automaton/SiLatticeBuilder.h"
@@ -100,7 +101,7 @@ public:
     SharedParticleCountField getParticleCounts(const QString &name) const;
 
 private:
-    std::unique_ptr<Voxel[]> cells;
+    CellArray cells;
     mutable QMutex cellsMutex;
     uint32_t sizeX;
     uint32_t sizeY;

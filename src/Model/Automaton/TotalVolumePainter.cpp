@@ -155,10 +155,11 @@ void TotalVolumePainter::buildDirectCubicFaces()
     const CutBox box = getCutBox();
     const MaterialColorSource source(colorMap);
     CellsLocker cells(volume);
-    CubicFaceLists lists =
-        CubicFaceBuilder<MaterialColorSource>(cells.get(), CellGrid::of(volume), box, source).build();
-    opaqueFaces = std::move(lists.opaque);
-    bspTree = std::make_shared<Geometry::BSPTree>(std::move(lists.transparent));
+    std::vector<Geometry::QuadFace> transparent;
+    // The new opaque faces overwrite the old ones in place: no fresh memory to touch.
+    CubicFaceBuilder<MaterialColorSource>(cells.get(), CellGrid::of(volume), box, source)
+        .buildInto(opaqueFaces, transparent);
+    bspTree = std::make_shared<Geometry::BSPTree>(std::move(transparent));
 }
 
 void TotalVolumePainter::buildEmptyCellOutlines()

@@ -35,6 +35,14 @@ public:
     // scaled by the cell size (sx, sy, sz).
     QuadFace(int direction, uint32_t x, uint32_t y, uint32_t z, uint32_t length, const Point3 &cellSize,
              const Materials::RgbaColor &color, uint32_t materialId);
+    // The face on side `direction` of the box from `low` to `high` (world units), with a face id
+    // taken earlier by takeFaceIds.
+    QuadFace(int direction, const Point3 &low, const Point3 &high, const Materials::RgbaColor &color,
+             uint32_t materialId, uint32_t faceId);
+
+    // Takes `count` consecutive face ids from the process-wide counter at once (for generators
+    // that know how many faces they are about to build); returns the first.
+    static uint32_t takeFaceIds(uint32_t count);
 
     std::array<Point3, 4> corners{};
     Materials::RgbaColor faceColor{0.0f, 0.0f, 0.0f, 0.0f};

@@ -1,13 +1,30 @@
 #include "Model/Persistence/CellStateText.h"
 
+#include "Model/Automaton/Voxel.h"
+
 #include <QChar>
 
 #include <limits>
 
 namespace Model::Persistence {
 
-CellStateParser::CellStateParser(uint32_t *ids, uint64_t cellCount, const MaterialIdMap *remap)
-    : ids(ids), cellCount(cellCount)
+namespace {
+
+char16_t codeOf(QChar c)
+{
+    return c.unicode();
+}
+
+char16_t codeOf(char c)
+{
+    return char16_t(uint8_t(c));
+}
+
+} // namespace
+
+CellStateParser::CellStateParser(Model::Automaton::Voxel *cells, uint64_t cellCount,
+                                 const MaterialIdMap *remap)
+    : cells(cells), cellCount(cellCount)
 {
     if (remap) {
         for (const auto &entry : *remap) {
@@ -21,11 +38,21 @@ CellStateParser::CellStateParser(uint32_t *ids, uint64_t cellCount, const Materi
 
 void CellStateParser::feed(const QChar *begin, const QChar *end)
 {
-    const QChar *c = begin;
+    feedText(begin, end);
+}
+
+void CellStateParser::feed(const char *begin, const char *end)
+{
+    feedText(begin, end);
+}
+
+template <class Char> void CellStateParser::feedText(const Char *begin, const Char *end)
+{
+    const Char *c = begin;
     if (remap.empty())
         c = feedSingleDigits(c, end);
     for (; c != end; ++c) {
-        const char16_t u = c->unicode();
+        const char16_t u = codeOf(*c);
         const uint32_t digit = uint32_t(u) - u'0';
         if (digit <= 9) {
             // Beyond ten digits the number is refused at its end, so wrapping here is harmless.
@@ -42,17 +69,17 @@ void CellStateParser::feed(const QChar *begin, const QChar *end)
 
 // The common text of cell states: one-digit ids each followed by a blank. Stops at anything
 // else, or inside a number cut by the previous piece, and leaves the rest to the general loop.
-const QChar *CellStateParser::feedSingleDigits(const QChar *c, const QChar *end)
+template <class Char> const Char *CellStateParser::feedSingleDigits(const Char *c, const Char *end)
 {
     if (digits != 0 || malformed)
         return c;
     const uint64_t limit = cellCount;
     while (end - c >= 2) {
-        const uint32_t digit = uint32_t(c[0].unicode()) - u'0';
-        if (digit > 9 || c[1].unicode() != u' ')
+        const uint32_t digit = uint32_t(codeOf(c[0])) - u'0';
+        if (digit > 9 || codeOf(c[1]) != u' ')
             break;
         if (index < limit)
-            ids[index] = digit;
+            cells[index].materialId = digit;
         ++index;
         c += 2;
     }
@@ -70,7 +97,7 @@ inline void CellStateParser::endNumber()
     constexpr uint64_t kLimit = std::numeric_limits<uint32_t>::max();
     if (index < cellCount) {
         const bool valid = !malformed && digits <= 10 && value <= kLimit;
-        ids[index] = valid ? mapped(uint32_t(value)) : 0;
+        cells[index].materialId = valid ? mapped(uint32_t(value)) : 0;
     }
     ++index;
     value = 0;

@@ -5,18 +5,40 @@
 #include "Model/Persistence/DocumentReader.h"
 #include "Model/Persistence/DocumentWriter.h"
 #include "Model/Persistence/MaterialMerger.h"
+#include "Model/Persistence/PlainStateTexts.h"
 #include "Model/Persistence/TotalVolumeArchiver.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace Model::Persistence {
+namespace {
+
+// Reads the document from the file's bytes, mapped where the system allows. The plain State texts
+// are parsed straight from those bytes; a document that cannot be read that way is read as text,
+// line ends translated, through the XML reader alone.
+bool readFile(QFile &file, DocumentReader &reader)
+{
+    const qint64 size = file.isSequential() ? 0 : file.size();
+    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray copy = size > 0 && !mapped ? file.read(size) : QByteArray();
+    if (mapped || (size > 0 && copy.size() == size)) {
+        PlainStateTexts texts;
+        if (texts.extract(mapped ? reinterpret_cast<const char *>(mapped) : copy.constData(), size_t(size)))
+            return reader.read(texts);
+    }
+    file.seek(0);
+    file.setTextModeEnabled(true);
+    return reader.read(file);
+}
+
+} // namespace
 
 DocumentFile::LoadResult DocumentFile::load(const QString &path, const LoadOptions &options)
 {
     LoadResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("The file %1 could not be opened: %2").arg(path, file.errorString());
         return result;
     }
@@ -24,7 +46,7 @@ DocumentFile::LoadResult DocumentFile::load(const QString &path, const LoadOptio
     MaterialIdMap remap = options.remap ? *options.remap : MaterialIdMap();
     MaterialMerger merger(catalogue, remap, options.resolver);
     DocumentReader reader(options.archivers, merger, remap, options.warning);
-    if (!reader.read(file)) {
+    if (!readFile(file, reader)) {
         result.status = Status::Failed;
         result.error = reader.errorString();
         return result;

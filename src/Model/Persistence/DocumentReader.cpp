@@ -3,6 +3,7 @@
 #include "Model/Materials/MaterialXml.h"
 #include "Model/Object.h"
 #include "Model/Persistence/MaterialMerger.h"
+#include "Model/Persistence/PlainStateTexts.h"
 
 #include <QXmlStreamReader>
 
@@ -20,9 +21,24 @@ DocumentReader::DocumentReader(ArchiverLookup archivers, MaterialMerger &merger,
 
 bool DocumentReader::read(QIODevice &device)
 {
+    QXmlStreamReader reader(&device);
+    plainTexts = nullptr;
+    return readDocument(reader);
+}
+
+bool DocumentReader::read(const PlainStateTexts &texts)
+{
+    QXmlStreamReader reader(texts.remainder());
+    plainTexts = &texts;
+    const bool done = readDocument(reader);
+    plainTexts = nullptr;
+    return done;
+}
+
+bool DocumentReader::readDocument(QXmlStreamReader &reader)
+{
     objects.clear();
     error.clear();
-    QXmlStreamReader reader(&device);
     if (!readHeader(reader))
         return false;
     while (!reader.atEnd()) {
@@ -78,9 +94,11 @@ bool DocumentReader::readObject(QXmlStreamReader &reader)
     }
     archiver->setReader(&reader);
     archiver->setMaterialIdMap(&remap);
+    archiver->setPlainStateTexts(plainTexts);
     auto object = archiver->read();
     archiver->setReader(nullptr);
     archiver->setMaterialIdMap(nullptr);
+    archiver->setPlainStateTexts(nullptr);
     if (!object) {
         if (!reader.hasError())
             reader.raiseError(QStringLiteral("An object could not be read."));

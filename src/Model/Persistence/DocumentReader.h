@@ -18,6 +18,7 @@ class Object;
 namespace Model::Persistence {
 
 class MaterialMerger;
+class PlainStateTexts;
 
 // Reads a document: a "Document" element whose first child is a "Header", then "Material"
 // elements (merged through the merger, which fills the id remap table) and "Object" elements
@@ -33,10 +34,13 @@ public:
 
     // False on failure; then `errorString` says why and no object is kept.
     bool read(QIODevice &device);
+    // The same for a document whose plain State texts were taken out: the archivers get them.
+    bool read(const PlainStateTexts &texts);
     QString errorString() const { return error; }
     const std::vector<std::shared_ptr<Model::Object>> &getObjects() const { return objects; }
 
 private:
+    bool readDocument(QXmlStreamReader &reader);
     bool readHeader(QXmlStreamReader &reader);
     void readMaterial(QXmlStreamReader &reader);
     bool readObject(QXmlStreamReader &reader);
@@ -46,6 +50,7 @@ private:
     MaterialMerger &merger;
     const MaterialIdMap &remap;
     Warning warning;
+    const PlainStateTexts *plainTexts = nullptr;
     std::vector<std::shared_ptr<Model::Object>> objects;
     QString error;
 };

@@ -14,6 +14,8 @@ class Object;
 
 namespace Model::Persistence {
 
+class PlainStateTexts;
+
 // Material id remapping applied to every cell id read or written.
 using MaterialIdMap = std::map<uint32_t, uint32_t>;
 
@@ -28,6 +30,9 @@ public:
     virtual bool write(const std::shared_ptr<Model::Object> &object) = 0;
     // Null when the element cannot be read.
     virtual std::shared_ptr<Model::Object> read() = 0;
+    // Texts the document reader took out of the raw document before the XML reader saw it (null
+    // for none); archivers that write no State element need not look.
+    virtual void setPlainStateTexts(const PlainStateTexts *) {}
 };
 
 // The archiver for an object type, or null for a type without one.

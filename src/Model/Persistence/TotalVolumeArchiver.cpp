@@ -2,10 +2,10 @@
 
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Persistence/CellStateText.h"
+#include "Model/Persistence/PlainStateTexts.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-#include <QtConcurrent>
 
 #include <cmath>
 #include <new>
@@ -107,14 +107,8 @@ std::shared_ptr<Model::Object> TotalVolumeArchiver::read()
     Shape shape;
     if (!readSizes(shape))
         return nullptr;
-    // Building the cell array (page faults over hundreds of megabytes for large volumes) runs
-    // beside the reading of the State text.
-    QFuture<std::shared_ptr<TotalVolume>> building = QtConcurrent::run(&buildEmptyVolume, shape);
-    Content content;
-    const bool ok = readContent(shape, content);
-    const std::shared_ptr<TotalVolume> volume = building.result();
-    if (!ok)
-        return nullptr;
+    // The cells come zeroed and untouched from the system; the State text is parsed into them.
+    const std::shared_ptr<TotalVolume> volume = buildEmptyVolume(shape);
     if (!volume) {
         reader->raiseError(
             QStringLiteral("There is not enough memory for a cell volume of %1 x %2 x %3 cells.")
@@ -123,13 +117,13 @@ std::shared_ptr<Model::Object> TotalVolumeArchiver::read()
                 .arg(shape.sizes[2]));
         return nullptr;
     }
+    double position[3] = {0.0, 0.0, 0.0};
     {
-        const Model::Automaton::CellsLocker lock(*volume);
-        Model::Automaton::Voxel *cells = lock.get();
-        for (uint64_t i = 0; i < content.idCount; ++i)
-            cells[i].materialId = content.ids[i];
+        const Model::Automaton::CellsLocker cells(*volume);
+        if (!readContent(shape, cells.get(), position))
+            return nullptr;
     }
-    volume->translate(Util::Vector3D(content.position[0], content.position[1], content.position[2]));
+    volume->translate(Util::Vector3D(position[0], position[1], position[2]));
     return volume;
 }
 
@@ -166,21 +160,16 @@ bool TotalVolumeArchiver::readSizes(Shape &shape)
     return true;
 }
 
-// The State text into a buffer of ids, then the Position; other children are passed over.
-bool TotalVolumeArchiver::readContent(const Shape &shape, Content &content)
+// The State text into the cells, then the Position; other children are passed over.
+bool TotalVolumeArchiver::readContent(const Shape &shape, Model::Automaton::Voxel *cells, double position[3])
 {
     bool child = reader->readNextStartElement();
     if (child && reader->name() == QLatin1String("State")) {
-        content.ids.reset(new (std::nothrow) uint32_t[size_t(shape.cellCount())]);
-        if (!content.ids) {
-            reader->raiseError(QStringLiteral("There is not enough memory to read a cell volume."));
-            return false;
-        }
-        content.idCount = readState(content.ids.get(), shape.cellCount());
+        readState(cells, shape.cellCount());
         child = !reader->hasError() && reader->readNextStartElement();
     }
     if (child && reader->name() == QLatin1String("Position")) {
-        if (!readPosition(content.position))
+        if (!readPosition(position))
             return false;
         reader->skipCurrentElement();
         child = reader->readNextStartElement();
@@ -192,9 +181,15 @@ bool TotalVolumeArchiver::readContent(const Shape &shape, Content &content)
     return !reader->hasError();
 }
 
-uint64_t TotalVolumeArchiver::readState(uint32_t *ids, uint64_t count)
+void TotalVolumeArchiver::readState(Model::Automaton::Voxel *cells, uint64_t count)
 {
-    CellStateParser parser(ids, count, idMap);
+    CellStateParser parser(cells, count, idMap);
+    // A plain text the document reader took out is parsed from the file's bytes; the element
+    // then reads as empty.
+    if (plainTexts) {
+        if (const PlainStateTexts::Text *text = plainTexts->textAt(reader->characterOffset()))
+            parser.feed(text->begin, text->end);
+    }
     while (!reader->atEnd()) {
         switch (reader->readNext()) {
         case QXmlStreamReader::Characters: {
@@ -203,11 +198,11 @@ uint64_t TotalVolumeArchiver::readState(uint32_t *ids, uint64_t count)
             break;
         }
         case QXmlStreamReader::StartElement: reader->skipCurrentElement(); break;
-        case QXmlStreamReader::EndElement: parser.finish(); return parser.idsWritten();
+        case QXmlStreamReader::EndElement: parser.finish(); return;
         default: break;
         }
     }
-    return parser.idsWritten();
+    parser.finish();
 }
 
 bool TotalVolumeArchiver::readPosition(double position[3])

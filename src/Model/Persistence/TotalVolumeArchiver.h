@@ -6,7 +6,8 @@
 
 namespace Model::Automaton {
 class TotalVolume;
-}
+struct Voxel;
+} // namespace Model::Automaton
 
 namespace Model::Persistence {
 
@@ -19,6 +20,7 @@ public:
     void setWriter(QXmlStreamWriter *writer) override { this->writer = writer; }
     void setReader(QXmlStreamReader *reader) override { this->reader = reader; }
     void setMaterialIdMap(const MaterialIdMap *map) override { idMap = map; }
+    void setPlainStateTexts(const PlainStateTexts *texts) override { plainTexts = texts; }
     bool write(const std::shared_ptr<Model::Object> &object) override;
     // Positioned on the Object start element; leaves the reader on its end element.
     std::shared_ptr<Model::Object> read() override;
@@ -31,22 +33,16 @@ public:
     };
 
 private:
-    // What the children of an Object element hold.
-    struct Content {
-        std::unique_ptr<uint32_t[]> ids; // the first `idCount` cells' ids
-        uint64_t idCount = 0;
-        double position[3] = {0.0, 0.0, 0.0};
-    };
-
     void writeState(Model::Automaton::TotalVolume &volume);
     bool readSizes(Shape &shape);
-    bool readContent(const Shape &shape, Content &content);
-    uint64_t readState(uint32_t *ids, uint64_t count);
+    bool readContent(const Shape &shape, Model::Automaton::Voxel *cells, double position[3]);
+    void readState(Model::Automaton::Voxel *cells, uint64_t count);
     bool readPosition(double position[3]);
 
     QXmlStreamWriter *writer = nullptr;
     QXmlStreamReader *reader = nullptr;
     const MaterialIdMap *idMap = nullptr;
+    const PlainStateTexts *plainTexts = nullptr;
 };
 
 } // namespace Model::Persistence

@@ -150,7 +150,7 @@ TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
         ids[i] = i % 8 < 3 ? 1 : 0;
     writeFile(path("start.cfb"), writeDocument({volumeOf(8, 8, 8, {1}), volumeOf(8, 8, 8, ids)}));
     const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
-    const Outcome outcome = run({QStringLiteral("--document"), path("start.cfb"), list, path("out.cfb")});
+    const Outcome outcome = run({"--document", path("start.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     const auto result = loadBytes(readFile(path("out.cfb")));
     ASSERT_EQ(result.objects.size(), 2u);
@@ -167,14 +167,13 @@ TEST_F(BatchCommandEndToEnd, NetlistOfTheLastVolumeAndNoFileWithoutAFreeEnd)
     writeFile(path("beam.cfb"), writeDocument({volumeOf(4, 4, 4, {1}), beam}));
     writeFile(path("flat.cfb"), writeDocument({volumeOf(4, 4, 4, {1})}));
     const QString list = writeList("empty.plst", {});
-    Outcome outcome = run({QStringLiteral("--netlist"), path("beam.cir"), QStringLiteral("--document"),
-                           path("beam.cfb"), list, path("out.cfb")});
+    Outcome outcome =
+        run({"--netlist", path("beam.cir"), "--document", path("beam.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(readFile(path("beam.cir"))),
               Model::ModelExtraction::CantileverModelRule::netlistOf(*beam));
 
-    outcome = run({QStringLiteral("--netlist"), path("flat.cir"), QStringLiteral("--document"),
-                   path("flat.cfb"), list, path("out.cfb")});
+    outcome = run({"--netlist", path("flat.cir"), "--document", path("flat.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 4);
     EXPECT_TRUE(outcome.err.contains(QStringLiteral("No model data was extracted.")))
         << outcome.err.toStdString();
@@ -193,37 +192,30 @@ TEST_F(BatchCommandEndToEnd, WithoutVolumeTheRunStopsWithMissingCellVolume)
 
 TEST_F(BatchCommandEndToEnd, BadArgumentsAndFilesGiveTheirExitCodes)
 {
-    EXPECT_EQ(run({QStringLiteral("--help")}).exitCode, 0);
-    EXPECT_TRUE(run({QStringLiteral("--help")}).out.startsWith(QStringLiteral("Usage: cellfab-batch")));
+    EXPECT_EQ(run({"--help"}).exitCode, 0);
+    EXPECT_TRUE(run({"--help"}).out.startsWith(QStringLiteral("Usage: cellfab-batch")));
     EXPECT_EQ(run({path("only-one.plst")}).exitCode, 2);
-    EXPECT_EQ(run({QStringLiteral("--threads"), QStringLiteral("zero"), path("a"), path("b")}).exitCode, 2);
-    EXPECT_EQ(run({QStringLiteral("--bogus"), path("a"), path("b")}).exitCode, 2);
+    EXPECT_EQ(run({"--threads", "zero", path("a"), path("b")}).exitCode, 2);
+    EXPECT_EQ(run({"--bogus", path("a"), path("b")}).exitCode, 2);
     EXPECT_EQ(run({path("missing.plst"), path("out.cfb")}).exitCode, 3);
     writeFile(path("broken.plst"), "<Process-List><Process-Data");
     const Outcome broken = run({path("broken.plst"), path("out.cfb")});
     EXPECT_EQ(broken.exitCode, 3);
     EXPECT_TRUE(broken.err.contains(QStringLiteral("damaged")));
     writeFile(path("broken.cfb"), "<Document><Header/><Object object-type=\"1\" size-x=\"0\"/></Document>");
-    EXPECT_EQ(run({QStringLiteral("--document"), path("broken.cfb"), example("oxide-on-silicon.plst"),
-                   path("o.cfb")})
-                  .exitCode,
-              3);
+    EXPECT_EQ(
+        run({"--document", path("broken.cfb"), example("oxide-on-silicon.plst"), path("o.cfb")}).exitCode, 3);
     EXPECT_FALSE(QFile::exists(path("out.cfb")));
     EXPECT_EQ(run({example("oxide-on-silicon.plst"), path("no-such-folder/out.cfb")}).exitCode, 4);
 }
 
 TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
 {
-    ASSERT_EQ(run({QStringLiteral("--threads"), QStringLiteral("1"), example("coated-silicon-ball.plst"),
-                   path("one.cfb")})
-                  .exitCode,
-              0);
-    ASSERT_EQ(run({QStringLiteral("--threads"), QStringLiteral("3"), example("coated-silicon-ball.plst"),
-                   path("three.cfb")})
-                  .exitCode,
-              0);
-    EXPECT_EQ(readFile(path("one.cfb")), readFile(path("three.cfb")));
-    const auto ids = resultVolume("one.cfb")->materialIds();
+    for (const char *threads : {"1", "3"})
+        ASSERT_EQ(run({"--threads", threads, example("coated-silicon-ball.plst"), path(threads)}).exitCode,
+                  0);
+    EXPECT_EQ(readFile(path("1")), readFile(path("3")));
+    const auto ids = resultVolume("1")->materialIds();
     EXPECT_GT(count(ids, 4), 0u);
     EXPECT_GT(count(ids, 16), 0u);
 }

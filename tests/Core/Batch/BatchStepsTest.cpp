@@ -5,8 +5,6 @@
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessRunner.h"
-#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
-#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 
 #include <gtest/gtest.h>
 
@@ -38,20 +36,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(BatchSteps, ResultCodesHaveTheirMessages)
-{
-    EXPECT_EQ(Core::Batch::resultMessage(0), QStringLiteral("No error, process was run successfully."));
-    EXPECT_EQ(Core::Batch::resultMessage(1),
-              QStringLiteral("A required parameter was not found. Check input list."));
-    EXPECT_EQ(Core::Batch::resultMessage(2),
-              QStringLiteral("Value for a required parameter is invalid. Check input list."));
-    EXPECT_EQ(Core::Batch::resultMessage(4),
-              QStringLiteral("Process is not implemented. Remove process from the list."));
-    EXPECT_EQ(Core::Batch::resultMessage(3),
-              QStringLiteral("Unknown process. Remove process from the list."));
-    EXPECT_EQ(Core::Batch::resultMessage(77), Core::Batch::resultMessage(3));
-}
 
 TEST_F(BatchSteps, UnknownProcessesAreRefused)
 {
@@ -104,28 +88,23 @@ TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddin
         }
         return changed;
     };
-    EXPECT_EQ(run(withChange(QStringLiteral("Material_Id"), {}, true)), Core::Batch::MissingParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("SphericalSubstrate"), {}, true)), Core::Batch::MissingParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Delta Z"), {}, true)), Core::Batch::MissingParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Radius"), {}, true, true)),
-              Core::Batch::MissingParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), QStringLiteral("abc"))),
-              Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), -4)), Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), 0u)), Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), 4294967295u)), Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2"))),
-              Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("SphericalSubstrate"), QStringLiteral("maybe"))),
-              Core::Batch::InvalidParameter);
-    EXPECT_EQ(run(withChange(QStringLiteral("Substrate Radius"), QVariant(), false, true)),
-              Core::Batch::InvalidParameter);
+    for (const char *name : {"Material_Id", "SphericalSubstrate", "Substrate Delta Z"})
+        EXPECT_EQ(run(withChange(name, {}, true)), Core::Batch::MissingParameter) << name;
+    EXPECT_EQ(run(withChange("Substrate Radius", {}, true, true)), Core::Batch::MissingParameter);
+    const std::pair<const char *, QVariant> invalid[] = {{"Volume Size X", "abc"},
+                                                         {"Volume Size X", -4},
+                                                         {"Volume Size X", 0u},
+                                                         {"Volume Size X", 4294967295u},
+                                                         {"Lower Left Front Corner", "1;2"},
+                                                         {"SphericalSubstrate", "maybe"}};
+    for (const auto &[name, value] : invalid)
+        EXPECT_EQ(run(withChange(name, value)), Core::Batch::InvalidParameter) << name;
+    EXPECT_EQ(run(withChange("Substrate Radius", QVariant(), false, true)), Core::Batch::InvalidParameter);
     EXPECT_EQ(scene.objectCount(), 0u);
     EXPECT_EQ(context.getCurrentVolume(), nullptr);
     // A corner given as text and sizes given as decimal text are accepted.
-    EXPECT_EQ(run(withChange(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2;3"))),
-              Core::Batch::Success);
-    EXPECT_EQ(run(withChange(QStringLiteral("Volume Size X"), QStringLiteral("7"))), Core::Batch::Success);
+    EXPECT_EQ(run(withChange("Lower Left Front Corner", "1;2;3")), Core::Batch::Success);
+    EXPECT_EQ(run(withChange("Volume Size X", "7")), Core::Batch::Success);
     EXPECT_EQ(context.getCurrentVolume()->getSizeX(), 7u);
 }
 
@@ -137,50 +116,6 @@ TEST_F(BatchSteps, SaveImageHandsTheFileNameToTheSaver)
     EXPECT_EQ(run(ProcessEntries::saveImage(QString())), Core::Batch::Success);
     EXPECT_EQ(run(ProcessData(10)), Core::Batch::MissingParameter);
     EXPECT_EQ(saved, (QStringList{QStringLiteral("a.png"), QString()}));
-}
-
-TEST_F(BatchSteps, IsotropicStepsRunTheSameEnginesAsTheOperations)
-{
-    struct Case {
-        ProcessData entry;
-        std::function<void(TotalVolume &)> engine;
-        uint32_t recorded;
-    };
-    const Case cases[] = {
-        {ProcessEntries::isotropicDeposition(3, 2.5),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 3, 2.5f).execute(); }, 13},
-        {ProcessEntries::cvd(16, 1.5),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmDeposition(v, 16, 1.5f).execute(); }, 13},
-        {ProcessEntries::isotropicEtching(1, 2),
-         [](TotalVolume &v) { Core::Operations::IsotropicFilmEtching(v, 1, 2.0f).execute(); }, 14},
-    };
-    for (const Case &c : cases) {
-        const auto batchVolume = siliconSlab();
-        const auto directVolume = siliconSlab();
-        context.setCurrentVolume(batchVolume);
-        ASSERT_EQ(run(c.entry), Core::Batch::Success);
-        c.engine(*directVolume);
-        EXPECT_EQ(batchVolume->materialIds(), directVolume->materialIds());
-        EXPECT_NE(batchVolume->materialIds(), siliconSlab()->materialIds());
-        EXPECT_EQ(records.getLastProcess(batchVolume->getObjectId()), c.recorded);
-    }
-}
-
-TEST_F(BatchSteps, SiliconFilmsOutdateTheLatticeExceptForCvd)
-{
-    const auto volume = siliconSlab();
-    context.setCurrentVolume(volume);
-    const uint32_t id = volume->getObjectId();
-    records.setLatticeOutdated(id, false);
-    ASSERT_EQ(run(ProcessEntries::cvd(1, 1)), Core::Batch::Success);
-    EXPECT_FALSE(records.isLatticeOutdated(id));
-    ASSERT_EQ(run(ProcessEntries::isotropicDeposition(3, 1)), Core::Batch::Success);
-    EXPECT_FALSE(records.isLatticeOutdated(id));
-    ASSERT_EQ(run(ProcessEntries::isotropicDeposition(1, 1)), Core::Batch::Success);
-    EXPECT_TRUE(records.isLatticeOutdated(id));
-    records.setLatticeOutdated(id, false);
-    ASSERT_EQ(run(ProcessEntries::isotropicEtching(1, 1)), Core::Batch::Success);
-    EXPECT_TRUE(records.isLatticeOutdated(id));
 }
 
 TEST_F(BatchSteps, FilmThicknessThatIsNotANumberGivesCodeTwo)

@@ -48,14 +48,6 @@ protected:
 
     int run(const ProcessData &entry) { return Core::Batch::ProcessRunner(entry, context).run(); }
 
-    // The cells the engine gives on a copy of the volume.
-    std::vector<uint32_t> expected(const std::function<void(TotalVolume &)> &engine)
-    {
-        auto copy = std::static_pointer_cast<TotalVolume>(volume->clone());
-        engine(*copy);
-        return copy->materialIds();
-    }
-
     // Runs `entry` expecting `code`; a failing step must leave the cells alone.
     void expectRefused(const ProcessData &entry, int code)
     {
@@ -92,7 +84,7 @@ TEST_F(MaskAndLayerSteps, EachStepRunsTheEngineOfItsOperationAndRecordsIt)
     };
     for (const Case &c : cases) {
         records.setLatticeOutdated(volume->getObjectId(), false);
-        const auto cells = expected(c.engine);
+        const auto cells = TestSupport::cellsAfter(*volume, c.engine);
         ASSERT_NE(cells, volume->materialIds()) << c.recorded;
         EXPECT_EQ(run(c.entry), Core::Batch::Success) << c.recorded;
         EXPECT_EQ(volume->materialIds(), cells) << c.recorded;

@@ -1,8 +1,7 @@
-#include "Support/OperationTestSupport.h"
 #include "Support/Volumes.h"
+#include "Support/WorkspaceHarness.h"
 
 #include "Core/Operations/CellProcessOperation.h"
-#include "Core/Workspace/Workspace.h"
 
 #include <QFileInfo>
 
@@ -40,90 +39,80 @@ protected:
 
 class CellProcessOperationTest : public ::testing::Test {
 protected:
-    CellProcessOperationTest()
+    // Runs Fill; the fake dialog counts its calls and sets the height.
+    void start(uint32_t height = 2)
     {
-        workspace.getCommandInterpreter().addMessageObserver(messages);
-        workspace.setOperationFactory(factory);
-    }
-
-    std::shared_ptr<FillOperation> start(uint32_t height = 2)
-    {
-        auto operation = std::make_shared<FillOperation>(workspace);
-        operation->height = height;
-        operation->addObserver(dialog);
-        factory->makers[13] = [operation] { return operation; };
+        harness.addOperation<FillOperation>(
+            13, [](Core::Workspace &w) { return std::make_shared<FillOperation>(w); },
+            [this, height](FillOperation &op) {
+                ++dialogs;
+                op.height = height;
+            });
         workspace.activate(13);
-        return operation;
     }
-    std::string lastMessage() { return workspace.getCommandInterpreter().getLastMessage(); }
+    std::shared_ptr<TotalVolume> add(std::shared_ptr<TotalVolume> volume)
+    {
+        workspace.getScene().addObject(volume);
+        return volume;
+    }
 
-    Core::Workspace workspace;
-    std::shared_ptr<TestSupport::CountingObserver> messages =
-        std::make_shared<TestSupport::CountingObserver>();
-    std::shared_ptr<TestSupport::CountingObserver> dialog = std::make_shared<TestSupport::CountingObserver>();
-    std::shared_ptr<TestSupport::MakerFactory> factory = std::make_shared<TestSupport::MakerFactory>();
+    TestSupport::WorkspaceHarness harness;
+    Core::Workspace &workspace = harness.workspace;
+    int dialogs = 0;
 };
 
 TEST_F(CellProcessOperationTest, WithoutAVolumeItPromptsAndWaitsForEnter)
 {
-    auto a = TestSupport::makeSlab(2, 2, 2, 1);
-    auto b = TestSupport::makeSlab(2, 2, 2, 1);
-    workspace.getScene().addObject(a);
-    workspace.getScene().addObject(b);
-    auto operation = start();
-    EXPECT_EQ(lastMessage(), "Fill: Select a cell volume and press Enter/Return.");
+    auto a = add(TestSupport::makeSlab(2, 2, 2, 1));
+    auto b = add(TestSupport::makeSlab(2, 2, 2, 1));
+    start();
+    EXPECT_EQ(harness.lastMessage(), "Fill: Select a cell volume and press Enter/Return.");
     EXPECT_TRUE(workspace.getSelection().getMode());
-    EXPECT_EQ(dialog->count, 0);
+    EXPECT_EQ(dialogs, 0);
 
     workspace.getSelection().toggle(b);
+    const auto before = b->materialIds();
     workspace.getCommandInterpreter().interpret("");
-    EXPECT_EQ(dialog->count, 1);
-    EXPECT_EQ(operation->getVolume(), b);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_NE(b->materialIds(), before);
     EXPECT_FALSE(workspace.getSelection().getMode());
-    EXPECT_EQ(lastMessage(), "Fill: Operation finished.");
+    EXPECT_EQ(harness.lastMessage(), "Fill: Operation finished.");
     EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Fill");
-}
-
-TEST_F(CellProcessOperationTest, TheOnlyVolumeInTheSceneIsTakenAtOnce)
-{
-    auto volume = TestSupport::makeSlab(3, 3, 4, 1);
-    workspace.getScene().addObject(volume);
-    auto operation = start();
-    EXPECT_EQ(operation->getVolume(), volume);
-    EXPECT_EQ(workspace.getVolumeRecords().getLastProcess(volume->getObjectId()), 13u);
-    EXPECT_TRUE(workspace.getVolumeRecords().isLatticeOutdated(volume->getObjectId()));
+    // With one volume in the scene it is taken at once.
+    workspace.getScene().removeObject(b);
+    start();
+    EXPECT_EQ(workspace.getVolumeRecords().getLastProcess(a->getObjectId()), 13u);
+    EXPECT_TRUE(workspace.getVolumeRecords().isLatticeOutdated(a->getObjectId()));
+    EXPECT_EQ(dialogs, 2);
 }
 
 TEST_F(CellProcessOperationTest, UndoAndRedoRestoreTheExactCellsStepByStep)
 {
-    auto volume = TestSupport::makeVolume(3, 3, 6, [](uint32_t x, uint32_t y, uint32_t z) {
+    auto volume = add(TestSupport::makeVolume(3, 3, 6, [](uint32_t x, uint32_t y, uint32_t z) {
         return z == 0 || (x + y + z) % 3 == 0 ? x + 1 : 0u;
-    });
-    workspace.getScene().addObject(volume);
+    }));
     const auto original = volume->materialIds();
     start();
     const auto afterFirst = volume->materialIds();
     start(4);
     const auto afterSecond = volume->materialIds();
     ASSERT_NE(original, afterFirst);
-    ASSERT_NE(afterFirst, afterSecond);
     for (uint32_t z = 1; z < 6; ++z)
         EXPECT_EQ(afterSecond[z], z == 3 ? 1u : z < 4 ? 9u : 0u) << z;
 
-    workspace.undo();
-    EXPECT_EQ(volume->materialIds(), afterFirst);
-    workspace.undo();
-    EXPECT_EQ(volume->materialIds(), original);
-    workspace.redo();
-    EXPECT_EQ(volume->materialIds(), afterFirst);
-    workspace.redo();
-    EXPECT_EQ(volume->materialIds(), afterSecond);
+    for (const auto *expected : {&afterFirst, &original}) {
+        workspace.undo();
+        EXPECT_EQ(volume->materialIds(), *expected);
+    }
+    for (const auto *expected : {&afterFirst, &afterSecond}) {
+        workspace.redo();
+        EXPECT_EQ(volume->materialIds(), *expected);
+    }
 }
 
 TEST_F(CellProcessOperationTest, AStepWritesOnlyTheCellsItChanged)
 {
-    auto volume = TestSupport::makeRandomVolume(40, 40, 40, {1, 3, 4, 9, 16}, 0.2, 7);
-    workspace.getScene().addObject(volume);
+    auto volume = add(TestSupport::makeRandomVolume(40, 40, 40, {1, 3, 4, 9, 16}, 0.2, 7));
     const auto original = volume->materialIds();
     start();
     auto &registry = workspace.getArchiveRegistry();
@@ -136,13 +125,14 @@ TEST_F(CellProcessOperationTest, AStepWritesOnlyTheCellsItChanged)
 
 TEST_F(CellProcessOperationTest, FinishingOrEscapeWithoutAVolumeCancels)
 {
-    start()->finish();
-    EXPECT_EQ(lastMessage(), "Fill: Operation canceled.");
-    workspace.getScene().addObject(TestSupport::makeSlab(2, 2, 2, 1));
-    workspace.getScene().addObject(TestSupport::makeSlab(2, 2, 2, 1));
+    start();
+    workspace.currentOperation()->finish();
+    EXPECT_EQ(harness.lastMessage(), "Fill: Operation canceled.");
+    add(TestSupport::makeSlab(2, 2, 2, 1));
+    add(TestSupport::makeSlab(2, 2, 2, 1));
     start();
     workspace.cancelCurrent();
-    EXPECT_EQ(lastMessage(), "Fill: Operation canceled.");
+    EXPECT_EQ(harness.lastMessage(), "Fill: Operation canceled.");
     EXPECT_EQ(workspace.currentOperation(), nullptr);
     EXPECT_FALSE(workspace.getUndoRedoStacks().canUndo());
 }

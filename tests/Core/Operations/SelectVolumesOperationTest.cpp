@@ -55,7 +55,7 @@ TEST_F(SelectVolumes, TheLastSelectedVolumeOpensTheDialogAtOnce)
     EXPECT_EQ(workspace.currentOperation(), nullptr);
 }
 
-TEST_F(SelectVolumes, AnsweringNStartsWithoutVolume)
+TEST_F(SelectVolumes, AnsweringNStartsWithoutVolumeAndEscapeWithoutDialog)
 {
     workspace.activate(kBatchRun);
     EXPECT_EQ(harness.log->lines, std::vector<std::string>{kPrompt});
@@ -63,6 +63,13 @@ TEST_F(SelectVolumes, AnsweringNStartsWithoutVolume)
     workspace.getCommandInterpreter().interpret("no thanks");
     EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{nullptr});
     EXPECT_EQ(workspace.currentOperation(), nullptr);
+
+    // Escape ends the operation without a dialog.
+    workspace.activate(kBatchRun);
+    workspace.cancelCurrent();
+    EXPECT_EQ(workspace.currentOperation(), nullptr);
+    workspace.getCommandInterpreter().interpret("n");
+    EXPECT_EQ(dialogs.size(), 1u);
 }
 
 TEST_F(SelectVolumes, OtherAnswersAndBareEnterPromptAgainUntilAVolumeIsPicked)
@@ -77,13 +84,4 @@ TEST_F(SelectVolumes, OtherAnswersAndBareEnterPromptAgainUntilAVolumeIsPicked)
     select(volume);
     workspace.getCommandInterpreter().interpret("");
     EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{volume});
-}
-
-TEST_F(SelectVolumes, EscapeEndsTheOperationWithoutDialog)
-{
-    workspace.activate(kBatchRun);
-    workspace.cancelCurrent();
-    EXPECT_EQ(workspace.currentOperation(), nullptr);
-    workspace.getCommandInterpreter().interpret("n");
-    EXPECT_TRUE(dialogs.empty());
 }

@@ -42,15 +42,17 @@ protected:
     bool delivered = false;
 };
 
-TEST_F(CommandInterpreterTest, WholeNumbersAreParsedStrictly)
+// Each kind of value refuses malformed, huge and binary lines with its message and keeps waiting.
+TEST_F(CommandInterpreterTest, TypedValuesAreParsedStrictly)
 {
+    const std::string huge(10 * 1024 * 1024, '7');
     int32_t value = 0;
     for (const char *bad : {"12a", " 5", "5 ", "1.5", "2147483648", "-2147483649", "abc", "--1", "0x10"}) {
         EXPECT_FALSE(answer(&CommandInterpreter::requestWholeNumber, value, bad)) << bad;
-        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter an intenger") << bad;
+        EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidInteger) << bad;
         EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::WholeNumber) << bad;
     }
-    EXPECT_EQ(executions(), 0);
+    EXPECT_FALSE(answer(&CommandInterpreter::requestWholeNumber, value, huge));
     for (const auto &[text, expected] : std::vector<std::pair<const char *, int32_t>>{
              {"42", 42}, {"-7", -7}, {"+3", 3}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}}) {
         EXPECT_TRUE(answer(&CommandInterpreter::requestWholeNumber, value, text)) << text;
@@ -58,36 +60,29 @@ TEST_F(CommandInterpreterTest, WholeNumbersAreParsedStrictly)
         EXPECT_EQ(interpreter().getRequester(), nullptr);
         EXPECT_EQ(interpreter().getRequestKind(), CommandInterpreter::Nothing);
     }
-    EXPECT_EQ(executions(), 5);
-}
 
-TEST_F(CommandInterpreterTest, FloatingValuesAcceptSpecialValuesButNotDanglingExponents)
-{
-    double value = 0;
-    for (const char *bad : {"1e", "2E", "1.5+", "3-", "abc", "1.0x", " 1"}) {
-        EXPECT_FALSE(answer(&CommandInterpreter::requestFloatingValue, value, bad)) << bad;
-        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Please enter a floating point value")
-            << bad;
+    double floating = 0;
+    for (const std::string &bad :
+         std::vector<std::string>{"1e", "2E", "1.5+", "3-", "abc", "1.0x", " 1", std::string("\0\1\2", 3)}) {
+        EXPECT_FALSE(answer(&CommandInterpreter::requestFloatingValue, floating, bad)) << bad;
+        EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidFloat) << bad;
     }
-    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "1.5e3"));
-    EXPECT_DOUBLE_EQ(value, 1500.0);
-    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "-INFINITY"));
-    EXPECT_TRUE(std::isinf(value) && value < 0);
-    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, value, "nan"));
-    EXPECT_TRUE(std::isnan(value));
-    EXPECT_EQ(executions(), 3);
-}
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, floating, "1.5e3"));
+    EXPECT_DOUBLE_EQ(floating, 1500.0);
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, floating, "-INFINITY"));
+    EXPECT_TRUE(std::isinf(floating) && floating < 0);
+    EXPECT_TRUE(answer(&CommandInterpreter::requestFloatingValue, floating, "nan"));
+    EXPECT_TRUE(std::isnan(floating));
 
-TEST_F(CommandInterpreterTest, CoordinatesNeedThreeCommaSeparatedNumbers)
-{
     Util::Vector3D point;
-    for (const char *bad : {"1,2", "1 2 3", "a,b,c", "1,,2"}) {
-        EXPECT_FALSE(answer(&CommandInterpreter::requestCoordinates, point, bad)) << bad;
-        EXPECT_EQ(interpreter().getLastMessage(), "Invalid entry. Enter the x, y, z coordinates.") << bad;
+    for (const std::string &bad :
+         std::vector<std::string>{"1,2", "1 2 3", "a,b,c", "1,,2", huge + "," + huge}) {
+        EXPECT_FALSE(answer(&CommandInterpreter::requestCoordinates, point, bad)) << bad.substr(0, 10);
+        EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidCoordinates);
     }
     EXPECT_TRUE(answer(&CommandInterpreter::requestCoordinates, point, "1.5, -2 ,3e1"));
     EXPECT_EQ(point, Util::Vector3D(1.5, -2, 30));
-    EXPECT_EQ(executions(), 1);
+    EXPECT_EQ(executions(), 5 + 3 + 1) << "only the accepted values continue the operation";
 }
 
 TEST_F(CommandInterpreterTest, TextIsDeliveredVerbatim)
@@ -120,30 +115,30 @@ TEST_F(CommandInterpreterTest, EnterRuleContinuesOnlyAnOperationWaitingForEnter)
     interpreter().requestEnter(operation.get());
     interpreter().interpret("anything");
     EXPECT_EQ(executions(), 2);
-}
 
-TEST_F(CommandInterpreterTest, ATypedAnswerAlsoEndsTheWaitForEnter)
-{
+    // A typed answer also ends the wait for Enter.
     std::string answer;
     interpreter().requestText(operation.get(), &answer);
     interpreter().requestEnter(operation.get());
     interpreter().interpret("n");
-    EXPECT_EQ(executions(), 1);
+    EXPECT_EQ(executions(), 3);
     EXPECT_FALSE(interpreter().isWaitingForEnter());
-
     // A later number request must not be answered by a bare Enter.
-    int32_t value = 0;
     interpreter().requestWholeNumber(operation.get(), &value, &delivered);
     interpreter().interpret("");
-    EXPECT_EQ(executions(), 1);
+    EXPECT_EQ(executions(), 3);
 }
 
-TEST_F(CommandInterpreterTest, ReservedWordsAndIdleInputHaveNoEffect)
+TEST_F(CommandInterpreterTest, IdleInputAndEmptyMessagesHaveNoEffect)
 {
     for (const char *word : {"undo", "redo", "set view", "+", "sel", "random text", ""})
         interpreter().interpret(word);
     EXPECT_TRUE(log.empty());
+    interpreter().postMessage("");
     EXPECT_EQ(messages->count, 0);
+    EXPECT_EQ(interpreter().getLastMessage(), "");
+    interpreter().postMessage("hello");
+    EXPECT_EQ(messages->count, 1);
 }
 
 TEST_F(CommandInterpreterTest, AnotherOperationsRequestFinishesTheWaitingOne)
@@ -153,30 +148,6 @@ TEST_F(CommandInterpreterTest, AnotherOperationsRequestFinishesTheWaitingOne)
     interpreter().requestEnter(&other);
     ASSERT_EQ(log, std::vector<std::string>{"Op.finish"});
     EXPECT_EQ(interpreter().getRequester(), &other);
-}
-
-TEST_F(CommandInterpreterTest, OnlyNonEmptyMessagesReachObservers)
-{
-    interpreter().postMessage("");
-    EXPECT_EQ(messages->count, 0);
-    EXPECT_EQ(interpreter().getLastMessage(), "");
-    interpreter().postMessage("hello");
-    EXPECT_EQ(messages->count, 1);
-}
-
-TEST_F(CommandInterpreterTest, HugeAndBinaryLinesNeverCrash)
-{
-    const std::string huge(10 * 1024 * 1024, '7');
-    int32_t value = 0;
-    double floating = 0;
-    Util::Vector3D point;
-    EXPECT_FALSE(answer(&CommandInterpreter::requestWholeNumber, value, huge));
-    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidInteger);
-    EXPECT_FALSE(answer(&CommandInterpreter::requestFloatingValue, floating, std::string("\0\1\2", 3)));
-    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidFloat);
-    EXPECT_FALSE(answer(&CommandInterpreter::requestCoordinates, point, huge + "," + huge));
-    EXPECT_EQ(interpreter().getLastMessage(), CommandInterpreter::kInvalidCoordinates);
-    EXPECT_EQ(executions(), 0);
 }
 
 // An operation may place its next request from inside execute.

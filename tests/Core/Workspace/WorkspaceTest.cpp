@@ -63,17 +63,21 @@ TEST_F(WorkspaceTest, ActivatingCancelsTheWaitingOperationBeforeTheNewOneRuns)
     EXPECT_EQ(workspace.getCommandInterpreter().getRequester(), nullptr);
 }
 
-TEST_F(WorkspaceTest, UnknownIdLeavesNoOperationAndWritesNothing)
+TEST_F(WorkspaceTest, UnknownIdsAndEmptyStacksDoNothing)
 {
     auto messages = std::make_shared<CountingObserver>();
     workspace.getCommandInterpreter().addMessageObserver(messages);
     workspace.activate(0);
     workspace.activate(1001);
+    workspace.undo();
+    workspace.redo();
     EXPECT_EQ(workspace.currentOperation(), nullptr);
     EXPECT_EQ(messages->count, 0);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(undoObserver->count, 0);
 }
 
-TEST_F(WorkspaceTest, FinishingPushesObjectOperationsAndClearsRedo)
+TEST_F(WorkspaceTest, FinishingPushesObjectOperationsAndClearsRedoAndAFailedUndoKeepsThem)
 {
     auto first = finishedOperation("First");
     EXPECT_EQ(workspace.currentOperation(), nullptr);
@@ -83,6 +87,12 @@ TEST_F(WorkspaceTest, FinishingPushesObjectOperationsAndClearsRedo)
     finishedOperation("Second");
     EXPECT_EQ(workspace.getUndoRedoStacks().redoCount(), 0u) << "a new entry clears the redo stack";
     EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Second");
+
+    // An undo that fails leaves both stacks as they were.
+    finishedOperation("Stubborn", 0);
+    workspace.undo();
+    EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Stubborn");
+    EXPECT_EQ(workspace.getUndoRedoStacks().redoCount(), 0u);
 }
 
 TEST_F(WorkspaceTest, UndoAndRedoMoveOperationsBetweenStacksAndCancelTheCurrentOne)
@@ -107,22 +117,6 @@ TEST_F(WorkspaceTest, UndoAndRedoMoveOperationsBetweenStacksAndCancelTheCurrentO
     EXPECT_EQ(workspace.getUndoRedoStacks().redoCount(), 0u);
     EXPECT_EQ(undoObserver->count, 2);
     EXPECT_EQ(redoObserver->count, 2);
-}
-
-TEST_F(WorkspaceTest, AnUndoThatFailsLeavesBothStacksUnchanged)
-{
-    finishedOperation("Stubborn", 0);
-    workspace.undo();
-    EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Stubborn");
-    EXPECT_EQ(workspace.getUndoRedoStacks().redoCount(), 0u);
-}
-
-TEST_F(WorkspaceTest, UndoAndRedoOnEmptyStacksDoNothing)
-{
-    workspace.undo();
-    workspace.redo();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(undoObserver->count, 0);
 }
 
 TEST_F(WorkspaceTest, NewDocumentEmptiesSceneStacksAndRecords)

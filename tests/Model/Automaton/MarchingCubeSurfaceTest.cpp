@@ -2,12 +2,14 @@
 #include "Model/Automaton/MarchingCubeTables.h"
 #include "Model/Automaton/TotalVolume.h"
 
+#include "Support/ExportFiles.h"
 #include "Support/SurfaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
+#include <set>
 
 using namespace Model::Automaton;
 using namespace SurfaceTest;
@@ -25,65 +27,26 @@ std::vector<Triangle> generate(TotalVolume &volume, const CutBox &box)
 
 std::vector<Triangle> generate(TotalVolume &volume)
 {
-    return generate(volume, {{0, 0, 0}, {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ()}});
+    return generate(volume, wholeBox(volume));
 }
 
-// How many triangles use each undirected edge, by its end positions.
-std::map<std::pair<Vec, Vec>, int> edgeUse(const std::vector<Triangle> &triangles)
-{
-    std::map<std::pair<Vec, Vec>, int> uses;
-    for (const Triangle &t : triangles) {
-        for (int k = 0; k < 3; ++k) {
-            Vec a = t.vertices[size_t(k)].position;
-            Vec b = t.vertices[size_t((k + 1) % 3)].position;
-            if (b < a)
-                std::swap(a, b);
-            ++uses[{a, b}];
-        }
-    }
-    return uses;
-}
-
-// Every edge shared by exactly two triangles, and no triangle degenerate.
-void expectClosed(const std::vector<Triangle> &triangles)
+// Closed (each directed edge once, its reverse once), facing outwards, no degenerate triangle.
+void expectClosedOutwardSurface(const std::vector<Triangle> &triangles)
 {
     ASSERT_FALSE(triangles.empty());
-    for (const auto &entry : edgeUse(triangles))
-        ASSERT_EQ(entry.second, 2) << "edge used " << entry.second << " times";
+    std::vector<ExportFiles::StlTriangle> mesh;
     for (const Triangle &t : triangles) {
-        EXPECT_NE(t.vertices[0].position, t.vertices[1].position);
-        EXPECT_NE(t.vertices[1].position, t.vertices[2].position);
-        EXPECT_NE(t.vertices[0].position, t.vertices[2].position);
+        mesh.push_back({{}, {t.vertices[0].position, t.vertices[1].position, t.vertices[2].position}});
+        EXPECT_EQ(std::set<Vec>(mesh.back().corners.begin(), mesh.back().corners.end()).size(), 3u);
     }
-}
-
-// Every directed edge appears once: neighbouring triangles wind the same way round.
-void expectConsistentWinding(const std::vector<Triangle> &triangles)
-{
-    std::map<std::pair<Vec, Vec>, int> directed;
-    for (const Triangle &t : triangles) {
-        for (int k = 0; k < 3; ++k)
-            ++directed[{t.vertices[size_t(k)].position, t.vertices[size_t((k + 1) % 3)].position}];
-    }
-    for (const auto &entry : directed) {
-        ASSERT_EQ(entry.second, 1);
-        ASSERT_EQ(directed.count({entry.first.second, entry.first.first}), 1u);
-    }
+    const ExportFiles::MeshFacts facts = ExportFiles::meshFacts(mesh);
+    EXPECT_TRUE(facts.everyEdgeTwiceOppositely);
+    EXPECT_GT(facts.signedVolume, 0.0);
 }
 
 Vec minus(const Vec &a, const Vec &b)
 {
     return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-
-Vec cross(const Vec &a, const Vec &b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-float dot(const Vec &a, const Vec &b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
 void expectNear(const Vec &a, const Vec &b)
@@ -101,37 +64,27 @@ class MarchingCubes : public SurfaceMaterialsTest {};
 
 } // namespace
 
-TEST(MarchingCubeTables, EdgeTableListsTheEdgesWhoseCornersDiffer)
+// The edge table is the edges whose two corners differ; each triangle row uses exactly those
+// edges, in whole triangles, and ends with -1.
+TEST(MarchingCubeTables, RowsUseExactlyTheEdgesWhoseCornersDiffer)
 {
     using namespace MarchingCubeTables;
     for (unsigned index = 0; index < 256; ++index) {
         unsigned expected = 0;
-        for (unsigned e = 0; e < 12; ++e) {
-            const unsigned a = (index >> kEdgeCorners[e][0]) & 1;
-            const unsigned b = (index >> kEdgeCorners[e][1]) & 1;
-            expected |= unsigned(a != b) << e;
-        }
+        for (unsigned e = 0; e < 12; ++e)
+            expected |= unsigned(((index >> kEdgeCorners[e][0]) & 1) != ((index >> kEdgeCorners[e][1]) & 1))
+                        << e;
         EXPECT_EQ(kEdgeTable[index], expected) << "cube " << index;
-    }
-}
-
-TEST(MarchingCubeTables, TriangleRowsUseExactlyTheCutEdges)
-{
-    using namespace MarchingCubeTables;
-    for (unsigned index = 0; index < 256; ++index) {
         const auto &row = kTriangleTable[index];
         int length = 0;
         unsigned used = 0;
-        while (length < 16 && row[size_t(length)] != -1) {
+        for (; length < 16 && row[size_t(length)] != -1; ++length) {
             ASSERT_LT(row[size_t(length)], 12);
             used |= 1u << row[size_t(length)];
-            ++length;
         }
         ASSERT_LT(length, 16) << "row " << index << " is not terminated";
         EXPECT_EQ(length % 3, 0);
-        EXPECT_EQ(used, kEdgeTable[index]) << "cube " << index;
-        // The complementary cube cuts the same edges.
-        EXPECT_EQ(kEdgeTable[index], kEdgeTable[255 - index]);
+        EXPECT_EQ(used, expected) << "cube " << index;
     }
 }
 
@@ -140,20 +93,14 @@ TEST_F(MarchingCubes, SingleSolidCellInsideTheBoxIsWrappedInAClosedOutwardSurfac
     auto volume = makeVolume(4, 4, 4, singleCell(1, 1, 1));
     const std::vector<Triangle> triangles = generate(*volume);
     ASSERT_EQ(triangles.size(), 8u); // one corner triangle in each of the eight cubes around it
-    expectClosed(triangles);
-    expectConsistentWinding(triangles);
-    const Vec solid = {1.0f, 1.0f, 1.0f};
-    for (const Triangle &t : triangles) {
-        const Vec winding = cross(minus(t.vertices[1].position, t.vertices[0].position),
-                                  minus(t.vertices[2].position, t.vertices[0].position));
-        EXPECT_GT(dot(winding, minus(t.vertices[0].position, solid)), 0.0f) << "triangle winds inwards";
+    expectClosedOutwardSurface(triangles);
+    for (const Triangle &t : triangles)
         for (const TriangleVertex &v : t.vertices) {
             EXPECT_EQ(v.materialId, 1u);
             // Edge midpoints: half a cell from the solid point along one axis.
-            const Vec offset = minus(v.position, solid);
+            const Vec offset = minus(v.position, {1.0f, 1.0f, 1.0f});
             EXPECT_FLOAT_EQ(std::abs(offset[0]) + std::abs(offset[1]) + std::abs(offset[2]), 0.5f);
         }
-    }
 }
 
 TEST_F(MarchingCubes, NormalsAreAveragedPerRoundedGridPoint)
@@ -162,7 +109,8 @@ TEST_F(MarchingCubes, NormalsAreAveragedPerRoundedGridPoint)
     // share one mean normal; each upper midpoint rounds to its own grid point.
     auto volume = makeVolume(4, 4, 4, singleCell(1, 1, 1));
     const float r = 1.0f / std::sqrt(3.0f);
-    for (const Triangle &t : generate(*volume)) {
+    const auto unit = generate(*volume);
+    for (const Triangle &t : unit)
         for (const TriangleVertex &v : t.vertices) {
             const Vec offset = minus(v.position, {1.0f, 1.0f, 1.0f});
             if (offset[0] + offset[1] + offset[2] < 0.0f)
@@ -170,44 +118,37 @@ TEST_F(MarchingCubes, NormalsAreAveragedPerRoundedGridPoint)
             else
                 expectNear(v.normal, {offset[0] * 2.0f, offset[1] * 2.0f, offset[2] * 2.0f});
         }
-    }
     // The rounding works in cells, whatever the cell size.
-    auto small = makeVolume(4, 4, 4, singleCell(1, 1, 1), 0.3f, 0.3f, 0.3f);
-    const auto scaled = generate(*small);
-    const auto unit = generate(*volume);
+    const auto scaled = generate(*makeVolume(4, 4, 4, singleCell(1, 1, 1), 0.3f, 0.3f, 0.3f));
     ASSERT_EQ(scaled.size(), unit.size());
     for (size_t i = 0; i < unit.size(); ++i)
         for (size_t k = 0; k < 3; ++k)
             expectNear(scaled[i].vertices[k].normal, unit[i].vertices[k].normal);
 }
 
-TEST_F(MarchingCubes, RandomSolidsGiveClosedConsistentlyWoundSurfacesWithSharedNormals)
+TEST_F(MarchingCubes, RandomSolidsGiveClosedOutwardSurfacesWithSharedUnitNormals)
 {
     for (unsigned seed = 1; seed <= 3; ++seed) {
         auto volume = makeRandomVolume(9, 8, 7, {kOpaqueA, kOpaqueB, kTranslucentA}, 0.5, seed);
         cutRandomCells(*volume, 0.1, seed + 100);
         const auto triangles = generate(*volume, {{1, 0, 2}, {7, 8, 6}});
-        expectClosed(triangles);
-        expectConsistentWinding(triangles);
+        expectClosedOutwardSurface(triangles);
         std::map<std::array<long, 3>, Vec> normalAt;
-        for (const Triangle &t : triangles) {
+        for (const Triangle &t : triangles)
             for (const TriangleVertex &v : t.vertices) {
-                EXPECT_NEAR(std::sqrt(dot(v.normal, v.normal)), 1.0f, 1e-5f);
+                EXPECT_NEAR(std::hypot(v.normal[0], v.normal[1], v.normal[2]), 1.0f, 1e-5f);
                 const std::array<long, 3> key = {std::lround(std::floor(v.position[0] + 0.5f)),
                                                  std::lround(std::floor(v.position[1] + 0.5f)),
                                                  std::lround(std::floor(v.position[2] + 0.5f))};
-                const auto known = normalAt.emplace(key, v.normal);
-                EXPECT_EQ(known.first->second, v.normal);
+                EXPECT_EQ(normalAt.emplace(key, v.normal).first->second, v.normal);
             }
-        }
     }
 }
 
 TEST_F(MarchingCubes, LowerLimitsCountAsEmptyUpperLimitsAsFilled)
 {
     // On the lower limit of the box (here the volume's own lower side) a cell yields nothing.
-    auto onLower = makeVolume(4, 4, 4, singleCell(0, 1, 1));
-    EXPECT_TRUE(generate(*onLower).empty());
+    EXPECT_TRUE(generate(*makeVolume(4, 4, 4, singleCell(0, 1, 1))).empty());
     auto inside = makeVolume(6, 4, 4, singleCell(2, 1, 1));
     EXPECT_TRUE(generate(*inside, {{2, 0, 0}, {6, 4, 4}}).empty());
     EXPECT_EQ(generate(*inside, {{1, 0, 0}, {6, 4, 4}}).size(), 8u);
@@ -215,10 +156,19 @@ TEST_F(MarchingCubes, LowerLimitsCountAsEmptyUpperLimitsAsFilled)
     EXPECT_EQ(generate(*inside, {{0, 0, 0}, {2, 4, 4}}).size(), 8u);
     EXPECT_TRUE(generate(*inside, {{0, 0, 0}, {1, 4, 4}}).empty());
     // The far side of the volume closes the surface too.
-    auto onUpper = makeVolume(4, 4, 4, singleCell(3, 1, 1));
-    const auto closing = generate(*onUpper);
+    const auto closing = generate(*makeVolume(4, 4, 4, singleCell(3, 1, 1)));
     EXPECT_EQ(closing.size(), 8u);
-    expectClosed(closing);
+    expectClosedOutwardSurface(closing);
+
+    // The surface object cuts limits beyond the volume back to it, and clears.
+    MarchingCubeSurface surface(*inside);
+    surface.build({{0, 0, 0}, {9, 9, 9}});
+    EXPECT_EQ(surface.triangles().size(), 8u);
+    EXPECT_TRUE(surface.colors().contains(1));
+    EXPECT_TRUE(surface.mutex().tryLock()) << "built under its lock, and released";
+    surface.mutex().unlock();
+    surface.clear();
+    EXPECT_TRUE(surface.triangles().empty());
 }
 
 TEST_F(MarchingCubes, CutAwayCellsAreEmptyAndVerticesTakeTheSolidSideMaterial)
@@ -231,22 +181,6 @@ TEST_F(MarchingCubes, CutAwayCellsAreEmptyAndVerticesTakeTheSolidSideMaterial)
     for (const Triangle &t : triangles)
         for (const TriangleVertex &v : t.vertices)
             EXPECT_EQ(v.materialId, v.position[0] < 2.5f ? 1u : 3u);
-    {
-        CellsLocker cells(*volume);
-        cells.get()[volume->cellIndex(4, 4, 4)].cutCount = 1;
-    }
+    CellsLocker(*volume).get()[volume->cellIndex(4, 4, 4)].cutCount = 1;
     EXPECT_EQ(generate(*volume).size(), 8u);
-}
-
-TEST_F(MarchingCubes, SurfaceBuildsUnderItsLockAndClears)
-{
-    auto volume = makeVolume(4, 4, 4, singleCell(1, 1, 1));
-    MarchingCubeSurface surface(*volume);
-    surface.build({{0, 0, 0}, {9, 9, 9}}); // limits beyond the volume are cut back to it
-    EXPECT_EQ(surface.triangles().size(), 8u);
-    EXPECT_TRUE(surface.colors().contains(1));
-    EXPECT_TRUE(surface.mutex().tryLock());
-    surface.mutex().unlock();
-    surface.clear();
-    EXPECT_TRUE(surface.triangles().empty());
 }

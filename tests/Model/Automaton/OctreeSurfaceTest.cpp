@@ -89,6 +89,13 @@ TEST_F(OctreeFaces, TreeKeepsOnlyTheSplitsAMissingCellNeeds)
     const OctreeSurface cut = buildOctree(*volume, {{1, 1, 1}, {7, 7, 7}});
     EXPECT_GT(cut.leafCount(), 1u);
     EXPECT_DOUBLE_EQ(area(cut.opaqueFaces()), 6.0 * 36.0);
+    // An empty volume and an empty box give no faces, and no nodes.
+    auto empty = makeVolume(5, 3, 2, [](uint32_t, uint32_t, uint32_t) { return 0u; });
+    EXPECT_TRUE(buildOctree(*empty, wholeBox(*empty)).opaqueFaces().empty());
+    const OctreeSurface none =
+        buildOctree(*makeVolume(5, 3, 2, block(0, 5, kOpaqueA)), {{2, 0, 0}, {2, 3, 2}});
+    EXPECT_TRUE(none.opaqueFaces().empty());
+    EXPECT_EQ(none.nodeCount(), 0u);
 }
 
 // For opaque materials the octree shows the same exposed area as the cell faces: every exposed
@@ -155,14 +162,4 @@ TEST_F(OctreeFaces, TranslucentFacesShowOnlyTowardsEmptyLeaves)
         EXPECT_NE(face.direction(), 0);
     // Opaque sides: the slab's bottom and walls, and its top under the translucent block.
     EXPECT_DOUBLE_EQ(area(octree.opaqueFaces()), 16.0 + 4 * 8.0 + 16.0);
-}
-
-TEST_F(OctreeFaces, EmptyVolumeAndEmptyBoxGiveNoFaces)
-{
-    auto volume = makeVolume(5, 3, 2, [](uint32_t, uint32_t, uint32_t) { return 0u; });
-    EXPECT_TRUE(buildOctree(*volume, wholeBox(*volume)).opaqueFaces().empty());
-    auto full = makeVolume(5, 3, 2, block(0, 5, kOpaqueA));
-    const OctreeSurface octree = buildOctree(*full, {{2, 0, 0}, {2, 3, 2}});
-    EXPECT_TRUE(octree.opaqueFaces().empty());
-    EXPECT_EQ(octree.nodeCount(), 0u);
 }

@@ -69,7 +69,7 @@ TEST_F(Painter, CutLimitsStoreTheBoxAndItsSixClipPlanes)
     EXPECT_TRUE(painter.getOpaqueFaces().empty());
 }
 
-TEST_F(Painter, UpdateBuildsTheCubicFacesAndTheChosenAlgorithmOnly)
+TEST_F(Painter, UpdateBuildsTheCubicFacesTheChosenAlgorithmAndAskedOutlinesOnly)
 {
     auto volume = makeVolume(6, 6, 6, [](uint32_t x, uint32_t y, uint32_t z) {
         if (x < 1 || x > 4 || y < 1 || y > 4 || z < 1 || z > 4)
@@ -99,6 +99,14 @@ TEST_F(Painter, UpdateBuildsTheCubicFacesAndTheChosenAlgorithmOnly)
     painter.update();
     EXPECT_TRUE(painter.getOctreeSurface().opaqueFaces().empty());
     EXPECT_TRUE(sameFaces(painter.getFieldPainter().opaqueFaces(), painter.getOpaqueFaces()));
+
+    EXPECT_TRUE(painter.getOutlineFaces().empty());
+    painter.setRenderEmptyVoxelOutlines(true);
+    painter.update();
+    EXPECT_EQ(painter.getOutlineFaces().size(), 6u * (216 - 64));
+    painter.setRenderEmptyVoxelOutlines(false);
+    painter.update();
+    EXPECT_TRUE(painter.getOutlineFaces().empty());
 }
 
 TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
@@ -114,18 +122,6 @@ TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
     EXPECT_EQ(painter.getOpaqueFaces().size(), 24u);
     painter.setSurfaceAlgorithm(TotalVolumePainter::Octree);
     EXPECT_EQ(painter.getOpaqueFaces().size(), 96u);
-}
-
-TEST_F(Painter, OutlinesFollowTheirFlag)
-{
-    auto volume = makeVolume(4, 4, 4, block(1, 3, 1));
-    TotalVolumePainter &painter = volume->getPainter();
-    painter.setRenderEmptyVoxelOutlines(true);
-    painter.update();
-    EXPECT_EQ(painter.getOutlineFaces().size(), 6u * (64 - 8));
-    painter.setRenderEmptyVoxelOutlines(false);
-    painter.update();
-    EXPECT_TRUE(painter.getOutlineFaces().empty());
 }
 
 // Every generator splits its work over the pool; the result must not depend on how. The narrow

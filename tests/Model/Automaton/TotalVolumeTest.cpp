@@ -21,12 +21,9 @@ TEST(TotalVolumeTest, CellIndexRunsZFastestXSlowest)
     EXPECT_EQ(ids[23], 123u);
     EXPECT_EQ(ids[4], 10u) << "index 4 is (0, 1, 0)";
     EXPECT_EQ(ids[12], 100u) << "index 12 is (1, 0, 0)";
-}
-
-TEST(TotalVolumeTest, ShortIdListsLeaveTheRestEmpty)
-{
-    TotalVolume volume(2, 2, 2, 1, 1, 1, Util::Vector3D(), {5, 6});
-    EXPECT_EQ(volume.materialIds(), (std::vector<uint32_t>{5, 6, 0, 0, 0, 0, 0, 0}));
+    // A short id list leaves the rest empty.
+    EXPECT_EQ(TotalVolume(2, 2, 2, 1, 1, 1, Util::Vector3D(), {5, 6}).materialIds(),
+              (std::vector<uint32_t>{5, 6, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(TotalVolumeTest, CloneCopiesMaterialsAndGeometryOnly)

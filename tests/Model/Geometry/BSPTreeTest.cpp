@@ -111,7 +111,7 @@ TEST(BSPTree, BackToFrontOrderNeverDrawsAFaceBeforeOneItHides)
     }
 }
 
-TEST(BSPTree, ParallelPlanesGiveAChainAndCoplanarFacesShareANode)
+TEST(BSPTree, ParallelPlanesGiveAChainCoplanarFacesShareANodeAndNoFacesNoNode)
 {
     // A 3 × 3 sheet of +Z faces on each of the planes z = 1, 2, 3.
     std::vector<QuadFace> faces;
@@ -129,6 +129,9 @@ TEST(BSPTree, ParallelPlanesGiveAChainAndCoplanarFacesShareANode)
         EXPECT_LE(tree.faces()[fromAbove[i - 1]].corners[0][2], tree.faces()[fromAbove[i]].corners[0][2]);
         EXPECT_GE(tree.faces()[fromBelow[i - 1]].corners[0][2], tree.faces()[fromBelow[i]].corners[0][2]);
     }
+    const BSPTree empty{std::vector<QuadFace>()};
+    EXPECT_EQ(empty.nodeCount(), 0u);
+    EXPECT_TRUE(empty.backToFrontOrder(Util::Vector4D(1.0, 2.0, 3.0, 1.0)).empty());
 }
 
 TEST(BSPTree, StraddlingFaceStopsTheBuildWithAWarningAndKeepsWhatWasBuilt)
@@ -152,11 +155,4 @@ TEST(BSPTree, StraddlingFaceStopsTheBuildWithAWarningAndKeepsWhatWasBuilt)
     EXPECT_EQ(tree.faces().size(), 3u);
     const auto order = tree.backToFrontOrder(Util::Vector4D(0.0, 0.0, 10.0, 1.0));
     EXPECT_EQ(order, std::vector<uint32_t>{0});
-}
-
-TEST(BSPTree, EmptyTreeDrawsNothing)
-{
-    const BSPTree tree{std::vector<QuadFace>()};
-    EXPECT_EQ(tree.nodeCount(), 0u);
-    EXPECT_TRUE(tree.backToFrontOrder(Util::Vector4D(1.0, 2.0, 3.0, 1.0)).empty());
 }

@@ -51,15 +51,6 @@ protected:
     const std::vector<uint32_t> builtInIds{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 };
 
-TEST_F(MaterialFactoryTest, MissingFileInstallsAndSavesTheBuiltInTable)
-{
-    EXPECT_EQ(ids(startUp()), builtInIds);
-    EXPECT_EQ(factory->getMaterialById(2).getName(), "Empty") << "unknown ids read as the empty material";
-    const QByteArray saved = readCatalogueFile();
-    EXPECT_TRUE(saved.contains("<Materials>"));
-    EXPECT_TRUE(saved.contains("name=\"P-doped Si (100)\""));
-}
-
 TEST_F(MaterialFactoryTest, SaveAndLoadRoundTripKeepsEveryField)
 {
     factory->addMaterial(
@@ -82,24 +73,31 @@ TEST_F(MaterialFactoryTest, SaveAndLoadRoundTripKeepsEveryField)
 
 TEST_F(MaterialFactoryTest, LoadingMergesIntoTheTableAndLaterDuplicatesWin)
 {
-    writeCatalogueFile("<?xml version=\"1.0\"?><Materials>"
-                       "<Material material-id=\"2100\" name=\"First\" density=\"1\"/>"
-                       "<Material material-id=\"2100\" name=\"Second\" density=\"2\"/>"
-                       "<Material material-id=\"0\" name=\"Zero\"/>"
-                       "<Material name=\"NoId\"/>"
-                       "<Material material-id=\"2200\" name=\"\"/>"
-                       "<Material material-id=\"abc\" name=\"BadId\"/>"
-                       "<Material material-id=\"2300\" name=\"Defaults\"/>"
-                       "</Materials>");
+    writeCatalogueFile(
+        "<?xml version=\"1.0\"?><Materials>"
+        "<Material material-id=\"2100\" name=\"First\" density=\"1\"/>"
+        "<Material material-id=\"2100\" name=\"Second\" density=\"2\"/>"
+        "<Material material-id=\"0\" name=\"Zero\"/>"
+        "<Material name=\"NoId\"/>"
+        "<Material material-id=\"2200\" name=\"\"/>"
+        "<Material material-id=\"abc\" name=\"BadId\"/>"
+        "<Material material-id=\"2300\" name=\"Defaults\"/>"
+        "<Material material-id=\"2001\" name=\"Odd\" density=\"x1\" young-modulus=\"1e999999\" "
+        "poisson-ratio=\"\" color=\"not a colour\"/>"
+        "</Materials>");
     ASSERT_TRUE(factory->loadMaterials());
     EXPECT_EQ(factory->getMaterialById(2100).getName(), "Second");
-    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size() + 2) << "not emptied, bad entries skipped";
-    const Material defaults = factory->getMaterialById(2300);
-    EXPECT_EQ(defaults.getDensity(), 0.0f);
-    EXPECT_EQ(defaults.getColor(), RgbaColor());
+    EXPECT_EQ(factory->getMaterials().size(), builtInIds.size() + 3) << "not emptied, bad entries skipped";
+    // Missing and bogus numbers read as zero.
+    for (uint32_t id : {2300u, 2001u}) {
+        const Material m = factory->getMaterialById(id);
+        EXPECT_EQ(m.getDensity(), 0.0f);
+        EXPECT_EQ(m.getPoissonRatio(), 0.0f);
+        EXPECT_EQ(m.getColor(), RgbaColor());
+    }
 }
 
-TEST_F(MaterialFactoryTest, UnreadableFilesFallBackToTheBuiltInTableAndAreRewritten)
+TEST_F(MaterialFactoryTest, MissingOrUnreadableFilesGiveTheBuiltInTableAndAreRewritten)
 {
     QByteArray garbage(10 * 1024 * 1024, '\0');
     QRandomGenerator random(7);
@@ -120,17 +118,10 @@ TEST_F(MaterialFactoryTest, UnreadableFilesFallBackToTheBuiltInTableAndAreRewrit
         EXPECT_EQ(ids(startUp()), builtInIds) << content.left(60).toStdString();
         EXPECT_TRUE(readCatalogueFile().contains("name=\"Thermal Si02\""));
     }
-}
-
-TEST_F(MaterialFactoryTest, BogusNumbersReadAsZero)
-{
-    writeCatalogueFile("<Materials><Material material-id=\"2001\" name=\"Odd\" density=\"x1\" "
-                       "young-modulus=\"1e999999\" poisson-ratio=\"\" color=\"not a colour\"/></Materials>");
-    ASSERT_TRUE(factory->loadMaterials());
-    const Material odd = factory->getMaterialById(2001);
-    EXPECT_EQ(odd.getDensity(), 0.0f);
-    EXPECT_EQ(odd.getPoissonRatio(), 0.0f);
-    EXPECT_EQ(odd.getColor(), RgbaColor());
+    QDir(Util::SettingsFolder::path()).removeRecursively();
+    EXPECT_EQ(ids(startUp()), builtInIds) << "without a file";
+    EXPECT_TRUE(readCatalogueFile().contains("name=\"P-doped Si (100)\""));
+    EXPECT_EQ(factory->getMaterialById(2).getName(), "Empty") << "unknown ids read as the empty material";
 }
 
 TEST_F(MaterialFactoryTest, NameLookupTakesTheSmallestIdAndIdZeroIsRefused)
@@ -157,13 +148,7 @@ TEST_F(MaterialFactoryTest, FreeIdsAreNewAndInTheUserRangeWhileItLasts)
     EXPECT_EQ(factory->getFreeMaterialId(), 32767u);
 }
 
-TEST(MaterialXmlTest, ColourTextIsAlphaRedGreenBlueTruncated)
-{
-    EXPECT_EQ(Model::Materials::MaterialXml::colorText({1.0f, 0.5f, 0.0f, 1.0f}), "#FFFF7F00");
-    EXPECT_EQ(Model::Materials::MaterialXml::colorText({0.0f, 0.0f, 0.0f, 0.0f}), "#00000000");
-}
-
-TEST(MaterialXmlTest, AttributesAreWrittenInOrder)
+TEST(MaterialXmlTest, AttributesAreWrittenInOrderAndColoursAsTruncatedARGB)
 {
     QString text;
     QXmlStreamWriter writer(&text);
@@ -173,6 +158,8 @@ TEST(MaterialXmlTest, AttributesAreWrittenInOrder)
     EXPECT_EQ(text.toStdString(),
               "<Material version=\"1\" name=\"Cu (bulk)\" material-id=\"5\" density=\"8960\" "
               "poisson-ratio=\"0.36\" young-modulus=\"1.28e+11\" color=\"#FFFFCC4C\"/>\n");
+    // Colours are alpha, red, green, blue, each truncated.
+    EXPECT_EQ(Model::Materials::MaterialXml::colorText({1.0f, 0.5f, 0.0f, 0.0f}), "#00FF7F00");
 }
 
 } // namespace

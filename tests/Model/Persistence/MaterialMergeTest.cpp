@@ -55,22 +55,12 @@ TEST_F(MaterialMerge, MaterialsWithoutConflictMapByIdThenByNameAndJoinOnlyOnComm
     EXPECT_EQ(catalogue(), expected);
 }
 
-TEST_F(MaterialMerge, ConflictWithoutResolverAddsTheMaterialUnderANewId)
-{
-    MaterialMerger merger(*Model::Materials::MaterialFactory::instance(), remap, nullptr);
-    merger.merge(kConflicting);
-    merger.commit();
-    const uint32_t newId = remap.at(1);
-    EXPECT_GE(newId, 2000u);
-    EXPECT_EQ(byId(newId).getName(), kConflicting.getName());
-    EXPECT_EQ(byId(1).getName(), QStringLiteral("Si"));
-}
-
 TEST_F(MaterialMerge, EachConflictChoiceSettlesTheIdAndTheCatalogue)
 {
     struct Case {
         std::optional<MaterialConflictChoice> choice;
         const char *expectedNameAtOne;
+        bool asked = true; // false: no resolver at all
     };
     const Case cases[] = {
         {MaterialConflictChoice{MaterialConflictChoice::UseExisting, 0}, "Si"},
@@ -78,15 +68,18 @@ TEST_F(MaterialMerge, EachConflictChoiceSettlesTheIdAndTheCatalogue)
         {MaterialConflictChoice{MaterialConflictChoice::UseAnother, 5}, "Si"},
         {MaterialConflictChoice{MaterialConflictChoice::AddAsNew, 0}, "Si"},
         {std::nullopt, "Si"},
+        {std::nullopt, "Si", false},
     };
     for (const Case &c : cases) {
         resetCatalogue();
         ScriptedResolver resolver(c.choice);
-        const auto result = loadBytes(documentUsing(kConflicting), &resolver);
+        const auto result = loadBytes(documentUsing(kConflicting), c.asked ? &resolver : nullptr);
         ASSERT_EQ(result.status, DocumentFile::Status::Done);
-        ASSERT_EQ(resolver.seen.size(), 1u);
-        EXPECT_EQ(resolver.seen[0].first.getName(), kConflicting.getName());
-        EXPECT_EQ(resolver.seen[0].second.getName(), QStringLiteral("Si"));
+        ASSERT_EQ(resolver.seen.size(), c.asked ? 1u : 0u);
+        if (c.asked) {
+            EXPECT_EQ(resolver.seen[0].first.getName(), kConflicting.getName());
+            EXPECT_EQ(resolver.seen[0].second.getName(), QStringLiteral("Si"));
+        }
         EXPECT_EQ(byId(1).getName(), QLatin1String(c.expectedNameAtOne));
 
         const uint32_t cell = onlyVolume(result)->materialIds()[0];

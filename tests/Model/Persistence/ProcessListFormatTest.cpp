@@ -194,13 +194,3 @@ TEST_F(ProcessListFormat, MaterialIdsFollowTheListsMaterials)
     EXPECT_EQ(Model::Materials::MaterialFactory::instance()->getMaterialById(2500).getName(),
               QStringLiteral("Oxide X"));
 }
-
-TEST_F(ProcessListFormat, EntryWithoutParametersAndOtherElements)
-{
-    const auto result = readList(listWith("", "<Comment/><Process-Data process-type=\"6\"/><Process-Data/>"));
-    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
-    ASSERT_EQ(result.entries.size(), 2u);
-    EXPECT_EQ(result.entries[0].getProcessType(), 6u);
-    EXPECT_TRUE(result.entries[0].getParameterNames().isEmpty());
-    EXPECT_EQ(result.entries[1].getProcessType(), ProcessData::kNotAProcess);
-}

@@ -19,10 +19,7 @@ void writeCatalogue(const QByteArray &text)
     PersistenceTest::writeSettingsFile("processes.xml", text);
 }
 
-std::vector<uint32_t> ids(std::initializer_list<uint32_t> list)
-{
-    return list;
-}
+using Ids = std::vector<uint32_t>;
 
 class ProcessFactoryTest : public ::testing::Test {
 protected:
@@ -42,19 +39,19 @@ TEST_F(ProcessFactoryTest, SetProcessRefusesIdZeroAndReplacesOthers)
     factory->createDefaultProcesses();
     ASSERT_EQ(factory->getProcesses().size(), 18u);
     EXPECT_EQ(factory->getProcess(19), Process()) << "unknown ids give the empty process";
-    EXPECT_FALSE(factory->setProcess(Process("Nothing", 0, ids({1}))));
+    EXPECT_FALSE(factory->setProcess(Process("Nothing", 0, Ids({1}))));
     EXPECT_EQ(factory->getProcess(0), Process());
     Process cvd = factory->getProcess(3);
     cvd.addCompatibleMaterial(16); // listed twice on purpose
     cvd.removeCompatibleMaterial(3);
     EXPECT_TRUE(factory->setProcess(cvd));
-    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), ids({16, 16}));
+    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), Ids({16, 16}));
 }
 
 TEST_F(ProcessFactoryTest, SaveAndLoadRoundTrip)
 {
     factory->createDefaultProcesses();
-    factory->setProcess(Process("Custom", 40, ids({2001, 3, 3})));
+    factory->setProcess(Process("Custom", 40, Ids({2001, 3, 3})));
     factory->saveProcesses();
     const QString text = catalogueText();
     EXPECT_TRUE(text.contains(R"(<Process version="1" name="CVD" process-id="3">)")) << text.toStdString();
@@ -79,9 +76,9 @@ TEST_F(ProcessFactoryTest, StartUpAddsMissingBuiltInsAndRewritesTheFile)
   <Process version="1" name="Odd" process-id="41"><CompatibleMaterials>3;;x;5;</CompatibleMaterials></Process>
 </Processes>)");
     factory->initialize();
-    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), ids({3, 16, 2001}));
+    EXPECT_EQ(factory->getProcess(3).getCompatibleMaterials(), Ids({3, 16, 2001}));
     // Empty parts are skipped, a part that is no number reads as 0.
-    EXPECT_EQ(factory->getProcess(41).getCompatibleMaterials(), ids({3, 0, 5}));
+    EXPECT_EQ(factory->getProcess(41).getCompatibleMaterials(), Ids({3, 0, 5}));
     EXPECT_EQ(factory->getProcesses().size(), 19u);
     EXPECT_EQ(factory->getProcess(18).getName(), "Isotropic Deposition");
     EXPECT_EQ(catalogueText().count("<Process "), 19);
@@ -91,7 +88,7 @@ TEST_F(ProcessFactoryTest, StartUpAddsMissingBuiltInsAndRewritesTheFile)
 TEST_F(ProcessFactoryTest, UnreadableFileLeavesTheTableAndStartUpInstallsTheBuiltIns)
 {
     factory->createDefaultProcesses();
-    factory->setProcess(Process("Kept", 50, ids({1})));
+    factory->setProcess(Process("Kept", 50, Ids({1})));
     const auto before = factory->getProcesses();
     for (const QByteArray &bad : {QByteArray("<Processes><Process process-id=\"3\" name=\"CVD\"><Compat"),
                                   QByteArray("<Materials/>"), QByteArray("")}) {

@@ -1,15 +1,9 @@
+#include "Support/DialogDrivers.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Model/Persistence/ProcessListWriter.h"
 #include "UI/BatchRun/RunProcessesDialog.h"
-#include "UI/MainWindow.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,38 +14,31 @@ struct OpenedDialog {
     size_t entries = 0;
 };
 
-void watchForBatchDialog(OpenedDialog &seen)
+OpenedDialog afterBatchDialog(const std::function<void()> &open)
 {
-    QTimer::singleShot(0, [&seen] {
-        auto *dialog = qobject_cast<Ui::RunProcessesDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen = {true, dialog->getCurrentVolume(), dialog->getProcessList().size()};
-        dialog->reject();
-    });
+    OpenedDialog seen;
+    TestSupport::answerNextDialog<Ui::RunProcessesDialog>(
+        [&seen](Ui::RunProcessesDialog &dialog) {
+            seen = {true, dialog.getCurrentVolume(), dialog.getProcessList().size()};
+        },
+        false);
+    open();
+    return seen;
 }
 
-class BatchRunFromMainWindow : public ::testing::Test {
-protected:
-    BatchRunFromMainWindow() { PersistenceTest::resetCatalogue(); }
-    ~BatchRunFromMainWindow() override { window->close(); }
-
-    Ui::MainWindow *window = new Ui::MainWindow;
-};
+using BatchRunFromMainWindow = TestSupport::MainWindowFixture;
 
 } // namespace
 
 TEST_F(BatchRunFromMainWindow, BatchRunOpensTheDialogOnTheSelectedVolume)
 {
     auto volume = PersistenceTest::randomVolume(3, 3, 3, 4);
-    window->getPresenter().getScene().addObject(volume);
-    window->getPresenter().getSelection().toggle(volume);
-    OpenedDialog seen;
-    watchForBatchDialog(seen);
-    window->action("actionBatch_Run")->trigger();
+    workspace().getScene().addObject(volume);
+    workspace().getSelection().toggle(volume);
+    const OpenedDialog seen = afterBatchDialog([this] { window->action("actionBatch_Run")->trigger(); });
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.volume, volume);
-    EXPECT_EQ(window->getPresenter().getWorkspace().currentOperation(), nullptr);
+    EXPECT_EQ(workspace().currentOperation(), nullptr);
 }
 
 TEST_F(BatchRunFromMainWindow, OpenProcessListOpensTheDialogWithTheList)
@@ -61,16 +48,11 @@ TEST_F(BatchRunFromMainWindow, OpenProcessListOpensTheDialogWithTheList)
     ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(
         path, {Core::Batch::ProcessEntries::cvd(3, 1),
                Core::Batch::ProcessEntries::saveImage(QStringLiteral("a.png"))}));
-    OpenedDialog seen;
-    watchForBatchDialog(seen);
-    window->getPresenter().runProcessList(path);
+    OpenedDialog seen = afterBatchDialog([&] { window->getPresenter().runProcessList(path); });
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.entries, 2u);
     EXPECT_EQ(seen.volume, nullptr);
-
-    OpenedDialog empty;
-    watchForBatchDialog(empty);
-    window->getPresenter().runProcessList(QString());
-    EXPECT_TRUE(empty.opened);
-    EXPECT_EQ(empty.entries, 0u);
+    seen = afterBatchDialog([&] { window->getPresenter().runProcessList(QString()); });
+    EXPECT_TRUE(seen.opened);
+    EXPECT_EQ(seen.entries, 0u);
 }

@@ -1,7 +1,12 @@
+#include "Support/DialogDrivers.h"
+#include "Support/ModalBoxWatcher.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Operations/AnisotropicFilmDeposition/SimplePhysicalVaporDeposition.h"
+#include "Core/Operations/DopingOperation/IonImplantation.h"
+#include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
+#include "Core/Operations/SiOxidation/OxidationSettings.h"
 #include "Model/Process/ProcessFactory.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/IsotropicFilmOptionsDialog.h"
@@ -18,23 +23,6 @@ using Ui::ProcessData;
 
 namespace {
 
-// Adds a step with the type's editor: the dialog that opens gets `distance` and `material`
-// and is accepted; `form` receives its object name.
-std::optional<ProcessData> editWith(uint32_t type, double distance, uint32_t material, QString &form)
-{
-    QTimer::singleShot(0, [&] {
-        auto *dialog =
-            qobject_cast<Ui::Operations::IsotropicFilmOptionsDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        form = dialog->objectName();
-        dialog->findChildren<QDoubleSpinBox *>().front()->setValue(distance);
-        auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
-        materials->setCurrentIndex(materials->findData(material));
-        dialog->accept();
-    });
-    return Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, nullptr);
-}
-
 class ProcessStepEditorsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,52 +34,75 @@ protected:
 
 } // namespace
 
+// Add with the type's editor: the distance and material chosen in its dialog make the entry.
 TEST_F(ProcessStepEditorsTest, IsotropicFilmEditorsBuildTheirTypesEntries)
 {
-    QString form;
-    const auto cvd = editWith(4, 2.5, 16, form);
-    ASSERT_TRUE(cvd);
-    EXPECT_EQ(form, QStringLiteral("IsotropicDepositionForm"));
-    EXPECT_TRUE(cvd->hasSameContents(ProcessEntries::cvd(16, 2.5)));
-
-    const auto etching = editWith(5, 3, 1, form);
-    ASSERT_TRUE(etching);
-    EXPECT_EQ(form, QStringLiteral("IsotropicEtchingForm"));
-    EXPECT_TRUE(etching->hasSameContents(ProcessEntries::isotropicEtching(1, 3)));
-
-    const auto deposition = editWith(16, 1.25, 4, form);
-    ASSERT_TRUE(deposition);
-    EXPECT_TRUE(deposition->hasSameContents(ProcessEntries::isotropicDeposition(4, 1.25)));
+    const std::tuple<uint32_t, double, uint32_t, ProcessData, const char *> cases[] = {
+        {4, 2.5, 16, ProcessEntries::cvd(16, 2.5), "IsotropicDepositionForm"},
+        {5, 3, 1, ProcessEntries::isotropicEtching(1, 3), "IsotropicEtchingForm"},
+        {16, 1.25, 4, ProcessEntries::isotropicDeposition(4, 1.25), "IsotropicDepositionForm"}};
+    for (const auto &[type, distance, material, expected, form] : cases) {
+        QString shown;
+        TestSupport::answerNextDialog<Ui::Operations::IsotropicFilmOptionsDialog>([&](QDialog &dialog) {
+            shown = dialog.objectName();
+            dialog.findChildren<QDoubleSpinBox *>().front()->setValue(distance);
+            auto *materials = dialog.findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
+            materials->setCurrentIndex(materials->findData(material));
+        });
+        const auto entry = Ui::BatchRun::ProcessStepEditors::find(type)->edit(nullptr, nullptr);
+        ASSERT_TRUE(entry) << type;
+        EXPECT_TRUE(entry->hasSameContents(expected)) << type;
+        EXPECT_EQ(shown, form);
+    }
 }
 
-TEST_F(ProcessStepEditorsTest, FilmFamilyEditorsKeepStoredStepsAsStoredAndAddWithTheDefaults)
+// Every editor, opened on a stored step and accepted unchanged, gives the step back, and offers the
+// whole catalogue: silicon is no PVD material, PDMS no anisotropic one, and a photolithography
+// step keeps its mask although the mask's file is gone.
+TEST_F(ProcessStepEditorsTest, EveryEditorKeepsAStoredStepAsStoredAndOffersTheWholeCatalogue)
 {
     using Core::Operations::DepositSide;
-    const auto acceptNextDialog = [] {
-        QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
-    };
-    // Silicon is no PVD material, PDMS no anisotropic one: Modify keeps them all the same.
-    const ProcessData stored[] = {
-        ProcessEntries::anisotropicDeposition(13, 2.5, 0.25),
-        ProcessEntries::anisotropicEtching(1, 3, 0),
-        ProcessEntries::pvd(1, 2, 0.75, DepositSide::Bottom),
-        ProcessEntries::electroplating(4, 5, 9),
-        ProcessEntries::mooreDeposition(3, 7),
-        ProcessEntries::mooreEtching(16, 2),
-    };
+    QBitArray stripes(6);
+    stripes.setBit(0);
+    stripes.setBit(3);
+    Core::Operations::RandomWalkSettings walk;
+    walk.materialId = 15;
+    const ProcessData stored[] = {ProcessEntries::anisotropicDeposition(13, 2.5, 0.25),
+                                  ProcessEntries::anisotropicEtching(1, 3, 0),
+                                  ProcessEntries::pvd(1, 2, 0.75, DepositSide::Bottom),
+                                  ProcessEntries::electroplating(4, 5, 9),
+                                  ProcessEntries::mooreDeposition(3, 7),
+                                  ProcessEntries::mooreEtching(16, 2),
+                                  ProcessEntries::photolithography(12,
+                                                                   Model::Automaton::ImageMask(stripes, 2, 3),
+                                                                   QStringLiteral("/gone/top.png"),
+                                                                   Model::Automaton::ImageMask(), QString()),
+                                  ProcessEntries::planarization(40, 7),
+                                  ProcessEntries::spinCoating(13, 25),
+                                  ProcessEntries::simpleRie(16, 4, 2),
+                                  ProcessEntries::doping(16, 2.0f),
+                                  ProcessEntries::ionImplantation(14, {}),
+                                  ProcessEntries::siOxidation(Core::Operations::OxidationSettings()),
+                                  ProcessEntries::randomWalkDoping(walk)};
+    const int catalogue = int(Model::Materials::MaterialFactory::instance()->getMaterials().size());
     for (const ProcessData &entry : stored) {
-        acceptNextDialog();
+        ModalBoxWatcher boxes;
+        int offered = catalogue;
+        TestSupport::answerNextDialog<QDialog>([&offered](QDialog &dialog) {
+            if (auto *materials = dialog.findChild<QComboBox *>(QStringLiteral("cbxMaterial")))
+                offered = materials->count();
+        });
         const auto edited =
             Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
-        ASSERT_TRUE(edited);
+        ASSERT_TRUE(edited) << entry.getProcessType();
         EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
+        EXPECT_EQ(offered, catalogue) << entry.getProcessType();
+        EXPECT_TRUE(boxes.texts.isEmpty());
     }
     // Add: the dialog's defaults, and a material only a batch step may use: PVD of silicon.
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        auto *materials = dialog->findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
+    TestSupport::answerNextDialog<QDialog>([](QDialog &dialog) {
+        auto *materials = dialog.findChild<QComboBox *>(QStringLiteral("cbxMaterial"));
         materials->setCurrentIndex(materials->findData(1u));
-        dialog->accept();
     });
     const auto added = Ui::BatchRun::ProcessStepEditors::find(12)->edit(nullptr, nullptr);
     EXPECT_TRUE(added->hasSameContents(ProcessEntries::pvd(1, 10, 0.5, DepositSide::Top)));

@@ -1,4 +1,5 @@
 #include "Support/BatchTestSupport.h"
+#include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
 #include "Support/OperationTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
@@ -96,7 +97,7 @@ TEST_F(RunProcessesDialogTest, ProcessChoicesAreSortedByLabelAndCarryTheirType)
     EXPECT_EQ(combo->itemData(labels.indexOf(QStringLiteral("RIE"))).toUInt(), 13u);
 }
 
-TEST_F(RunProcessesDialogTest, TreeShowsEntriesAndTheirVisibleParameters)
+TEST_F(RunProcessesDialogTest, TreeShowsEntriesTheirVisibleParametersAndExpandedFlags)
 {
     dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 2.5)});
     ASSERT_EQ(tree()->topLevelItemCount(), 2);
@@ -115,10 +116,8 @@ TEST_F(RunProcessesDialogTest, TreeShowsEntriesAndTheirVisibleParameters)
     QTreeWidgetItem *cvd = tree()->topLevelItem(1);
     EXPECT_EQ(cvd->child(1)->text(2), QStringLiteral("Thickness"));
     EXPECT_EQ(cvd->child(1)->text(3), QStringLiteral("2.5"));
-}
 
-TEST_F(RunProcessesDialogTest, ExpandedFlagFollowsTheTreeAndSurvivesRebuilds)
-{
+    // An entry's expanded flag follows its tree item and survives the rebuild after a move.
     ProcessData expanded = ProcessEntries::cvd(3, 1);
     expanded.setExpanded(true);
     dialog->setProcessList({expanded, ProcessEntries::cvd(4, 1)});
@@ -133,7 +132,7 @@ TEST_F(RunProcessesDialogTest, ExpandedFlagFollowsTheTreeAndSurvivesRebuilds)
     EXPECT_TRUE(tree()->topLevelItem(0)->isExpanded());
 }
 
-TEST_F(RunProcessesDialogTest, MoveUpMoveDownAndRemoveActOnTheSelectedEntry)
+TEST_F(RunProcessesDialogTest, MoveAndRemoveActOnTheSelectedEntry)
 {
     dialog->setProcessList({ProcessData(4), ProcessData(5), ProcessData(16)});
     EXPECT_FALSE(button("btnRemoveProcess")->isEnabled());
@@ -152,22 +151,17 @@ TEST_F(RunProcessesDialogTest, MoveUpMoveDownAndRemoveActOnTheSelectedEntry)
     button("btnRemoveProcess")->click();
     EXPECT_EQ(types(), std::vector<uint32_t>{5});
     EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("1"));
-}
 
-TEST_F(RunProcessesDialogTest, MoveToPutsTheEntryAtTheChosenPosition)
-{
+    // Move To asks for the position, from 1 to the list's length, naming the entry.
     dialog->setProcessList({ProcessData(4), ProcessData(5), ProcessData(16), ProcessData(10)});
     select(0);
     QString label;
-    QTimer::singleShot(0, [&label] {
-        auto *moveTo = qobject_cast<UtilDialog::MoveTo *>(QApplication::activeModalWidget());
-        ASSERT_NE(moveTo, nullptr);
-        auto *position = moveTo->findChild<QSpinBox *>(QStringLiteral("sbxPosition"));
+    TestSupport::answerNextDialog<UtilDialog::MoveTo>([&label](UtilDialog::MoveTo &moveTo) {
+        auto *position = moveTo.findChild<QSpinBox *>(QStringLiteral("sbxPosition"));
         EXPECT_EQ(position->maximum(), 4);
         EXPECT_EQ(position->value(), 1);
-        label = moveTo->findChildren<QLabel *>().front()->text();
+        label = moveTo.findChildren<QLabel *>().front()->text();
         position->setValue(3);
-        moveTo->accept();
     });
     button("btnMoveTo")->click();
     EXPECT_EQ(label, QStringLiteral("CVD"));
@@ -227,7 +221,7 @@ TEST_F(RunProcessesDialogTest, ModifyKeepsTheStoredMaterials)
     dialog->setProcessList(entries);
     for (int i = 0; i < 3; ++i) {
         select(i);
-        QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
+        TestSupport::answerNextDialog();
         button("btnModify")->click();
         EXPECT_TRUE(dialog->getProcessList()[size_t(i)].hasSameContents(entries[size_t(i)])) << i;
     }
@@ -289,18 +283,6 @@ TEST_F(RunProcessesDialogTest, RunWithoutVolumeCreatesTheSubstrateAndSavesImages
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 36);
 }
 
-TEST_F(RunProcessesDialogTest, FailingSecondStepKeepsTheFirstAndResetsTheProgressBar)
-{
-    ProcessData lacking(4);
-    lacking.setProcessParameter(QStringLiteral("Thickness"), 1.0, true);
-    dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), lacking});
-    ModalBoxWatcher boxes;
-    runAndWait();
-    EXPECT_TRUE(boxes.titles.isEmpty());
-    EXPECT_EQ(workspace.getScene().objectCount(), 1u);
-    EXPECT_EQ(progress()->value(), 0);
-}
-
 // The run's steps keep no undo entries, so an undone operation cannot be redone over them.
 TEST_F(RunProcessesDialogTest, ARunDropsTheRedoHistory)
 {
@@ -315,7 +297,7 @@ TEST_F(RunProcessesDialogTest, ARunDropsTheRedoHistory)
     EXPECT_EQ(redoHeard->count, 1);
 }
 
-TEST_F(RunProcessesDialogTest, RunWithoutVolumeAndWithoutSubstrateStepShowsMissingCellVolume)
+TEST_F(RunProcessesDialogTest, AFailingStepOrAMissingVolumeStopsTheRun)
 {
     dialog->setProcessList({ProcessEntries::cvd(3, 1)});
     ModalBoxWatcher boxes;
@@ -326,9 +308,18 @@ TEST_F(RunProcessesDialogTest, RunWithoutVolumeAndWithoutSubstrateStepShowsMissi
                                          "created. The cell volume must be created before any other "
                                          "process.")});
     EXPECT_EQ(workspace.getScene().objectCount(), 0u);
+
+    // A failing second step keeps the first step's volume and resets the progress bar.
+    ProcessData lacking(4);
+    lacking.setProcessParameter(QStringLiteral("Thickness"), 1.0, true);
+    dialog->setProcessList({ProcessEntries::createSubstrate(substrate()), lacking});
+    runAndWait();
+    EXPECT_EQ(boxes.titles.size(), 1);
+    EXPECT_EQ(workspace.getScene().objectCount(), 1u);
+    EXPECT_EQ(progress()->value(), 0);
 }
 
-TEST_F(RunProcessesDialogTest, SavedListLoadsIntoAnotherDialog)
+TEST_F(RunProcessesDialogTest, SavedListLoadsIntoAnotherDialogAndBadListsAreReported)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("flow.plst"));
@@ -345,11 +336,8 @@ TEST_F(RunProcessesDialogTest, SavedListLoadsIntoAnotherDialog)
         EXPECT_TRUE(other.getProcessList()[i].hasSameContents(entries[i])) << i;
     EXPECT_EQ(other.tree()->topLevelItemCount(), 2);
     EXPECT_EQ(other.getListFileName(), path);
-}
 
-TEST_F(RunProcessesDialogTest, LoadingReportsOldListsAndUnreadableFiles)
-{
-    QTemporaryDir folder;
+    // An old list is upgraded with a note; an unreadable one is refused and the list kept.
     const QString old = PersistenceTest::writeFile(
         folder.filePath(QStringLiteral("old.plst")),
         "<?xml version=\"1.0\"?><Process-List version=\"1\"><Materials><Material name=\"Si\" "
@@ -357,14 +345,13 @@ TEST_F(RunProcessesDialogTest, LoadingReportsOldListsAndUnreadableFiles)
         "</Materials><Process-Data process-type=\"4\"><Parameter parameter-name=\"MaterialId\" "
         "parameter-type=\"uint\" parameter-data=\"1\" "
         "parameter-visibility=\"false\"/></Process-Data></Process-List>");
-    const QString broken =
-        PersistenceTest::writeFile(folder.filePath(QStringLiteral("broken.plst")), "<Process-Li");
     ModalBoxWatcher boxes;
-    ASSERT_TRUE(dialog->loadList(old));
+    ASSERT_TRUE(other.loadList(old));
     EXPECT_EQ(boxes.titles, QStringList{QStringLiteral("Updated List")});
-    EXPECT_EQ(dialog->getProcessList()[0].getProcessParameter(QStringLiteral("Material_Id")).toUInt(), 1u);
-    EXPECT_FALSE(dialog->loadList(broken));
+    EXPECT_EQ(other.getProcessList()[0].getProcessParameter(QStringLiteral("Material_Id")).toUInt(), 1u);
+    EXPECT_FALSE(other.loadList(
+        PersistenceTest::writeFile(folder.filePath(QStringLiteral("broken.plst")), "<Process-Li")));
     EXPECT_EQ(boxes.titles.size(), 2);
-    EXPECT_EQ(dialog->getProcessList().size(), 1u);
-    EXPECT_EQ(dialog->getListFileName(), old);
+    EXPECT_EQ(other.getProcessList().size(), 1u);
+    EXPECT_EQ(other.getListFileName(), old);
 }

@@ -1,3 +1,4 @@
+#include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
 #include "Support/Volumes.h"
 #include "Support/WorkspaceHarness.h"
@@ -19,8 +20,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,93 +29,41 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    MainWindowTest() { Model::Materials::MaterialFactory::instance()->createDefaultMaterials(); }
-    ~MainWindowTest() override { window->close(); }
+using MainWindowTest = TestSupport::MainWindowFixture;
 
-    QStringList menuTexts(const char *menuName)
-    {
-        QStringList texts;
-        for (QAction *a : window->findChild<QMenu *>(menuName)->actions())
-            texts << (a->isSeparator() ? QString("|") : a->text());
-        return texts;
-    }
-
-    Ui::MainWindow *window = new Ui::MainWindow;
-};
-
-TEST_F(MainWindowTest, MenuBarOrderAndContents)
+// Every described action exists; the view toggles start on or off as described; the actions
+// without a menu entry are reachable only by their shortcuts or the view.
+TEST_F(MainWindowTest, ActionsExistStartInTheirStatesAndSomeStayOutOfTheMenus)
 {
-    QStringList titles;
-    for (QAction *a : window->menuBar()->actions())
-        titles << a->text();
-    EXPECT_EQ(titles, QStringList({"File", "Edit", "Simulation", "Materials", "Rendering", "View", "Windows",
-                                   "About"}));
-    EXPECT_EQ(menuTexts("menuFile"),
-              QStringList({"New", "Open", "Save", "Save As ...", "|", "Export Data", "Export Surface Mesh...",
-                           "Export Volume...", "|", "New Process List", "Open Process List", "|",
-                           "Save Image", "|", "Exit"}));
-    EXPECT_EQ(menuTexts("menuEdit"), QStringList({"Undo", "Redo", "|", "Select", "Copy", "Move", "Delete",
-                                                  "|", "Grid", "Snap to Grid", "Grid Spacing"}));
-    EXPECT_EQ(menuTexts("menuView"),
-              QStringList({"Front View", "Back View", "Bottom View", "Top View", "Right View", "Left View",
-                           "|", "Show Axis", "Show Lights", "|", "Set View", "Set Lighting"}));
-    const QStringList simulation = menuTexts("menuSimulation");
-    EXPECT_EQ(simulation.first(), "Create Substrate");
-    EXPECT_EQ(simulation.indexOf("Isotropic Etching"), simulation.indexOf("Isotropic Deposition") + 1);
-    EXPECT_EQ(simulation.mid(simulation.size() - 2), QStringList({"|", "Model Extraction"}));
-    EXPECT_EQ(menuTexts("menuWindows"), QStringList({"Console"}));
-    EXPECT_EQ(menuTexts("menuAbout"), QStringList({"About Cellfab"}));
-}
-
-TEST_F(MainWindowTest, ActionsCarryTheirNamesShortcutsAndCheckStates)
-{
-    EXPECT_EQ(window->windowTitle(), "Cellfab");
-    EXPECT_EQ(window->objectName(), "MainWindowForm");
-    for (const auto &description : Ui::mainWindowActions()) {
-        QAction *a = window->action(description.objectName);
-        ASSERT_NE(a, nullptr) << description.objectName;
-        EXPECT_EQ(a->text(), description.text);
-    }
-    EXPECT_EQ(window->action("actionExit")->shortcut().toString(), "Ctrl+Q");
-    EXPECT_EQ(window->action("actionTranslate")->shortcut().toString(), "Ctrl+V, Ctrl+T");
-    EXPECT_EQ(window->action("actionSave_as")->shortcut().toString(), "Ctrl+Shift+S");
-    EXPECT_EQ(window->action("actionCreate_Substrate")->statusTip(),
-              "This creates a simulation volume with a substrate inside.");
-    EXPECT_TRUE(window->action("actionConsole")->isChecked());
-    EXPECT_TRUE(window->action("actionRender_Objects")->isChecked());
-    EXPECT_TRUE(window->action("actionShow_Axis")->isChecked());
+    for (const auto &description : Ui::mainWindowActions())
+        ASSERT_NE(window->action(description.objectName), nullptr) << description.objectName;
+    for (const char *on : {"actionConsole", "actionRender_Objects", "actionShow_Axis"})
+        EXPECT_TRUE(window->action(on)->isChecked()) << on;
     EXPECT_FALSE(window->action("actionShow_Lights")->isChecked());
     EXPECT_TRUE(window->action("actionSelect")->isCheckable());
-    EXPECT_FALSE(window->action("actionUndo")->isEnabled());
-    EXPECT_FALSE(window->action("actionRedo")->isEnabled());
-    // Actions outside the menus.
+    for (const char *disabled : {"actionUndo", "actionRedo"})
+        EXPECT_FALSE(window->action(disabled)->isEnabled()) << disabled;
     for (const char *hidden : {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate",
                                "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
         EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
 }
 
-TEST_F(MainWindowTest, ModelExtractionIsEnabledWhileTheSceneHasACellVolume)
+// Model Extraction, Undo, Redo and Select follow the workspace: a cell volume in the scene, the
+// stacks and the selection mode.
+TEST_F(MainWindowTest, ActionsFollowTheSceneTheStacksAndTheSelectionMode)
 {
     QAction *extraction = window->action("actionModel_Extraction");
     EXPECT_FALSE(extraction->isEnabled());
-    auto &workspace = window->getPresenter().getWorkspace();
-    const auto volume = std::make_shared<Model::Automaton::TotalVolume>(
-        2, 2, 2, 1.0f, 1.0f, 1.0f, Util::Vector3D(), std::vector<uint32_t>{});
-    workspace.getScene().addObject(volume);
-    workspace.requestRedraw();
+    const auto volume = TestSupport::makeSlab(2, 2, 2, 1);
+    workspace().getScene().addObject(volume);
+    workspace().requestRedraw();
     EXPECT_TRUE(extraction->isEnabled());
-    workspace.getScene().removeObject(volume);
-    workspace.requestRedraw();
+    workspace().getScene().removeObject(volume);
+    workspace().requestRedraw();
     EXPECT_FALSE(extraction->isEnabled());
-}
 
-TEST_F(MainWindowTest, UndoTextFollowsTheStack)
-{
-    auto &workspace = window->getPresenter().getWorkspace();
-    auto operation = std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace);
-    workspace.getUndoRedoStacks().push(operation);
+    workspace().getUndoRedoStacks().push(
+        std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace()));
     EXPECT_EQ(window->action("actionUndo")->text(), "Undo Create Substrate");
     EXPECT_TRUE(window->action("actionUndo")->isEnabled());
     EXPECT_FALSE(window->action("actionRedo")->isEnabled());
@@ -125,6 +72,11 @@ TEST_F(MainWindowTest, UndoTextFollowsTheStack)
     EXPECT_FALSE(window->action("actionUndo")->isEnabled());
     EXPECT_EQ(window->action("actionRedo")->text(), "Redo Create Substrate");
     EXPECT_TRUE(window->action("actionRedo")->isEnabled());
+
+    workspace().getSelection().setMode(true);
+    EXPECT_TRUE(window->action("actionSelect")->isChecked());
+    window->action("actionSelect")->setChecked(false);
+    EXPECT_FALSE(workspace().getSelection().getMode()) << "unchecking Select switches the mode off";
 }
 
 // Planarization keeps no undo entry: once it changed the cells, redoing the undone deposition
@@ -132,49 +84,39 @@ TEST_F(MainWindowTest, UndoTextFollowsTheStack)
 TEST_F(MainWindowTest, AChangeWithoutUndoEntryDropsTheRedoHistory)
 {
     using namespace Core::Operations;
-    auto &workspace = window->getPresenter().getWorkspace();
     auto factory = std::make_shared<TestSupport::MakerFactory>();
-    workspace.setOperationFactory(factory);
-    factory->makers[13] = [&workspace] {
-        auto operation = std::make_shared<IsotropicFilmDepositionOperation>(workspace);
+    workspace().setOperationFactory(factory);
+    factory->makers[13] = [this] {
+        auto operation = std::make_shared<IsotropicFilmDepositionOperation>(workspace());
         operation->addObserver(
             std::make_shared<TestSupport::FakeOptionsObserver<IsotropicFilmDepositionOperation>>(
-                workspace, [](IsotropicFilmDepositionOperation &op) {
+                workspace(), [](IsotropicFilmDepositionOperation &op) {
                     op.setMaterial(2);
                     op.setThickness(2.0f);
                 }));
         return operation;
     };
-    factory->makers[22] = [&workspace] {
-        auto operation = std::make_shared<PlanarizationOperation>(workspace);
+    factory->makers[22] = [this] {
+        auto operation = std::make_shared<PlanarizationOperation>(workspace());
         operation->addObserver(std::make_shared<TestSupport::FakeOptionsObserver<PlanarizationOperation>>(
-            workspace, [](PlanarizationOperation &op) {
+            workspace(), [](PlanarizationOperation &op) {
                 op.setMaximumHeight(3);
                 op.setMinimumHeight(0);
             }));
         return operation;
     };
     const auto volume = TestSupport::makeSlab(4, 4, 8, 2);
-    workspace.getScene().addObject(volume);
+    workspace().getScene().addObject(volume);
 
-    workspace.activate(13);
+    workspace().activate(13);
     window->action("actionUndo")->trigger();
     ASSERT_TRUE(window->action("actionRedo")->isEnabled());
-    workspace.activate(22);
+    workspace().activate(22);
     const auto planarized = volume->materialIds();
     EXPECT_FALSE(window->action("actionRedo")->isEnabled());
     EXPECT_EQ(window->action("actionRedo")->text(), "Redo ");
-    workspace.redo();
+    workspace().redo();
     EXPECT_EQ(volume->materialIds(), planarized);
-}
-
-TEST_F(MainWindowTest, SelectActionFollowsTheSelectionMode)
-{
-    auto &selection = window->getPresenter().getSelection();
-    selection.setMode(true);
-    EXPECT_TRUE(window->action("actionSelect")->isChecked());
-    window->action("actionSelect")->setChecked(false);
-    EXPECT_FALSE(selection.getMode()) << "unchecking Select switches the mode off";
 }
 
 // Every catalogue id builds its operation, with the catalogue's name, type and undo.

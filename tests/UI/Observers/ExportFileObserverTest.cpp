@@ -1,4 +1,4 @@
-#include "Model/Materials/MaterialFactory.h"
+#include "Support/DialogDrivers.h"
 #include "Support/ExportFiles.h"
 #include "Support/Volumes.h"
 #include "UI/MainWindow.h"
@@ -16,10 +16,10 @@ namespace {
 // File → Export Surface Mesh... and Export Volume... on the only volume (a 4 × 5 × 6 volume
 // with a 3-layer slab: 94 faces): the save dialog offers the operation's types, a name typed
 // without an extension gets the one of the chosen type, and the console says what happened.
-TEST(ExportFileObserver, MenuActionsAskForTheFileAndWriteIt)
+using ExportFileObserver = TestSupport::MainWindowFixture;
+
+TEST_F(ExportFileObserver, MenuActionsAskForTheFileAndWriteIt)
 {
-    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-    auto *window = new Ui::MainWindow;
     const auto volume = TestSupport::makeSlab(4, 5, 6, 3);
     volume->refreshDrawingData();
     window->getPresenter().getScene().addObject(volume);
@@ -53,8 +53,7 @@ TEST(ExportFileObserver, MenuActionsAskForTheFileAndWriteIt)
         });
         window->action(c.action)->trigger();
         EXPECT_EQ(offered, c.offered);
-        EXPECT_EQ(window->getPresenter().getWorkspace().getCommandInterpreter().getLastMessage(),
-                  c.message.toStdString());
+        EXPECT_EQ(lastMessage(), c.message.toStdString());
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"cells.vti", "slab.vtp"}));
     EXPECT_EQ(ExportFiles::readVtkXml(folder.filePath("slab.vtp")).values<uint32_t>("material"),
@@ -62,8 +61,7 @@ TEST(ExportFileObserver, MenuActionsAskForTheFileAndWriteIt)
     const auto cells = ExportFiles::readVtkXml(folder.filePath("cells.vti")).values<uint32_t>("material");
     EXPECT_EQ(std::count(cells.begin(), cells.end(), 1u), 60);
     EXPECT_EQ(cells.size(), 120u);
-    EXPECT_TRUE(window->getPresenter().getWorkspace().getUndoRedoStacks().undoName().empty());
-    window->close();
+    EXPECT_TRUE(workspace().getUndoRedoStacks().undoName().empty());
 }
 
 } // namespace

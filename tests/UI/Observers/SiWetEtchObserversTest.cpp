@@ -1,6 +1,7 @@
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Operations/SiWetEtching/ContinousWetEtchOperation.h"
 #include "Core/Operations/SiWetEtching/ContinuosWetEtching.h"
+#include "Support/DialogDrivers.h"
 #include "Support/SiliconVolumes.h"
 #include "Support/WorkspaceHarness.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
@@ -21,16 +22,15 @@ namespace {
 // (or rejects) it.
 void answerNextDialog(double depth, bool accept, double *offered = nullptr)
 {
-    QTimer::singleShot(0, [=] {
-        auto *dialog = qobject_cast<Ui::Operations::BCAEtchingDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto *box = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("dblEtchDepth"));
-        if (offered)
-            *offered = box->value();
-        EXPECT_EQ(box->minimum(), 0.0) << "the dialog cannot give a negative depth";
-        box->setValue(depth);
-        accept ? dialog->accept() : dialog->reject();
-    });
+    TestSupport::answerNextDialog<Ui::Operations::BCAEtchingDialog>(
+        [=](QDialog &dialog) {
+            auto *box = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblEtchDepth"));
+            if (offered)
+                *offered = box->value();
+            EXPECT_EQ(box->minimum(), 0.0) << "the dialog cannot give a negative depth";
+            box->setValue(depth);
+        },
+        accept);
 }
 
 } // namespace
@@ -46,9 +46,10 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
     };
     auto volume = TestSupport::maskedSilicon(12, 6, 2, 6);
     workspace.getScene().addObject(volume);
-    auto expected = std::static_pointer_cast<TotalVolume>(volume->clone());
-    expected->createSiLattice();
-    ContinuosWetEtching(*expected, 1.5).run();
+    const auto expected = TestSupport::cellsAfter(*volume, [](TotalVolume &v) {
+        v.createSiLattice();
+        ContinuosWetEtching(v, 1.5).run();
+    });
 
     answerNextDialog(1.5, false);
     workspace.activate(29);
@@ -56,7 +57,7 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
     answerNextDialog(1.5, true);
     workspace.activate(29);
     EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation finished.");
-    EXPECT_EQ(volume->materialIds(), expected->materialIds());
+    EXPECT_EQ(volume->materialIds(), expected);
 }
 
 TEST(SiWetEtchObservers, StepEditorsKeepTheTypeAndPresetTheStoredDepth)

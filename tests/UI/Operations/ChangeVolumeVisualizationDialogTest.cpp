@@ -1,3 +1,4 @@
+#include "Support/DialogDrivers.h"
 #include "Support/Volumes.h"
 
 #include "Model/Automaton/TotalVolumePainter.h"
@@ -52,12 +53,10 @@ TEST(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
     auto *window = new Ui::MainWindow;
     auto volume = TestSupport::makeSlab(4, 4, 4, 2);
     window->getPresenter().getScene().addObject(volume);
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<ChangeVolumeVisualizationDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QComboBox *>("cbxSurfaceAlgorithm")->setCurrentIndex(1);
-        dialog->accept();
-    });
+    TestSupport::answerNextDialog<ChangeVolumeVisualizationDialog>(
+        [](ChangeVolumeVisualizationDialog &dialog) {
+            dialog.findChild<QComboBox *>("cbxSurfaceAlgorithm")->setCurrentIndex(1);
+        });
     window->action("actionChange_Viewing_Options")->trigger();
     EXPECT_EQ(volume->getPainter().getSurfaceAlgorithm(),
               Model::Automaton::TotalVolumePainter::MarchingCubes);

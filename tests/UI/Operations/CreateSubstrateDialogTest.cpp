@@ -1,6 +1,7 @@
 #include "UI/Operations/CreateSubstrateDialog.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "Support/DialogDrivers.h"
 #include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/MainWindow.h"
 
@@ -28,39 +29,35 @@ protected:
     Ui::Operations::CreateSubstrateDialog dialog;
 };
 
-TEST_F(CreateSubstrateDialogTest, DefaultBlockLimitsItsDisplacements)
+// The default is a 100 × 100 × 30 block of Si in a 100 × 100 × 80 volume; the block follows a
+// narrower volume and moves only when smaller; a ball switches the controls.
+TEST_F(CreateSubstrateDialogTest, LimitsFollowTheVolumeTheBlockAndTheShape)
 {
-    // A 100 × 100 × 30 block of Si in a 100 × 100 × 80 volume.
-    EXPECT_EQ(box("sbxSubsX")->maximum(), 0);
     EXPECT_EQ(box("sbxSubsZ")->maximum(), 50);
     EXPECT_EQ(box("sbxSubsCenterZ")->maximum(), 79);
-    EXPECT_FALSE(box("sbxSubsRadius")->isEnabled());
     EXPECT_EQ(dialog.getMaterial(), 1u) << "Si is first";
-}
-
-TEST_F(CreateSubstrateDialogTest, BlockFollowsTheVolumeWidthAndMovesOnlyWhenSmaller)
-{
     box("sbxTotalWidth")->setValue(50);
     EXPECT_EQ(dialog.getSubstrateWidth(), 50u);
     EXPECT_EQ(box("sbxSubsWidth")->maximum(), 50);
-    EXPECT_EQ(dialog.getSubstrateX(), 0u);
     EXPECT_EQ(box("sbxSubsX")->maximum(), 0);
     box("sbxSubsWidth")->setValue(40);
     EXPECT_EQ(box("sbxSubsX")->maximum(), 10);
     box("sbxSubsX")->setValue(25);
     EXPECT_EQ(dialog.getSubstrateX(), 10u) << "clamped to the room left";
     EXPECT_EQ(box("sbxSubsCenterX")->maximum(), 49);
+
+    EXPECT_FALSE(box("sbxSubsRadius")->isEnabled());
+    dialog.findChild<QCheckBox *>("cbxSubsSphere")->setChecked(true);
+    EXPECT_TRUE(box("sbxSubsRadius")->isEnabled() && box("sbxSubsCenterY")->isEnabled());
+    EXPECT_FALSE(box("sbxSubsHeight")->isEnabled() || box("sbxSubsZ")->isEnabled());
+    EXPECT_TRUE(dialog.isSpherical());
 }
 
 // The block keeps its height when the total grows, and is clamped when it shrinks. Typing 120
 // passes through 1 and 12: those must not clamp the 30-cell block.
 TEST_F(CreateSubstrateDialogTest, TypingATotalHeightKeepsTheBlockHeight)
 {
-    const auto type = [this](const char *text) {
-        box("sbxTotalHeight")->selectAll();
-        QTest::keyClicks(box("sbxTotalHeight"), text);
-        QTest::keyClick(box("sbxTotalHeight"), Qt::Key_Enter);
-    };
+    const auto type = [this](const char *text) { TestSupport::typeInto(box("sbxTotalHeight"), text, true); };
     type("120");
     EXPECT_EQ(dialog.getTotalHeight(), 120u);
     EXPECT_EQ(dialog.getSubstrateHeight(), 30u);
@@ -75,18 +72,15 @@ TEST_F(CreateSubstrateDialogTest, TypingATotalHeightKeepsTheBlockHeight)
 TEST(CreateSubstrateEntry, ATypedBlockKeepsItsWidthAndLength)
 {
     Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-    const auto typeBlock = [] {
-        QWidget *dialog = QApplication::activeModalWidget();
+    const std::function<void(QDialog &)> typeBlock = [](QDialog &dialog) {
         for (const auto &[name, text] : {std::pair{"sbxSubsWidth", "40"}, std::pair{"sbxSubsLength", "70"}}) {
-            auto *box = dialog->findChild<QSpinBox *>(name);
-            box->selectAll();
-            QTest::keyClicks(box, text);
+            auto *box = dialog.findChild<QSpinBox *>(name);
+            TestSupport::typeInto(box, text);
             box->interpretText(); // as when the user leaves the box
         }
-        qobject_cast<QDialog *>(dialog)->accept();
     };
     auto *window = new Ui::MainWindow;
-    QTimer::singleShot(0, typeBlock);
+    TestSupport::answerNextDialog(typeBlock);
     window->action("actionCreate_Substrate")->trigger();
     const auto volume = window->getPresenter().getScene().getCellVolumes().at(0);
     const auto ids = volume->materialIds();
@@ -95,20 +89,10 @@ TEST(CreateSubstrateEntry, ATypedBlockKeepsItsWidthAndLength)
     EXPECT_EQ(ids[volume->cellIndex(0, 70, 0)], 0u);
     window->close();
 
-    QTimer::singleShot(0, typeBlock);
+    TestSupport::answerNextDialog(typeBlock);
     const auto entry = Ui::BatchRun::ProcessStepEditors::find(11)->edit(nullptr, nullptr);
     EXPECT_EQ(entry->getProcessParameter("Substrate Size X").toUInt(), 40u);
     EXPECT_EQ(entry->getProcessParameter("Substrate Size Y").toUInt(), 70u);
-}
-
-TEST_F(CreateSubstrateDialogTest, SphereSwitchesWhichControlsAreEnabled)
-{
-    dialog.findChild<QCheckBox *>("cbxSubsSphere")->setChecked(true);
-    EXPECT_TRUE(box("sbxSubsRadius")->isEnabled());
-    EXPECT_TRUE(box("sbxSubsCenterY")->isEnabled());
-    EXPECT_FALSE(box("sbxSubsHeight")->isEnabled());
-    EXPECT_FALSE(box("sbxSubsZ")->isEnabled());
-    EXPECT_TRUE(dialog.isSpherical());
 }
 
 TEST_F(CreateSubstrateDialogTest, LoadParametersAppliesOnlyWhatIsPresent)

@@ -1,11 +1,7 @@
 #include "Support/PersistenceTestSupport.h"
 
-#include "Core/Batch/ProcessEntries.h"
-#include "Core/Operations/DopingOperation/IonImplantation.h"
-#include "Core/Operations/SiOxidation/OxidationSettings.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Process/ProcessFactory.h"
-#include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/RandomWalkDopingDialog.h"
 
 #include <QApplication>
@@ -20,8 +16,6 @@
 #include <gtest/gtest.h>
 
 using namespace Core::Operations;
-using Core::Batch::ProcessEntries;
-using Ui::ProcessData;
 
 namespace {
 
@@ -44,17 +38,6 @@ void typeInto(QLineEdit *field, const QString &text, bool finish)
 bool okEnabled(QDialog &dialog)
 {
     return dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled();
-}
-
-// Lets `fill` set the dialog that is about to be shown, then accepts it.
-void acceptNextDialog(std::function<void(QDialog &)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        fill(*dialog);
-        dialog->accept();
-    });
 }
 
 class DopingDialogsTest : public ::testing::Test {
@@ -99,29 +82,4 @@ TEST_F(DopingDialogsTest, DiffusionCoefficientAndTimeStepFollowEachOtherOnceAnEd
     typeInto(cellSize, QStringLiteral("0"), true);
     EXPECT_FALSE(okEnabled(dialog));
     EXPECT_NEAR(RandomWalkParameters::fromSettings(dialog.getSettings()).timeStep, 2564.1f, 0.01f);
-}
-
-TEST_F(DopingDialogsTest, StepEditorsOfferEveryMaterialAndGiveBackAnUnchangedStep)
-{
-    RandomWalkSettings walk;
-    walk.materialId = 15;
-    const ProcessData stored[] = {ProcessEntries::doping(16, 2.0f), ProcessEntries::ionImplantation(14, {}),
-                                  ProcessEntries::siOxidation(OxidationSettings()),
-                                  ProcessEntries::randomWalkDoping(walk)};
-    const int catalogue = int(Model::Materials::MaterialFactory::instance()->getMaterials().size());
-    for (const ProcessData &entry : stored) {
-        // Modify, accepted unchanged: the same entry.
-        int offered = -1;
-        acceptNextDialog([&](QDialog &d) {
-            if (auto *materials = d.findChild<QComboBox *>())
-                offered = materials->count();
-        });
-        const auto edited =
-            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
-        ASSERT_TRUE(edited);
-        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
-        if (entry.getProcessType() != 15) {
-            EXPECT_EQ(offered, catalogue) << entry.getProcessType();
-        }
-    }
 }

@@ -1,8 +1,6 @@
+#include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
-#include "Support/PersistenceTestSupport.h"
 
-#include "Core/Batch/ProcessEntries.h"
-#include "UI/BatchRun/ProcessStepEditor.h"
 #include "UI/Operations/CutCellVolumeDialog.h"
 #include "UI/Operations/MaskFileField.h"
 #include "UI/Operations/PhotolithographyDialog.h"
@@ -21,32 +19,14 @@
 
 #include <gtest/gtest.h>
 
-using Core::Batch::ProcessEntries;
 using Model::Automaton::CutBox;
 using Model::Automaton::ImageMask;
-using Ui::ProcessData;
 
 namespace {
 
 QSpinBox *spinBox(QWidget &dialog, const char *name)
 {
-    return dialog.findChild<QSpinBox *>(QLatin1String(name));
-}
-
-// Types `text` over the box's contents, without pressing Enter.
-void typeInto(QSpinBox *box, const QString &text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-ImageMask stripeMask()
-{
-    QBitArray bits(6);
-    bits.setBit(0);
-    bits.setBit(3);
-    return ImageMask(bits, 2, 3);
+    return TestSupport::child<QSpinBox>(dialog, name);
 }
 
 } // namespace
@@ -59,7 +39,7 @@ TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypi
     QObject::connect(&dialog, &Ui::Operations::CutCellVolumeDialog::previewChanged,
                      [&](const CutBox &box) { previews.push_back(box); });
     QSpinBox *upperX = spinBox(dialog, "sbxXUpperLimit");
-    typeInto(upperX, QStringLiteral("1"));
+    TestSupport::typeInto(upperX, QStringLiteral("1"));
     EXPECT_EQ(spinBox(dialog, "sbxXLowerLimit")->value(), 50) << "nothing applies while typing";
     QTest::keyClicks(upperX, QStringLiteral("20"));
     QTest::keyClick(upperX, Qt::Key_Return);
@@ -91,7 +71,7 @@ TEST(PlanarizationDialogTest, TheMinimumFollowsTheMaximumOnlyOnceItIsEntered)
     QSpinBox *minimum = spinBox(dialog, "sbxMinimumHeight");
     minimum->setValue(50);
     QSpinBox *maximum = spinBox(dialog, "sbxMaximumHeight");
-    typeInto(maximum, QStringLiteral("1"));
+    TestSupport::typeInto(maximum, QStringLiteral("1"));
     EXPECT_EQ(minimum->value(), 50);
     QTest::keyClicks(maximum, QStringLiteral("20"));
     QTest::keyClick(maximum, Qt::Key_Return);
@@ -133,28 +113,4 @@ TEST(PhotolithographyDialogTest, UnreadableFilesWarnAndKeepTheMask)
     EXPECT_EQ(dialog.getTopMask(), ImageMask::fromImage(image));
     EXPECT_TRUE(dialog.getBottomMask().isEmpty());
     EXPECT_EQ(changes, 1);
-}
-
-// Every editor of these steps, opened on an entry and accepted unchanged, gives the entry back;
-// a photolithography entry keeps its masks although their files are gone.
-TEST(MaskAndLayerStepEditorsTest, ModifyKeepsEveryStoredValue)
-{
-    PersistenceTest::resetCatalogue();
-    const std::vector<ProcessData> entries = {
-        ProcessEntries::photolithography(12, stripeMask(), QStringLiteral("/gone/top.png"), ImageMask(),
-                                         QString()),
-        ProcessEntries::planarization(40, 7), ProcessEntries::spinCoating(13, 25),
-        ProcessEntries::simpleRie(16, 4, 2)};
-    for (const ProcessData &entry : entries) {
-        ModalBoxWatcher boxes;
-        QTimer::singleShot(0, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->accept();
-        });
-        const auto edited =
-            Ui::BatchRun::ProcessStepEditors::find(entry.getProcessType())->edit(nullptr, &entry);
-        ASSERT_TRUE(edited) << entry.getProcessType();
-        EXPECT_TRUE(edited->hasSameContents(entry)) << entry.getProcessType();
-        EXPECT_TRUE(boxes.texts.isEmpty());
-    }
 }

@@ -1,4 +1,4 @@
-#include "Support/OperationTestSupport.h"
+#include "Support/WorkspaceHarness.h"
 
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -14,59 +14,46 @@ using Core::Operations::SubstrateDescription;
 
 class CreateSubstrateOperationTest : public ::testing::Test {
 protected:
-    CreateSubstrateOperationTest() { workspace.setOperationFactory(factory); }
-
     // Activates the operation; `answer` plays the dialog (none: the dialog is cancelled).
-    std::shared_ptr<CreateSubstrateOperation> start(std::function<void(CreateSubstrateOperation &)> answer)
+    std::shared_ptr<Model::Automaton::TotalVolume>
+    start(std::function<void(CreateSubstrateOperation &)> answer)
     {
-        auto operation = std::make_shared<CreateSubstrateOperation>(workspace);
-        CreateSubstrateOperation *raw = operation.get();
-        operation->addObserver(std::make_shared<TestSupport::CallbackObserver>([raw, answer] {
-            if (answer)
-                answer(*raw);
-        }));
-        factory->makers[2] = [operation] { return operation; };
+        harness.addOperation<CreateSubstrateOperation>(
+            2, [](Core::Workspace &w) { return std::make_shared<CreateSubstrateOperation>(w); }, answer);
         workspace.activate(2);
-        return operation;
+        const auto volumes = workspace.getScene().getCellVolumes();
+        return volumes.empty() ? nullptr : volumes.back();
     }
 
-    Core::Workspace workspace;
-    std::shared_ptr<TestSupport::MakerFactory> factory = std::make_shared<TestSupport::MakerFactory>();
+    TestSupport::WorkspaceHarness harness;
+    Core::Workspace &workspace = harness.workspace;
 };
 
-std::vector<size_t> filledCells(const Model::Automaton::TotalVolume &volume)
+size_t filledCells(const Model::Automaton::TotalVolume &volume)
 {
-    std::vector<size_t> filled;
     const auto ids = volume.materialIds();
-    for (size_t i = 0; i < ids.size(); ++i)
-        if (ids[i] != 0)
-            filled.push_back(i);
-    return filled;
+    return size_t(ids.size() - size_t(std::count(ids.begin(), ids.end(), 0u)));
 }
 
 TEST_F(CreateSubstrateOperationTest, DefaultBlockFillsTheLowestThirtyLayers)
 {
-    auto operation = start([](CreateSubstrateOperation &op) {
+    auto volume = start([](CreateSubstrateOperation &op) {
         op.setBlockParameters(1, 100, 100, 80, Util::Vector3D(), 0, 0, 0, 100, 100, 30);
     });
-    auto volume = operation->getVolume();
     ASSERT_TRUE(volume);
-    EXPECT_EQ(workspace.getScene().getObjects().size(), 1u);
-    EXPECT_EQ(workspace.getCommandInterpreter().getLastMessage(),
-              "Create Substrate: substrate created successfully.");
+    EXPECT_EQ(harness.lastMessage(), "Create Substrate: substrate created successfully.");
     EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Create Substrate");
     const auto ids = volume->materialIds();
     for (uint32_t z = 0; z < 80; ++z)
         EXPECT_EQ(ids[volume->cellIndex(57, 13, z)], z < 30 ? 1u : 0u) << z;
-    EXPECT_EQ(filledCells(*volume).size(), 100u * 100u * 30u);
+    EXPECT_EQ(filledCells(*volume), 100u * 100u * 30u);
 }
 
 TEST_F(CreateSubstrateOperationTest, UndoRemovesAndRedoRestoresTheSameVolume)
 {
-    auto operation = start([](CreateSubstrateOperation &op) {
+    auto volume = start([](CreateSubstrateOperation &op) {
         op.setBlockParameters(3, 4, 4, 4, Util::Vector3D(5, 6, 7), 1, 1, 1, 2, 2, 2);
     });
-    auto volume = operation->getVolume();
     workspace.getSelection().toggle(volume);
     workspace.undo();
     EXPECT_EQ(workspace.getScene().objectCount(), 0u);
@@ -80,63 +67,51 @@ TEST_F(CreateSubstrateOperationTest, UndoRemovesAndRedoRestoresTheSameVolume)
     EXPECT_EQ(volume->getPosition(), Util::Vector3D(5, 6, 7));
 }
 
-TEST_F(CreateSubstrateOperationTest, ACancelledDialogLeavesTheOperationWaitingSilently)
+TEST_F(CreateSubstrateOperationTest, CancelledOrTooLargeCreatesNothing)
 {
-    auto messages = std::make_shared<TestSupport::CountingObserver>();
-    workspace.getCommandInterpreter().addMessageObserver(messages);
-    auto operation = start(nullptr);
-    EXPECT_EQ(workspace.currentOperation(), operation);
-    EXPECT_EQ(messages->count, 0);
+    // A cancelled dialog leaves the operation waiting silently until Escape.
+    start(nullptr);
+    EXPECT_NE(workspace.currentOperation(), nullptr);
     workspace.cancelCurrent();
     EXPECT_EQ(workspace.currentOperation(), nullptr);
-    EXPECT_EQ(messages->count, 0);
-    EXPECT_EQ(workspace.getScene().objectCount(), 0u);
-}
+    EXPECT_TRUE(harness.log->lines.empty());
 
-TEST_F(CreateSubstrateOperationTest, AVolumeTooLargeForMemoryIsRefusedWithAMessage)
-{
-    auto operation = start([](CreateSubstrateOperation &op) {
+    start([](CreateSubstrateOperation &op) {
         op.setBlockParameters(1, 10000, 10000, 10000, Util::Vector3D(), 0, 0, 0, 10000, 10000, 30);
     });
-    EXPECT_EQ(operation->getVolume(), nullptr);
     EXPECT_EQ(workspace.getScene().objectCount(), 0u);
-    EXPECT_NE(workspace.getCommandInterpreter().getLastMessage().find("too large"), std::string::npos);
+    EXPECT_NE(harness.lastMessage().find("too large"), std::string::npos);
 }
 
-TEST(SubstrateBuilderTest, UnitBallAtTheOriginHoldsFourCells)
-{
-    SubstrateDescription description;
-    description.spherical = true;
-    description.totalWidth = description.totalLength = description.totalHeight = 4;
-    description.radius = 1;
-    auto volume = Core::Operations::buildSubstrate(description);
-    ASSERT_TRUE(volume);
-    EXPECT_EQ(filledCells(*volume),
-              (std::vector<size_t>{volume->cellIndex(0, 0, 0), volume->cellIndex(0, 0, 1),
-                                   volume->cellIndex(0, 1, 0), volume->cellIndex(1, 0, 0)}));
-}
-
+// Balls hold exactly the cells whose centres satisfy the sphere equation in length units: at the
+// origin the unit ball holds four cells.
 TEST(SubstrateBuilderTest, BallMatchesTheSphereEquationWithCellSizes)
 {
-    SubstrateDescription description;
-    description.spherical = true;
-    description.totalWidth = 12;
-    description.totalLength = 9;
-    description.totalHeight = 10;
-    description.radius = 4;
-    description.centerX = 6;
-    description.centerY = 3;
-    description.centerZ = 9;
-    description.cellSizeX = 0.5f;
-    description.materialId = 7;
-    auto volume = Core::Operations::buildSubstrate(description);
-    const auto ids = volume->materialIds();
-    for (uint32_t x = 0; x < 12; ++x)
-        for (uint32_t y = 0; y < 9; ++y)
-            for (uint32_t z = 0; z < 10; ++z) {
-                const double dx = (double(x) - 6) * 0.5, dy = double(y) - 3, dz = double(z) - 9;
-                EXPECT_EQ(ids[volume->cellIndex(x, y, z)], dx * dx + dy * dy + dz * dz <= 16 ? 7u : 0u);
-            }
+    struct Ball {
+        uint32_t size[3], centre[3], radius;
+        float cellSizeX;
+    };
+    for (const Ball &b : {Ball{{4, 4, 4}, {0, 0, 0}, 1, 1.0f}, Ball{{12, 9, 10}, {6, 3, 9}, 4, 0.5f}}) {
+        SubstrateDescription d;
+        d.spherical = true;
+        d.totalWidth = b.size[0], d.totalLength = b.size[1], d.totalHeight = b.size[2];
+        d.centerX = b.centre[0], d.centerY = b.centre[1], d.centerZ = b.centre[2];
+        d.radius = b.radius;
+        d.cellSizeX = b.cellSizeX;
+        d.materialId = 7;
+        auto volume = Core::Operations::buildSubstrate(d);
+        size_t inside = 0;
+        for (uint32_t x = 0; x < b.size[0]; ++x)
+            for (uint32_t y = 0; y < b.size[1]; ++y)
+                for (uint32_t z = 0; z < b.size[2]; ++z) {
+                    const double dx = (double(x) - b.centre[0]) * b.cellSizeX, dy = double(y) - b.centre[1],
+                                 dz = double(z) - b.centre[2];
+                    const bool ball = dx * dx + dy * dy + dz * dz <= double(b.radius * b.radius);
+                    inside += ball;
+                    EXPECT_EQ(volume->materialIds()[volume->cellIndex(x, y, z)], ball ? 7u : 0u);
+                }
+        EXPECT_EQ(filledCells(*volume), inside);
+    }
 }
 
 TEST(SubstrateBuilderTest, BlocksReachingPastTheVolumeAreClipped)
@@ -147,13 +122,12 @@ TEST(SubstrateBuilderTest, BlocksReachingPastTheVolumeAreClipped)
     description.blockY = 4000000000u;
     description.blockWidth = 4000000000u;
     description.blockZ = 1;
-    auto volume = Core::Operations::buildSubstrate(description);
-    ASSERT_TRUE(volume);
-    EXPECT_TRUE(filledCells(*volume).empty()) << "y starts outside the volume";
+    EXPECT_EQ(filledCells(*Core::Operations::buildSubstrate(description)), 0u)
+        << "y starts outside the volume";
     description.blockY = 0;
     description.blockLength = 5;
     description.blockHeight = 9;
-    EXPECT_EQ(filledCells(*Core::Operations::buildSubstrate(description)).size(), 1u * 3u * 2u);
+    EXPECT_EQ(filledCells(*Core::Operations::buildSubstrate(description)), 1u * 3u * 2u);
 }
 
 } // namespace

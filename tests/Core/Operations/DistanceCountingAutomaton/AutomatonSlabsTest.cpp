@@ -24,7 +24,7 @@ std::vector<uint32_t> slabEnds(uint32_t sizeX, uint32_t threads)
 
 } // namespace
 
-TEST(AutomatonSlabs, WiderSlabsComeFirstAndTheLastEndsAtSizeX)
+TEST(AutomatonSlabs, WiderSlabsComeFirstTheLastEndsAtSizeXAndStepCountsStayInRange)
 {
     using Ends = std::vector<uint32_t>;
     EXPECT_EQ(slabEnds(100, 12), (Ends{9, 18, 27, 36, 44, 52, 60, 68, 76, 84, 92, 100}));
@@ -32,6 +32,13 @@ TEST(AutomatonSlabs, WiderSlabsComeFirstAndTheLastEndsAtSizeX)
     // The remainder is taken modulo the width, not the thread count.
     EXPECT_EQ(slabEnds(35, 12), (Ends{3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 35}));
     EXPECT_EQ(slabEnds(3, 4), (Ends{3}));
+    // Iteration counts are truncated into range.
+    using Base = AbstractDistanceCountingAutomatonBase;
+    EXPECT_EQ(Base::truncatedIterations(3.999), 3u);
+    EXPECT_EQ(Base::truncatedIterations(0.7) + Base::truncatedIterations(-5.0)
+                  + Base::truncatedIterations(std::nan("")),
+              0u);
+    EXPECT_EQ(Base::truncatedIterations(1e300), std::numeric_limits<uint32_t>::max());
 }
 
 TEST(AutomatonSlabs, EveryPartitionTilesTheVolumeWithoutEmptySlabs)
@@ -49,16 +56,6 @@ TEST(AutomatonSlabs, EveryPartitionTilesTheVolumeWithoutEmptySlabs)
             EXPECT_EQ(begin, sizeX);
         }
     }
-}
-
-TEST(AutomatonSlabs, IterationCountsAreTruncatedIntoRange)
-{
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(3.999), 3u);
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(0.7), 0u);
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(-5.0), 0u);
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(std::nan("")), 0u);
-    EXPECT_EQ(AbstractDistanceCountingAutomatonBase::truncatedIterations(1e300),
-              std::numeric_limits<uint32_t>::max());
 }
 
 TEST(CellIndexDecoder, MatchesIntegerDivisionForAllShapes)

@@ -21,14 +21,6 @@ namespace {
 constexpr uint32_t kNDoped = 14;
 const QString kNField = QStringLiteral("Random Walk Particle Count Type N");
 
-// Cells after running `engine` on a copy of the volume.
-std::vector<uint32_t> expectedAfter(TotalVolume &volume, const std::function<void(TotalVolume &)> &engine)
-{
-    auto copy = std::static_pointer_cast<TotalVolume>(volume.clone());
-    engine(*copy);
-    return copy->materialIds();
-}
-
 // Surface particle counts of 200 and a threshold of 20 in cells of 2⁻²⁰ m, 6p = 0.5, 5 steps.
 RandomWalkParameters walk()
 {
@@ -103,7 +95,7 @@ TEST_F(DopingOperationsTest, DopingRunsItsEngineAndIsUndoable)
 {
     const auto original = volume->materialIds();
     const auto expected =
-        expectedAfter(*volume, [](TotalVolume &v) { SimpleDoping(v, kNDoped, 2.0f).execute(); });
+        TestSupport::cellsAfter(*volume, [](TotalVolume &v) { SimpleDoping(v, kNDoped, 2.0f).execute(); });
     EXPECT_EQ(runAndLog(17),
               (std::vector<std::string>{"Doping: Cell volume selected.", "Doping: Operation finished."}));
     EXPECT_EQ(volume->materialIds(), expected);
@@ -119,14 +111,14 @@ TEST_F(DopingOperationsTest, DopingRunsItsEngineAndIsUndoable)
 
 TEST_F(DopingOperationsTest, ImplantationAndOxidationRunTheirEnginesWithoutUndo)
 {
-    const auto implanted = expectedAfter(*volume, [](TotalVolume &v) {
+    const auto implanted = TestSupport::cellsAfter(*volume, [](TotalVolume &v) {
         IonImplantation(v, 15, {3.0f, 0.5f, 1.0f}).execute();
     });
     EXPECT_EQ(runAndLog(3).back(), "Ion Implantation: Operation finished.");
     EXPECT_EQ(volume->materialIds(), implanted);
     // Oxidation for no time grows the native 0.025 µm: 2.5 units at 100 units per micron.
     const auto oxidised =
-        expectedAfter(*volume, [](TotalVolume &v) { SimpleSiOxidation(v, 100.0).execute(0.025); });
+        TestSupport::cellsAfter(*volume, [](TotalVolume &v) { SimpleSiOxidation(v, 100.0).execute(0.025); });
     EXPECT_EQ(runAndLog(26).back(), "Simple Si Oxidation: Operation finished.");
     EXPECT_EQ(volume->materialIds(), oxidised);
     EXPECT_NE(oxidised, implanted);

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <random>
 
 using namespace Core::Operations;
@@ -170,16 +169,14 @@ TEST(IsotropicFilmDeposition, NeverDepositsBeyondTheExactDistanceAndRarelyMisses
     const Disagreement d = compareWithExactDeposition(*flat, 2.2f);
     EXPECT_EQ(d.extra, 0u);
     EXPECT_LE(double(d.missed), 0.02 * double(d.exact));
-    // Thick films in a wide trench; the figures are printed for the record.
-    for (float thickness : {5.0f, 10.0f, 20.0f}) {
+    // Thick films in a wide trench.
+    for (float thickness : {8.0f, 20.0f}) {
         auto trench = makeVolume(48, 32, 56, [](uint32_t x, uint32_t y, uint32_t z) {
             return z < 24 && !(x >= 14 && x < 34 && y >= 6 && y < 26 && z >= 8) ? kSi : 0u;
         });
         const Disagreement t = compareWithExactDeposition(*trench, thickness);
-        std::printf("L = %4.1f: %zu of %zu cells the exact rule deposits missed, %zu deposited beyond it\n",
-                    double(thickness), t.missed, t.exact, t.extra);
         EXPECT_EQ(t.extra, 0u);
-        EXPECT_LE(double(t.missed), 0.02 * double(t.exact));
+        EXPECT_LE(double(t.missed), 0.02 * double(t.exact)) << thickness;
     }
 }
 
@@ -222,25 +219,6 @@ TEST(IsotropicFilmEngines, TiesKeepTheEarlierNeighbourInTableOrder)
         EXPECT_EQ(centre.distanceX, c.ex);
         EXPECT_EQ(centre.distanceY, c.ey);
         EXPECT_EQ(centre.distanceZ, c.ez);
-    }
-}
-
-TEST(IsotropicFilmEngines, CellsBeyondASlabBorderAreReachedFromTheNeighbourSlab)
-{
-    TestSupport::PoolThreads pool(2);
-    // Slabs [0, 3) and [3, 6): a film growing along +x from x = 0 and along -x from x = 5 must
-    // cross the border in both directions.
-    for (bool fromBelow : {true, false}) {
-        auto volume = makeVolume(
-            6, 3, 3, [=](uint32_t x, uint32_t, uint32_t) { return x == (fromBelow ? 0u : 5u) ? kSi : 0u; });
-        IsotropicFilmDeposition deposition(*volume, kMetal, 3.5f);
-        ASSERT_EQ(deposition.getSliceCount(), 2u);
-        EXPECT_EQ(deposition.getSlabs()[1].begin, 3u);
-        deposition.execute();
-        for (uint32_t step = 1; step <= 4; ++step) {
-            const uint32_t x = fromBelow ? step : 5 - step;
-            EXPECT_EQ(materialAt(*volume, x, 1, 1), step <= 3 ? kMetal : 0u) << fromBelow << " " << x;
-        }
     }
 }
 

@@ -86,14 +86,16 @@ TEST_F(MaskAndLayerOperations, PhotolithographyShowsItsMasksThenDevelopsWithoutU
     EXPECT_EQ(shownTopMaskWidth(*volume), 0u) << "the masks are used up";
 }
 
-TEST_F(MaskAndLayerOperations, ProcessesWithoutTheirOptionsCancelAndChangeNothing)
+TEST_F(MaskAndLayerOperations, ProcessesWithoutTheirOptionsCancelChangeNothingAndHideTheShownMask)
 {
     add<PhotolithographyOperation>(20, [](PhotolithographyOperation &op) { op.setTopMask(cornerMask()); });
     add<PlanarizationOperation>(22, [](PlanarizationOperation &op) { op.setMaximumHeight(2); });
     add<SpinCoatingOperation>(23, nullptr);
     add<SimpleReactiveIonEtchingOperation>(30, [](SimpleReactiveIonEtchingOperation &op) { op.setDepth(3); });
+    add<MaskedCutCellVolumeOperation>(34,
+                                      [](MaskedCutCellVolumeOperation &op) { op.showMask(cornerMask()); });
     const auto before = volume->materialIds();
-    for (uint32_t id : {20u, 22u, 23u, 30u})
+    for (uint32_t id : {20u, 22u, 23u, 30u, 34u})
         workspace().activate(id);
     EXPECT_EQ(volume->materialIds(), before);
     EXPECT_EQ(shownTopMaskWidth(*volume), 0u);
@@ -102,7 +104,10 @@ TEST_F(MaskAndLayerOperations, ProcessesWithoutTheirOptionsCancelAndChangeNothin
                   "Photolithography: Cell volume selected.", "Photolithography: Operation canceled.",
                   "Planarization: Cell volume selected.", "Planarization: Operation canceled!",
                   "Spin Coating: Cell volume selected.", "Spin Coating: Operation canceled.",
-                  "Simple RIE: Cell volume selected.", "Simple RIE: Operation canceled."}));
+                  "Simple RIE: Cell volume selected.", "Simple RIE: Operation canceled.",
+                  "Masked Cut: Cell volume selected.", "Masked Cut: Operation Canceled!"}));
+    EXPECT_EQ(cutCounts(), std::vector<int>(volume->getCellCount(), 0));
+    EXPECT_TRUE(workspace().getUndoRedoStacks().undoName().empty());
     EXPECT_EQ(workspace().currentOperation(), nullptr);
 }
 
@@ -153,17 +158,6 @@ TEST_F(MaskAndLayerOperations, MaskedCutsCountUpToTheLimitAndUndoTakesOneOff)
     EXPECT_EQ(harness.log->lines.back(), "Remove Cuts: Cut planes changed.");
     EXPECT_EQ(volume->materialIds(), materials);
     EXPECT_EQ(workspace().getUndoRedoStacks().undoName(), "Masked Cut") << "Remove Cuts leaves no undo entry";
-}
-
-TEST_F(MaskAndLayerOperations, MaskedCutWithoutAMaskCancelsAndHidesTheShownMask)
-{
-    add<MaskedCutCellVolumeOperation>(34,
-                                      [](MaskedCutCellVolumeOperation &op) { op.showMask(cornerMask()); });
-    workspace().activate(34);
-    EXPECT_EQ(harness.log->lines.back(), "Masked Cut: Operation Canceled!");
-    EXPECT_EQ(shownTopMaskWidth(*volume), 0u);
-    EXPECT_EQ(cutCounts(), std::vector<int>(volume->getCellCount(), 0));
-    EXPECT_TRUE(workspace().getUndoRedoStacks().undoName().empty());
 }
 
 TEST_F(MaskAndLayerOperations, CutPlanesPreviewAtOnceAndCancellingPutsTheBoxBack)

@@ -44,14 +44,15 @@ protected:
 
 TEST_F(SiWetEtchOperationsTest, EtchRunsTheEngineOnceAndKeepsTheLatticeUntilTheCellsChange)
 {
-    auto expected = std::static_pointer_cast<TotalVolume>(volume->clone());
-    expected->createSiLattice();
-    AtomicStructureSimpleSiWetEtch(*expected, 2.0).run();
+    const auto expected = TestSupport::cellsAfter(*volume, [](TotalVolume &v) {
+        v.createSiLattice();
+        AtomicStructureSimpleSiWetEtch(v, 2.0).run();
+    });
 
     harness.workspace.activate(28);
     EXPECT_EQ(harness.log->lines, (std::vector<std::string>{"BCA Wet Etch: Cell volume selected.",
                                                             "BCA Wet Etch: Operation finished."}));
-    EXPECT_EQ(volume->materialIds(), expected->materialIds());
+    EXPECT_EQ(volume->materialIds(), expected);
     EXPECT_EQ(records().getLastProcess(volume->getObjectId()), 28u);
     EXPECT_FALSE(records().isLatticeOutdated(volume->getObjectId()));
     EXPECT_EQ(harness.workspace.currentOperation(), nullptr);
