@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Util/Box3D.h"
 #include "Util/Vector3D.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace Model {
 
@@ -23,6 +25,9 @@ public:
     virtual void refreshDrawingData() = 0;
     virtual std::shared_ptr<Object> clone() const = 0;
     virtual void translate(const Util::Vector3D &displacement) = 0;
+    // A box holding everything the object draws, in world coordinates and without a preview
+    // offset; none when the object cannot tell.
+    virtual std::optional<Util::Box3D> drawnBounds() const { return std::nullopt; }
 
     uint32_t getObjectId() const { return objectId; }
     void setSelected(bool value) { selected = value; }

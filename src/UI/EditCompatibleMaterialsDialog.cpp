@@ -19,6 +19,21 @@ namespace Ui {
 using Model::Materials::Material;
 using Model::Process::Process;
 
+namespace {
+
+// The material ids of the list's selected items, in list order.
+std::vector<uint32_t> selectedMaterialIds(const QListWidget *list)
+{
+    std::vector<uint32_t> ids;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->isSelected())
+            ids.push_back(list->item(row)->data(Qt::UserRole).toUInt());
+    }
+    return ids;
+}
+
+} // namespace
+
 EditCompatibleMaterialsDialog::EditCompatibleMaterialsDialog(QWidget *parent)
     : EditCompatibleMaterialsDialog(Model::Process::ProcessFactory::instance()->getProcesses(),
                                     Model::Materials::MaterialFactory::instance()->getMaterials(), parent)
@@ -128,11 +143,8 @@ void EditCompatibleMaterialsDialog::on_btnInsert_clicked()
     Process *process = chosenProcess();
     if (!process)
         return;
-    for (int row = 0; row < availableList->count(); ++row) {
-        const QListWidgetItem *item = availableList->item(row);
-        if (item->isSelected())
-            process->addCompatibleMaterial(item->data(Qt::UserRole).toUInt());
-    }
+    for (const uint32_t id : selectedMaterialIds(availableList))
+        process->addCompatibleMaterial(id);
     refillCompatibleMaterials();
 }
 
@@ -141,11 +153,8 @@ void EditCompatibleMaterialsDialog::on_btnRemove_clicked()
     Process *process = chosenProcess();
     if (!process)
         return;
-    for (int row = 0; row < compatibleList->count(); ++row) {
-        const QListWidgetItem *item = compatibleList->item(row);
-        if (item->isSelected())
-            process->removeCompatibleMaterial(item->data(Qt::UserRole).toUInt());
-    }
+    for (const uint32_t id : selectedMaterialIds(compatibleList))
+        process->removeCompatibleMaterial(id);
     refillCompatibleMaterials();
 }
 

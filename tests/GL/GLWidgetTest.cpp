@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -297,7 +298,7 @@ TEST_F(GLWidgetTest, LampsBecomeLightsFixedToTheEye)
 }
 
 // A lamp on the view axis, 100 units in front: its yellow marker stays drawn however far the
-// view is zoomed in (the projection's depth shrinks with the zoom).
+// view is zoomed in.
 TEST_F(GLWidgetTest, LampMarkersStayVisibleWhenZoomedIn)
 {
     Ui::ViewSettings settings = view->viewSettings();
@@ -310,6 +311,35 @@ TEST_F(GLWidgetTest, LampMarkersStayVisibleWhenZoomedIn)
         const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
         EXPECT_GT(std::count(pixels, pixels + image.width() * image.height(), qRgb(255, 255, 0)), 20)
             << "zoom " << 1.0f / zoomValue;
+    }
+}
+
+// Zoomed far in and turned any way, the depth range holds every corner of a tall volume that
+// stands away from the rotation centre.
+TEST_F(GLWidgetTest, DepthRangeHoldsTheWholeSceneAtAnyZoomAndRotation)
+{
+    const Util::Vector3D lower(30.0, -20.0, 5.0);
+    const Util::Vector3D size(40.0, 40.0, 100.0);
+    presenter.getScene().addObject(std::make_shared<Model::Automaton::TotalVolume>(
+        4, 4, 4, 10.0f, 10.0f, 25.0f, lower, std::vector<uint32_t>(64, 1)));
+    Ui::ViewSettings settings = view->viewSettings();
+    settings.position = Util::Vector3D(-10.0, 15.0, -40.0);
+    for (const std::array<int, 3> &rotation : {std::array<int, 3>{0, 0, 0}, {-60, 0, 30}, {37, 81, -140}}) {
+        for (float zoomValue : {1.0f, 0.1f, 0.001f}) {
+            settings.rotation = rotation;
+            settings.zoomValue = zoomValue;
+            view->applyViewSettings(settings);
+            view->renderImage();
+            GLdouble projection[16];
+            glGetDoublev(GL_PROJECTION_MATRIX, projection);
+            for (int corner = 0; corner < 8; ++corner) {
+                const QVector3D at(lower.x + size.x * (corner & 1), lower.y + size.y * (corner >> 1 & 1),
+                                   lower.z + size.z * (corner >> 2));
+                const float eyeZ = view->getCamera().modelViewMatrix().map(at).z();
+                EXPECT_LE(std::fabs(projection[10] * eyeZ + projection[14]), 1.0)
+                    << "zoom " << 1.0f / zoomValue << ", corner " << corner;
+            }
+        }
     }
 }
 

@@ -1,76 +1,29 @@
 #include "Core/Operations/CellProcessOperation.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
-
-#include <QDebug>
-#include <QElapsedTimer>
-
-#include <exception>
 
 namespace Core::Operations {
 
 CellProcessOperation::CellProcessOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
                                            std::string historyKey, uint32_t instance)
-    : ObjectOperation(workspace, std::move(name), operationId), historyKey(std::move(historyKey)),
+    : ProcessStepMachine(workspace, std::move(name), operationId), historyKey(std::move(historyKey)),
       instance(instance)
 {
 }
 
-void CellProcessOperation::execute()
+void CellProcessOperation::apply(Model::Automaton::TotalVolume &volume)
 {
-    if (volume)
-        return;
-    volume = chooseCellVolume(*this, workspace);
-    if (!volume)
-        return;
-    notifyObservers();
-    finish();
-}
-
-void CellProcessOperation::cancel()
-{
-    if (applied)
-        return;
-    postNamedMessage("Operation canceled.");
-    workspace.finishWithoutUndo();
-}
-
-void CellProcessOperation::finish()
-{
-    if (applied)
-        return;
-    if (!volume || !isReady()) {
-        cancel();
-        return;
-    }
-    apply();
-    postNamedMessage("Operation finished.");
-    workspace.finishWithUndo();
-}
-
-void CellProcessOperation::apply()
-{
-    applied = true;
     const Core::BusyScope busy(workspace);
     auto &registry = workspace.getArchiveRegistry();
-    registry.getUndoHistory().write(historyKey, instance, *volume);
-    QElapsedTimer timer;
-    timer.start();
-    try {
-        runEngine(*volume);
-    } catch (const std::exception &) {
-        // The engine could not get its working memory (slab tasks report that as their own
-        // exception type): put back the cells as recorded.
-        registry.getUndoHistory().restore(historyKey, instance, *volume);
-        postNamedMessage("Not enough memory to run the process.");
-    }
-    qDebug() << getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
-    registry.getRedoHistory().write(historyKey, instance, *volume);
-    volume->refreshDrawingData();
-    workspace.getVolumeRecords().recordProcess(volume->getObjectId(), getOperationId(), outdatesLattice());
-    workspace.requestRedraw();
+    registry.getUndoHistory().write(historyKey, instance, volume);
+    ProcessStepMachine::apply(volume);
+    registry.getRedoHistory().write(historyKey, instance, volume);
+}
+
+void CellProcessOperation::recover(Model::Automaton::TotalVolume &volume)
+{
+    workspace.getArchiveRegistry().getUndoHistory().restore(historyKey, instance, volume);
 }
 
 int CellProcessOperation::undo()
@@ -86,6 +39,7 @@ void CellProcessOperation::redo()
 
 void CellProcessOperation::restoreFrom(bool undoFile)
 {
+    const auto volume = getVolume();
     if (!volume)
         return;
     const Core::BusyScope busy(workspace);

@@ -10,28 +10,31 @@
 
 namespace Core::Operations {
 
-ProcessStepOperation::ProcessStepOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
-                                           std::string canceledSentence)
-    : VolumeStepOperation(workspace, std::move(name), operationId,
-                          {"Operation finished.", std::move(canceledSentence)})
-{
-}
-
-void ProcessStepOperation::apply(Model::Automaton::TotalVolume &volume)
+void runProcessEngine(Operation &operation, Core::Workspace &workspace, Model::Automaton::TotalVolume &volume,
+                      const std::function<void()> &engine, const std::function<void()> &recover,
+                      bool outdatesLattice)
 {
     const Core::BusyScope busy(workspace);
     QElapsedTimer timer;
     timer.start();
     try {
-        runEngine(volume);
+        engine();
     } catch (const std::exception &) {
-        // The slab tasks could not get their working memory; the cells they reached are changed.
-        postNamedMessage("Not enough memory to run the process.");
+        recover();
+        workspace.getCommandInterpreter().postMessage(operation.getName()
+                                                      + ": Not enough memory to run the process.");
     }
-    qDebug() << getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
+    qDebug() << operation.getName().c_str() << "engine finished in" << timer.elapsed() << "ms";
     volume.refreshDrawingData();
-    workspace.getVolumeRecords().recordProcess(volume.getObjectId(), getOperationId(), outdatesLattice());
+    workspace.getVolumeRecords().recordProcess(volume.getObjectId(), operation.getOperationId(),
+                                               outdatesLattice);
     workspace.requestRedraw();
+}
+
+void ProcessStepOperation::apply(Model::Automaton::TotalVolume &volume)
+{
+    ProcessStepMachine::apply(volume);
+    workspace.getUndoRedoStacks().dropRedo();
 }
 
 } // namespace Core::Operations

@@ -27,6 +27,19 @@ bool isReservedWord(const std::string &text)
     return false;
 }
 
+// The whole text as a number of type T, stored at `destination` when there is one.
+template <class T> bool parseNumber(const std::string &text, T *destination)
+{
+    try {
+        const T value = boost::lexical_cast<T>(text);
+        if (destination)
+            *destination = value;
+    } catch (const boost::bad_lexical_cast &) {
+        return false;
+    }
+    return true;
+}
+
 // Three numbers separated by commas, with or without blanks.
 bool parseCoordinates(const std::string &text, Util::Vector3D &destination)
 {
@@ -163,21 +176,13 @@ bool CommandInterpreter::deliver(const std::string &text)
 {
     switch (kind) {
     case WholeNumber:
-        try {
-            const int32_t value = boost::lexical_cast<int32_t>(text);
-            if (integerDestination)
-                *integerDestination = value;
-        } catch (const boost::bad_lexical_cast &) {
+        if (!parseNumber(text, integerDestination)) {
             postMessage(kInvalidInteger);
             return false;
         }
         break;
     case FloatingValue:
-        try {
-            const double value = boost::lexical_cast<double>(text);
-            if (floatDestination)
-                *floatDestination = value;
-        } catch (const boost::bad_lexical_cast &) {
+        if (!parseNumber(text, floatDestination)) {
             postMessage(kInvalidFloat);
             return false;
         }

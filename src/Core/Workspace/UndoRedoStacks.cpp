@@ -60,6 +60,14 @@ void UndoRedoStacks::clear()
     redoStack.clear();
 }
 
+void UndoRedoStacks::dropRedo()
+{
+    if (redoStack.empty())
+        return;
+    redoStack.clear();
+    notifyRedoObservers();
+}
+
 std::string UndoRedoStacks::undoName() const
 {
     return undoStack.empty() ? std::string() : undoStack.back()->getName();

@@ -25,6 +25,9 @@ public:
     void undo();
     void redo();
     void clear();
+    // Empties the redo stack and tells its observers. A change of the cells that leaves no undo
+    // entry calls it: redoing an undone step would write that step's cells over the change.
+    void dropRedo();
 
     bool canUndo() const { return !undoStack.empty(); }
     bool canRedo() const { return !redoStack.empty(); }

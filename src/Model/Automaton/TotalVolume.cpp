@@ -71,6 +71,14 @@ void TotalVolume::translate(const Util::Vector3D &displacement)
     position += displacement;
 }
 
+std::optional<Util::Box3D> TotalVolume::drawnBounds() const
+{
+    const Util::Vector3D maskLift(0.0, 0.0, double(kMaskDistance) * cellSizeZ);
+    const Util::Vector3D extent(double(sizeX) * cellSizeX, double(sizeY) * cellSizeY,
+                                double(sizeZ) * cellSizeZ);
+    return Util::Box3D{position - maskLift, position + extent + maskLift};
+}
+
 Voxel *TotalVolume::lockCells()
 {
     cellsMutex.lock();

@@ -27,6 +27,8 @@ class SiLattice;
 class TotalVolume : public Model::Object {
 public:
     static constexpr uint32_t kType = 1;
+    // Shown masks float this many cells above the top and below the bottom of the volume.
+    static constexpr float kMaskDistance = 5.0f;
 
     // `materialIds` holds one id per cell in array order; missing entries become empty cells.
     TotalVolume(uint32_t sizeX, uint32_t sizeY, uint32_t sizeZ, float cellSizeX, float cellSizeY,
@@ -42,6 +44,8 @@ public:
     void refreshDrawingData() override;
     std::shared_ptr<Object> clone() const override;
     void translate(const Util::Vector3D &displacement) override;
+    // The cells and the masks shown above and below them.
+    std::optional<Util::Box3D> drawnBounds() const override;
 
     uint32_t getSizeX() const { return sizeX; }
     uint32_t getSizeY() const { return sizeY; }

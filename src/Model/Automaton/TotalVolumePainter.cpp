@@ -15,8 +15,6 @@ namespace {
 
 const float kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 const float kMaskColor[4] = {0.2f, 0.8f, 0.2f, 0.3f};
-// Mask overlays float this many cells above the top and below the bottom of the volume.
-constexpr float kMaskDistance = 5.0f;
 
 std::array<ClipPlane, 6> clipPlanesOf(const CutBox &box)
 {
@@ -361,9 +359,9 @@ void TotalVolumePainter::drawMaskOverlays()
     glDisable(GL_CULL_FACE);
     glColor4fv(kMaskColor);
     volume.getTopMaskSize(width, height);
-    drawMask(volume.getTopMask(), (float(sizeZ) + kMaskDistance) * sz);
+    drawMask(volume.getTopMask(), (float(sizeZ) + TotalVolume::kMaskDistance) * sz);
     volume.getBottomMaskSize(width, height);
-    drawMask(volume.getBottomMask(), -kMaskDistance * sz);
+    drawMask(volume.getBottomMask(), -TotalVolume::kMaskDistance * sz);
     glEnable(GL_CULL_FACE);
 }
 

@@ -26,6 +26,14 @@ constexpr Face kFaces[6] = {
     {{0, 0, 1}, {{0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}}},
 };
 
+// Where a block is drawn, before the model's position.
+Util::Box3D boxOf(const Block &block)
+{
+    const Util::Vector3D lower(block.x, block.y, double(block.z) * ExtractedModel::kLayerHeight);
+    const Util::Vector3D size(block.sizeX, block.sizeY, double(block.sizeZ) * ExtractedModel::kLayerHeight);
+    return Util::Box3D{lower, lower + size};
+}
+
 } // namespace
 
 void ExtractedModel::draw(bool, bool, const Util::Vector4D &)
@@ -40,11 +48,10 @@ void ExtractedModel::draw(bool, bool, const Util::Vector4D &)
 
 void ExtractedModel::drawBlock(const Block &block)
 {
-    const float lower[3] = {float(block.x), float(block.y), float(block.z) * kLayerHeight};
-    const float size[3] = {float(block.sizeX), float(block.sizeY), float(block.sizeZ) * kLayerHeight};
+    const Util::Box3D box = boxOf(block);
     auto vertex = [&](const int corner[3]) {
-        glVertex3f(lower[0] + corner[0] * size[0], lower[1] + corner[1] * size[1],
-                   lower[2] + corner[2] * size[2]);
+        glVertex3d(corner[0] ? box.upper.x : box.lower.x, corner[1] ? box.upper.y : box.lower.y,
+                   corner[2] ? box.upper.z : box.lower.z);
     };
     glColor3fv(kColors[colorCounter]);
     colorCounter = (colorCounter + 1) % 14;
@@ -76,6 +83,16 @@ void ExtractedModel::translate(const Util::Vector3D &displacement)
     position[0] += float(displacement.x);
     position[1] += float(displacement.y);
     position[2] += float(displacement.z);
+}
+
+std::optional<Util::Box3D> ExtractedModel::drawnBounds() const
+{
+    if (blocks.empty())
+        return std::nullopt;
+    Util::Box3D box = boxOf(blocks.front());
+    for (const Block &block : blocks)
+        box = box.united(boxOf(block));
+    return box.shifted(getPosition());
 }
 
 } // namespace Model::ModelExtraction

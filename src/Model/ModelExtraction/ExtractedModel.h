@@ -22,6 +22,7 @@ public:
     void refreshDrawingData() override {}
     std::shared_ptr<Object> clone() const override;
     void translate(const Util::Vector3D &displacement) override;
+    std::optional<Util::Box3D> drawnBounds() const override;
 
     const std::vector<Block> &getBlocks() const { return blocks; }
     Util::Vector3D getPosition() const { return Util::Vector3D(position[0], position[1], position[2]); }

@@ -301,6 +301,9 @@ void RunProcessesDialog::updateProgress()
     if (!runLock.tryAcquire())
         return;
     progressTimer.stop();
+    // The run's steps leave no undo entries: redoing an undone step would write over them.
+    if (completedCount > 0)
+        workspace.getUndoRedoStacks().dropRedo();
     if (const auto volume = context.getCurrentVolume()) {
         volume->refreshDrawingData();
         workspace.requestRedraw();

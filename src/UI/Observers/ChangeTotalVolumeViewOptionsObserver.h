@@ -1,29 +1,30 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/Visualization/ChangeTotalVolumeVisualizationOptions.h"
+#include "UI/Observers/FilmOptionsObserver.h"
+#include "UI/Operations/ChangeVolumeVisualizationDialog.h"
 
 namespace Ui::Observers {
 
 // Shows the visualization dialog with the chosen volume's current options and hands the
 // accepted options and film colours to the Change Visualization operation.
-class ChangeTotalVolumeViewOptionsObserver : public Util::IObserver {
+class ChangeTotalVolumeViewOptionsObserver
+    : public FilmOptionsObserver<Core::Operations::ChangeTotalVolumeVisualizationOptions,
+                                 Ui::Operations::ChangeVolumeVisualizationDialog> {
 public:
-    ChangeTotalVolumeViewOptionsObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using FilmOptionsObserver::FilmOptionsObserver;
 
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> mainWindow;
+protected:
+    void prepare(Core::Operations::ChangeTotalVolumeVisualizationOptions &operation,
+                 Ui::Operations::ChangeVolumeVisualizationDialog &dialog) override
+    {
+        dialog.setOptions(operation.currentOptions());
+    }
+    void accept(Core::Operations::ChangeTotalVolumeVisualizationOptions &operation,
+                const Ui::Operations::ChangeVolumeVisualizationDialog &dialog) override
+    {
+        operation.setOptions(dialog.options(), dialog.filmColors());
+    }
 };
 
 } // namespace Ui::Observers

@@ -1,27 +1,22 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-class QWidget;
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
+#include "UI/Observers/FilmOptionsObserver.h"
+#include "UI/Operations/CreateSubstrateDialog.h"
 
 namespace Ui::Observers {
 
 // Shows the Create Substrate dialog and hands the accepted values to the operation.
-class CreateSubstrateObserver : public Util::IObserver {
+class CreateSubstrateObserver : public FilmOptionsObserver<Core::Operations::CreateSubstrateOperation,
+                                                           Ui::Operations::CreateSubstrateDialog> {
 public:
-    CreateSubstrateObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using FilmOptionsObserver::FilmOptionsObserver;
 
-private:
-    Core::Workspace &workspace;
-    QWidget *mainWindow;
+protected:
+    void prepare(Core::Operations::CreateSubstrateOperation &operation,
+                 Ui::Operations::CreateSubstrateDialog &dialog) override;
+    void accept(Core::Operations::CreateSubstrateOperation &operation,
+                const Ui::Operations::CreateSubstrateDialog &dialog) override;
 };
 
 } // namespace Ui::Observers

@@ -15,15 +15,12 @@ namespace Ui::Observers {
 using Core::Operations::OpenDocumentOperation;
 using Model::Persistence::DocumentFile;
 
-void DocumentOpenedObserver::notify()
+void DocumentOpenedObserver::answer(OpenDocumentOperation &operation)
 {
-    auto operation = std::dynamic_pointer_cast<OpenDocumentOperation>(workspace.currentOperation());
-    if (!operation)
-        return;
-    if (operation->getStage() == OpenDocumentOperation::Stage::ChoosingFile)
-        chooseFile(*operation);
-    else if (operation->getStage() == OpenDocumentOperation::Stage::Opening)
-        openDocument(*operation);
+    if (operation.getStage() == OpenDocumentOperation::Stage::ChoosingFile)
+        chooseFile(operation);
+    else if (operation.getStage() == OpenDocumentOperation::Stage::Opening)
+        openDocument(operation);
 }
 
 void DocumentOpenedObserver::chooseFile(OpenDocumentOperation &operation)

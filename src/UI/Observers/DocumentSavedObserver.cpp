@@ -12,20 +12,17 @@ namespace Ui::Observers {
 
 using Core::Operations::SaveDocumentOperation;
 
-void DocumentSavedObserver::notify()
+void DocumentSavedObserver::answer(SaveDocumentOperation &operation)
 {
-    auto operation = std::dynamic_pointer_cast<SaveDocumentOperation>(workspace.currentOperation());
-    if (!operation)
-        return;
-    switch (operation->getStage()) {
+    switch (operation.getStage()) {
     case SaveDocumentOperation::Stage::ChoosingFile:
-        operation->setFileName(Input::SaveFileName::ask(mainWindow, QStringLiteral("Choose location"),
-                                                        QDir::homePath(), DocumentFileDialogs::kFilter,
-                                                        QStringLiteral("cfb")));
+        operation.setFileName(Input::SaveFileName::ask(mainWindow, QStringLiteral("Choose location"),
+                                                       QDir::homePath(), DocumentFileDialogs::kFilter,
+                                                       QStringLiteral("cfb")));
         break;
     case SaveDocumentOperation::Stage::Saved:
         if (mainWindow)
-            mainWindow->setWindowTitle(DocumentFileDialogs::windowTitle(operation->getFileName()));
+            mainWindow->setWindowTitle(DocumentFileDialogs::windowTitle(operation.getFileName()));
         break;
     case SaveDocumentOperation::Stage::WriteFailed:
         QMessageBox::information(mainWindow, QStringLiteral("Error writing to file"),

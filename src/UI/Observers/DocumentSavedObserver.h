@@ -1,29 +1,18 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/Documents/SaveDocumentOperation.h"
+#include "UI/Observers/OperationObserver.h"
 
 namespace Ui::Observers {
 
 // The user-interface side of Save and Save As: asks for the file name, names the window after
 // the saved document, or says that the document could not be written.
-class DocumentSavedObserver : public Util::IObserver {
+class DocumentSavedObserver : public OperationObserver<Core::Operations::SaveDocumentOperation> {
 public:
-    DocumentSavedObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using OperationObserver::OperationObserver;
 
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> mainWindow;
+protected:
+    void answer(Core::Operations::SaveDocumentOperation &operation) override;
 };
 
 } // namespace Ui::Observers

@@ -7,18 +7,16 @@
 
 namespace Ui::Observers {
 
-void ExportDataObserver::notify()
+void ExportDataObserver::answer(Core::Operations::ExportDataOperation &operation)
 {
-    const auto operation =
-        std::dynamic_pointer_cast<Core::Operations::ExportDataOperation>(workspace.currentOperation());
-    if (!operation || !operation->getVolume())
+    if (!operation.getVolume())
         return;
-    Ui::Operations::ExportDataDialog dialog(operation->getVolume()->propertyNames(), dialogParent.data());
-    DialogPlacement::besideScene(dialog, dialogParent.data());
+    Ui::Operations::ExportDataDialog dialog(operation.getVolume()->propertyNames(), mainWindow.data());
+    DialogPlacement::besideScene(dialog, mainWindow.data());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    operation->setFileName(dialog.getFileName());
-    operation->setDataType(dialog.getDataType());
+    operation.setFileName(dialog.getFileName());
+    operation.setDataType(dialog.getDataType());
 }
 
 } // namespace Ui::Observers

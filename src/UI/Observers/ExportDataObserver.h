@@ -1,26 +1,17 @@
 #pragma once
 
-#include "Core/Workspace/Workspace.h"
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "Core/Operations/ExportData/ExportDataOperation.h"
+#include "UI/Observers/OperationObserver.h"
 
 namespace Ui::Observers {
 
 // Asks which data field of the chosen volume to export, and to which file.
-class ExportDataObserver : public Util::IObserver {
+class ExportDataObserver : public OperationObserver<Core::Operations::ExportDataOperation> {
 public:
-    ExportDataObserver(Core::Workspace &workspace, QWidget *dialogParent)
-        : workspace(workspace), dialogParent(dialogParent)
-    {
-    }
+    using OperationObserver::OperationObserver;
 
-    void notify() override;
-
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> dialogParent;
+protected:
+    void answer(Core::Operations::ExportDataOperation &operation) override;
 };
 
 } // namespace Ui::Observers

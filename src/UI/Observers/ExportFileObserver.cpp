@@ -38,12 +38,9 @@ QString withSuffix(const QString &chosen, const std::vector<ExportFileOperation:
 
 } // namespace
 
-void ExportFileObserver::notify()
+void ExportFileObserver::answer(ExportFileOperation &operation)
 {
-    auto operation = std::dynamic_pointer_cast<ExportFileOperation>(workspace.currentOperation());
-    if (!operation)
-        return;
-    const auto types = operation->fileTypes();
+    const auto types = operation.fileTypes();
     QStringList filters;
     for (const auto &type : types)
         filters << QLatin1String(type.filter);
@@ -52,13 +49,13 @@ void ExportFileObserver::notify()
         folder = QDir::homePath();
     QString chosenFilter = filters.front();
     const QString chosen =
-        QFileDialog::getSaveFileName(mainWindow, QString::fromStdString(operation->getName()), folder,
+        QFileDialog::getSaveFileName(mainWindow, QString::fromStdString(operation.getName()), folder,
                                      filters.join(QStringLiteral(";;")), &chosenFilter);
     if (chosen.isEmpty())
         return;
     const QString path = withSuffix(chosen, types, chosenFilter);
     lastExportFolder() = QFileInfo(path).absolutePath();
-    operation->setFileName(path);
+    operation.setFileName(path);
 }
 
 } // namespace Ui::Observers

@@ -1,30 +1,19 @@
 #pragma once
 
-#include "Util/IObserver.h"
-
-#include <QPointer>
-#include <QWidget>
-
-namespace Core {
-class Workspace;
-}
+#include "Core/Operations/GeometryExport/ExportFileOperation.h"
+#include "UI/Observers/OperationObserver.h"
 
 namespace Ui::Observers {
 
 // The user-interface side of the geometry exports: asks for the file to write, offering the
 // operation's file types. A name typed without one of their extensions gets the extension of
 // the chosen type. The next dialog starts in the folder of the last export.
-class ExportFileObserver : public Util::IObserver {
+class ExportFileObserver : public OperationObserver<Core::Operations::ExportFileOperation> {
 public:
-    ExportFileObserver(Core::Workspace &workspace, QWidget *mainWindow)
-        : workspace(workspace), mainWindow(mainWindow)
-    {
-    }
-    void notify() override;
+    using OperationObserver::OperationObserver;
 
-private:
-    Core::Workspace &workspace;
-    QPointer<QWidget> mainWindow;
+protected:
+    void answer(Core::Operations::ExportFileOperation &operation) override;
 };
 
 } // namespace Ui::Observers

@@ -42,6 +42,16 @@ QLabel *label(const char *text)
     return new QLabel(QString::fromUtf8(text));
 }
 
+// One row of a grid: `lead` in the first column (left empty when null), then x, y and z.
+void addRow(QGridLayout *grid, int row, QWidget *lead, QWidget *x, QWidget *y, QWidget *z)
+{
+    if (lead)
+        grid->addWidget(lead, row, 0);
+    grid->addWidget(x, row, 1);
+    grid->addWidget(y, row, 2);
+    grid->addWidget(z, row, 3);
+}
+
 const char *const kTotalTip = "Define the size of the total volume.";
 const char *const kSizeTip = "Size of the substrate in cells.";
 const char *const kDisplacementTip = "Location of the substrate relative to the total volume in cells.";
@@ -93,22 +103,14 @@ void CreateSubstrateDialog::buildForm()
                                             "size of the volume. Substrate and aditional "
                                             "deposited films must fit inside this volume."));
     auto *total = new QGridLayout(totalGroup);
-    total->addWidget(label("Width"), 0, 1);
-    total->addWidget(label("Length"), 0, 2);
-    total->addWidget(label("Height"), 0, 3);
-    total->addWidget(label("Size"), 1, 0);
-    total->addWidget(sbxTotalWidth, 1, 1);
-    total->addWidget(sbxTotalLength, 1, 2);
-    total->addWidget(sbxTotalHeight, 1, 3);
+    addRow(total, 0, nullptr, label("Width"), label("Length"), label("Height"));
+    addRow(total, 1, label("Size"), sbxTotalWidth, sbxTotalLength, sbxTotalHeight);
     auto *cornerLabel = label("Lower Left Front Corner");
     cornerLabel->setWhatsThis(QStringLiteral(
         "This allows you to change where the volume will be placed. This is to avoid creating superimposed "
         "volumes. "
         "The coordinates indicate where the lower left front corner of the volume will be located."));
-    total->addWidget(cornerLabel, 2, 0);
-    total->addWidget(dblVolumeX, 2, 1);
-    total->addWidget(dblVolumeY, 2, 2);
-    total->addWidget(dblVolumeZ, 2, 3);
+    addRow(total, 2, cornerLabel, dblVolumeX, dblVolumeY, dblVolumeZ);
 
     auto *substrateGroup = new QGroupBox(QStringLiteral("Substrate Dimensions and position"));
     substrateGroup->setWhatsThis(QStringLiteral(
@@ -118,17 +120,9 @@ void CreateSubstrateDialog::buildForm()
     auto *substrate = new QGridLayout(substrateGroup);
     auto *sizeLabel = label("Size");
     auto *displacementLabel = label("Location");
-    substrate->addWidget(label("Width"), 0, 1);
-    substrate->addWidget(label("Length"), 0, 2);
-    substrate->addWidget(label("Height"), 0, 3);
-    substrate->addWidget(sizeLabel, 1, 0);
-    substrate->addWidget(sbxSubsWidth, 1, 1);
-    substrate->addWidget(sbxSubsLength, 1, 2);
-    substrate->addWidget(sbxSubsHeight, 1, 3);
-    substrate->addWidget(displacementLabel, 2, 0);
-    substrate->addWidget(sbxSubsX, 2, 1);
-    substrate->addWidget(sbxSubsY, 2, 2);
-    substrate->addWidget(sbxSubsZ, 2, 3);
+    addRow(substrate, 0, nullptr, label("Width"), label("Length"), label("Height"));
+    addRow(substrate, 1, sizeLabel, sbxSubsWidth, sbxSubsLength, sbxSubsHeight);
+    addRow(substrate, 2, displacementLabel, sbxSubsX, sbxSubsY, sbxSubsZ);
     substrate->addWidget(cbxSubsSphere, 3, 0, 1, 4);
     auto *radiusLabel = label("Radius");
     auto *centerXLabel = label("Center X");
@@ -136,12 +130,8 @@ void CreateSubstrateDialog::buildForm()
     auto *centerZLabel = label("Center Z");
     substrate->addWidget(radiusLabel, 4, 0);
     substrate->addWidget(sbxSubsRadius, 4, 1);
-    substrate->addWidget(centerXLabel, 5, 1);
-    substrate->addWidget(centerYLabel, 5, 2);
-    substrate->addWidget(centerZLabel, 5, 3);
-    substrate->addWidget(sbxSubsCenterX, 6, 1);
-    substrate->addWidget(sbxSubsCenterY, 6, 2);
-    substrate->addWidget(sbxSubsCenterZ, 6, 3);
+    addRow(substrate, 5, nullptr, centerXLabel, centerYLabel, centerZLabel);
+    addRow(substrate, 6, nullptr, sbxSubsCenterX, sbxSubsCenterY, sbxSubsCenterZ);
     blockControls = {sizeLabel,     displacementLabel, sbxSubsWidth, sbxSubsLength,
                      sbxSubsHeight, sbxSubsX,          sbxSubsY,     sbxSubsZ};
     ballControls = {radiusLabel,   centerXLabel,   centerYLabel,   centerZLabel,

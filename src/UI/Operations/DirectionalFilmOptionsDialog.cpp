@@ -18,9 +18,7 @@ DirectionalFilmOptionsDialog::DirectionalFilmOptionsDialog(const Texts &texts, c
 {
     distanceBox = OptionsForm::distanceBox(this, texts.distanceName);
     ratioBox = OptionsForm::ratioBox(this, QStringLiteral("dblHorizontalRatio"), texts.minimumRatio);
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fill(materialBox, materials);
+    materialBox = MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), materials);
     form.addRow(texts.distanceLabel, distanceBox);
     form.addRow(QStringLiteral("Horizontal ratio"), ratioBox);
     form.addRow(QStringLiteral("Material"), materialBox);

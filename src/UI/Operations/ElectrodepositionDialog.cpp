@@ -12,12 +12,10 @@ ElectrodepositionDialog::ElectrodepositionDialog(QWidget *parent) : QDialog(pare
 {
     OptionsForm form(this, QStringLiteral("ElectrodepositionForm"), QStringLiteral("Electroplating Options"));
     thicknessBox = OptionsForm::distanceBox(this, QStringLiteral("dblFilmThickness"));
-    depositedBox = new QComboBox(this);
-    depositedBox->setObjectName(QStringLiteral("cbxMaterial"));
-    conductingBox = new QComboBox(this);
-    conductingBox->setObjectName(QStringLiteral("cbxConductingMaterial"));
-    MaterialComboBox::fill(depositedBox, MaterialOffer::wholeCatalogue());
-    MaterialComboBox::fill(conductingBox, MaterialOffer::wholeCatalogue());
+    depositedBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), MaterialOffer::wholeCatalogue());
+    conductingBox = MaterialComboBox::create(this, QStringLiteral("cbxConductingMaterial"),
+                                             MaterialOffer::wholeCatalogue());
     form.addRow(QStringLiteral("Film thickness"), thicknessBox);
     form.addRow(QStringLiteral("Material"), depositedBox);
     form.addRow(QStringLiteral("Conducting Material"), conductingBox);

@@ -14,9 +14,8 @@ constexpr uint32_t kSilicon = 1;
 ExtractFilmDialog::ExtractFilmDialog(QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("ExtractFilmForm"), QStringLiteral("Extract Film"));
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxFilmMaterial"));
-    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
+    materialBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxFilmMaterial"), MaterialOffer::wholeCatalogue());
     invertBox = new QCheckBox(QStringLiteral("Invert film after extraction"), this);
     invertBox->setObjectName(QStringLiteral("chkInvertFilm"));
     form.addRow(QStringLiteral("Select Film to Extract"), materialBox);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UI/Operations/MaterialOffer.h"
+#include "UI/Operations/OptionsForm.h"
 
 #include <QDialog>
 #include <QMap>
@@ -35,6 +36,7 @@ public:
     void loadParameters(const QMap<QString, QVariant> &parameters);
 
 private:
+    OptionsForm form;
     QString distanceKey;
     QDoubleSpinBox *distanceBox = nullptr;
     QComboBox *materialBox = nullptr;

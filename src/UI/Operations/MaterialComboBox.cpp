@@ -38,6 +38,14 @@ Material storedMaterial(uint32_t id, const QMap<QString, QVariant> &parameters, 
 
 } // namespace
 
+QComboBox *MaterialComboBox::create(QWidget *parent, const QString &objectName, const MaterialOffer &offer)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    fill(box, offer);
+    return box;
+}
+
 QIcon MaterialComboBox::icon(const Material &material)
 {
     const auto &color = material.getColor();

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QWidget;
 
 namespace Ui::Operations {
 
@@ -20,6 +21,8 @@ class MaterialComboBox {
 public:
     static void fill(QComboBox *box, const std::vector<Model::Materials::Material> &materials);
     static void fill(QComboBox *box, const MaterialOffer &offer) { fill(box, offer.materials()); }
+    // A new box with this object name, filled with the offered materials.
+    static QComboBox *create(QWidget *parent, const QString &objectName, const MaterialOffer &offer);
 
     // The id of the current item; 0 when the box is empty.
     static uint32_t selectedMaterialId(const QComboBox *box);

@@ -12,9 +12,8 @@ namespace Ui::Operations {
 MooreOptionsDialog::MooreOptionsDialog(QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("MooreOptionsBaseDialog"), QStringLiteral("Operation Options"));
-    filmBox = new QComboBox(this);
-    filmBox->setObjectName(QStringLiteral("cbxSelectFilm"));
-    MaterialComboBox::fill(filmBox, MaterialOffer::wholeCatalogue());
+    filmBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxSelectFilm"), MaterialOffer::wholeCatalogue());
     valueBox = OptionsForm::layerBox(this, QStringLiteral("sbxSelectValue"));
     form.addRow(QStringLiteral("Select Film"), filmBox);
     form.addRow(QStringLiteral("Select Value"), valueBox);

@@ -59,9 +59,8 @@ PhotolithographyDialog::PhotolithographyDialog(QWidget *parent) : QDialog(parent
     connect(topField, &MaskFileField::maskChanged, this, &PhotolithographyDialog::topMaskChanged);
     connect(bottomField, &MaskFileField::maskChanged, this, &PhotolithographyDialog::bottomMaskChanged);
 
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
+    materialBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), MaterialOffer::wholeCatalogue());
     MaterialComboBox::selectId(materialBox, kPositiveResist);
     auto *film = new QWidget(this);
     auto *filmForm = new QFormLayout(film);

@@ -20,9 +20,8 @@ constexpr int kDefaultDepth = 10;
 SimpleRIEDialog::SimpleRIEDialog(QWidget *parent) : QDialog(parent)
 {
     OptionsForm form(this, QStringLiteral("SimpleRIEForm"), QStringLiteral("Simple RIE Options"));
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
+    materialBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), MaterialOffer::wholeCatalogue());
     depthBox =
         OptionsForm::spinBox(this, QStringLiteral("sbxEtchDepth"), QStringLiteral(" units"), kMaximumDepth);
     depthBox->setValue(kDefaultDepth);

@@ -21,9 +21,8 @@ SpinCoatingOptionsDialog::SpinCoatingOptionsDialog(QWidget *parent) : QDialog(pa
 {
     OptionsForm form(this, QStringLiteral("SpinCoatingOptionsBaseDialog"),
                      QStringLiteral("Pour Material Options"));
-    materialBox = new QComboBox(this);
-    materialBox->setObjectName(QStringLiteral("cbxMaterial"));
-    MaterialComboBox::fill(materialBox, MaterialOffer::wholeCatalogue());
+    materialBox =
+        MaterialComboBox::create(this, QStringLiteral("cbxMaterial"), MaterialOffer::wholeCatalogue());
     MaterialComboBox::selectId(materialBox, kPositiveResist);
     heightBox = OptionsForm::spinBox(this, QStringLiteral("sbxDepositionHeight"), QStringLiteral(" cells"),
                                      kUnknownVolumeHeight);

@@ -153,7 +153,6 @@ void GLWidget::setZoomFactor(float factor)
 {
     zoom = std::clamp(factor, kMinZoom, kMaxZoom);
     mouse.setDivisor(zoom);
-    projectionDirty = true;
     update();
 }
 
@@ -324,18 +323,33 @@ void GLWidget::resizeGL(int width, int height)
     grid.resetExtent();
 }
 
+// Zooming scales x and y. The depth range never shrinks below the unzoomed view's (it grows when
+// zoomed out) and always holds every drawn object, so no zoom or rotation clips the scene.
 void GLWidget::applyProjection()
 {
     const double w = viewportWidth;
     const double h = viewportHeight;
     depth = int(std::sqrt(2.0) * std::max(w, h));
     const double z = zoom;
+    halfDepth = std::max(depth / 2.0 / std::min(z, 1.0), sceneReach() + 1.0);
     glViewport(0, 0, viewportWidth, viewportHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-w / z / 2.0, w / z / 2.0, -h / z / 2.0, h / z / 2.0, -depth / z / 2.0, depth / z / 2.0);
+    glOrtho(-w / z / 2.0, w / z / 2.0, -h / z / 2.0, h / z / 2.0, -halfDepth, halfDepth);
     glMatrixMode(GL_MODELVIEW);
-    projectionDirty = false;
+}
+
+// How far drawn objects reach from the rotation centre (world point −position offset). An eye
+// depth is a distance along the line of sight from that centre; the pan only moves the scene
+// across the screen.
+double GLWidget::sceneReach() const
+{
+    if (!presenter)
+        return 0.0;
+    const Util::Vector3D centre = camera.position() * -1.0;
+    return std::max(
+        SceneObjectPainter::reachFrom(presenter->getScene().getObjects(), centre),
+        SceneObjectPainter::reachFrom(presenter->getWorkspace().getPickState().getPreviewObjects(), centre));
 }
 
 void GLWidget::syncLamps()
@@ -346,8 +360,7 @@ void GLWidget::syncLamps()
 
 void GLWidget::paintGL()
 {
-    if (projectionDirty)
-        applyProjection();
+    applyProjection();
     if (loadedLampRevision != lamps.revision())
         syncLamps();
 
@@ -553,8 +566,7 @@ bool GLWidget::pickAt(int x, int y)
     if (!isValid() || !glReady)
         return false;
     makeCurrent();
-    if (projectionDirty)
-        applyProjection();
+    applyProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixf(camera.modelView());
     const Util::Vector4D eye = eyePosition();
@@ -579,14 +591,13 @@ Util::Vector3D GLWidget::objectPointAt(int x, int y)
     if (!isValid() || !glReady)
         return groundPointAt(x, y);
     makeCurrent();
-    if (projectionDirty)
-        applyProjection();
+    applyProjection();
     glClear(GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixf(camera.modelView());
     drawObjects(eyePosition(), false);
     float eyeZ = 0.0f;
-    if (!DepthProbe::eyeDepthAt(x, y, viewportHeight, depth / zoom / 2.0, eyeZ))
+    if (!DepthProbe::eyeDepthAt(x, y, viewportHeight, halfDepth, eyeZ))
         return groundPointAt(x, y);
     const Util::Vector3D point = camera.worldPoint(eyeX(x), eyeY(y), eyeZ);
     return snapping ? grid.snap(point) : point;

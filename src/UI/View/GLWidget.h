@@ -112,6 +112,7 @@ private:
     void translateBy(const Util::Vector3D &offset);
     void setZoomFactor(float factor);
     void applyProjection();
+    double sceneReach() const;
     void syncLamps();
     void drawObjects(const Util::Vector4D &eye, bool named);
     void drawAxes();
@@ -142,7 +143,8 @@ private:
     float zoom = 1.0f;
     int viewportWidth = 0;
     int viewportHeight = 0;
-    int depth = 0;
+    int depth = 0;          // the unzoomed view's depth extent
+    double halfDepth = 0.0; // half the projection's depth range
     bool solidsShown = true;
     bool objectEdgesShown = false;
     bool lighting = true;
@@ -154,7 +156,6 @@ private:
     bool clickPending = false;
     QPoint lastMousePosition;
     bool glReady = false;
-    bool projectionDirty = false;
     uint64_t loadedLampRevision = 0;
 };
 

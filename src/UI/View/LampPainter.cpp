@@ -60,8 +60,8 @@ void LampPainter::load(const LampSet &lamps)
     }
 }
 
-// The view's depth range shrinks as it zooms in, which would clip markers that stand in front
-// of the scene. They are overlays: drawn over everything, in the view's projection with its
+// Markers may stand farther in front of the scene than the view's depth range reaches. They are
+// overlays: drawn over everything, in the view's projection with its
 // depth range widened to hold every marker.
 void LampPainter::drawMarkers(const LampSet &lamps, float depth)
 {

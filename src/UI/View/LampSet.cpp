@@ -81,18 +81,19 @@ bool LampSet::setAngles(uint32_t lamp, float azimuth, float elevation)
 
 bool LampSet::enable(uint32_t lamp)
 {
-    if (!switchable(lamp))
-        return false;
-    lamps[lamp - 1].record.enabled = true;
-    ++changes;
-    return true;
+    return setEnabled(lamp, true);
 }
 
 bool LampSet::disable(uint32_t lamp)
 {
+    return setEnabled(lamp, false);
+}
+
+bool LampSet::setEnabled(uint32_t lamp, bool enabled)
+{
     if (!switchable(lamp))
         return false;
-    lamps[lamp - 1].record.enabled = false;
+    lamps[lamp - 1].record.enabled = enabled;
     ++changes;
     return true;
 }

@@ -68,6 +68,7 @@ private:
     bool exists(uint32_t lamp) const { return lamp >= 1 && lamp <= lampCount; }
     bool switchable(uint32_t lamp) const { return exists(lamp) && lampCount < kMaxLamps; }
     void place(uint32_t lamp);
+    bool setEnabled(uint32_t lamp, bool enabled);
 
     std::array<Lamp, kMaxLamps> lamps;
     uint32_t lampCount = 1;

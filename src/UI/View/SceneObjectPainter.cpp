@@ -5,6 +5,7 @@
 #include <QtDebug>
 #include <QtOpenGL>
 
+#include <algorithm>
 #include <exception>
 
 namespace Ui {
@@ -19,6 +20,19 @@ void SceneObjectPainter::draw(const std::vector<std::shared_ptr<Model::Object>> 
         if (named)
             glPopName();
     }
+}
+
+double SceneObjectPainter::reachFrom(const std::vector<std::shared_ptr<Model::Object>> &objects,
+                                     const Util::Vector3D &point)
+{
+    double reach = 0.0;
+    for (const auto &object : objects) {
+        if (const auto box = object->drawnBounds()) {
+            const Util::Vector3D offset = object->isPreview() ? object->getPreviewOffset() : Util::Vector3D();
+            reach = std::max(reach, box->shifted(offset).farthestDistanceFrom(point));
+        }
+    }
+    return reach;
 }
 
 // An object that a Move or Copy is previewing is drawn displaced by its preview offset. A

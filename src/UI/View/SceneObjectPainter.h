@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Util/Vector3D.h"
 #include "Util/Vector4D.h"
 
 #include <memory>
@@ -23,6 +24,10 @@ public:
     // With `named`, every object is drawn with its object id pushed as its selection name.
     static void draw(const std::vector<std::shared_ptr<Model::Object>> &objects, const Flags &flags,
                      const Util::Vector4D &eye, bool named);
+    // How far from `point` anything the objects draw can reach, previews where they are drawn;
+    // objects that cannot tell their extent count as reaching nothing.
+    static double reachFrom(const std::vector<std::shared_ptr<Model::Object>> &objects,
+                            const Util::Vector3D &point);
 
 private:
     static void drawOne(Model::Object &object, const Flags &flags, const Util::Vector4D &eye);

@@ -1,9 +1,11 @@
 #include "Support/BatchTestSupport.h"
 #include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
+#include "Support/OperationTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Persistence/ProcessListWriter.h"
 #include "UI/BatchRun/MoveTo.h"
@@ -279,6 +281,20 @@ TEST_F(RunProcessesDialogTest, RunWithoutVolumeCreatesTheSubstrateAndSavesImages
     EXPECT_EQ(progress()->maximum(), 3);
     const auto ids = dialog->getCurrentVolume()->materialIds();
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 36);
+}
+
+// The run's steps keep no undo entries, so an undone operation cannot be redone over them.
+TEST_F(RunProcessesDialogTest, ARunDropsTheRedoHistory)
+{
+    workspace.getUndoRedoStacks().push(
+        std::make_shared<Core::Operations::CreateSubstrateOperation>(workspace));
+    workspace.undo();
+    auto redoHeard = std::make_shared<TestSupport::CountingObserver>();
+    workspace.getUndoRedoStacks().addRedoObserver(redoHeard);
+    dialog->setProcessList({ProcessEntries::createSubstrate(substrate())});
+    runAndWait();
+    EXPECT_FALSE(workspace.getUndoRedoStacks().canRedo());
+    EXPECT_EQ(redoHeard->count, 1);
 }
 
 TEST_F(RunProcessesDialogTest, AFailingStepOrAMissingVolumeStopsTheRun)

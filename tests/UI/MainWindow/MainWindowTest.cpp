@@ -1,10 +1,13 @@
 #include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
 #include "Support/Volumes.h"
+#include "Support/WorkspaceHarness.h"
 
 #include "Core/Operations/CreateSubstrate/CreateSubstrateOperation.h"
+#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDepositionOperation.h"
 #include "Core/Operations/Operation.h"
 #include "Core/Operations/OperationCatalogue.h"
+#include "Core/Operations/Planarization/PlanarizationOperation.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "UI/ApplicationIcon.h"
@@ -74,6 +77,46 @@ TEST_F(MainWindowTest, ActionsFollowTheSceneTheStacksAndTheSelectionMode)
     EXPECT_TRUE(window->action("actionSelect")->isChecked());
     window->action("actionSelect")->setChecked(false);
     EXPECT_FALSE(workspace().getSelection().getMode()) << "unchecking Select switches the mode off";
+}
+
+// Planarization keeps no undo entry: once it changed the cells, redoing the undone deposition
+// would write the deposition's cells over the planarized ones, so Redo goes away.
+TEST_F(MainWindowTest, AChangeWithoutUndoEntryDropsTheRedoHistory)
+{
+    using namespace Core::Operations;
+    auto factory = std::make_shared<TestSupport::MakerFactory>();
+    workspace().setOperationFactory(factory);
+    factory->makers[13] = [this] {
+        auto operation = std::make_shared<IsotropicFilmDepositionOperation>(workspace());
+        operation->addObserver(
+            std::make_shared<TestSupport::FakeOptionsObserver<IsotropicFilmDepositionOperation>>(
+                workspace(), [](IsotropicFilmDepositionOperation &op) {
+                    op.setMaterial(2);
+                    op.setThickness(2.0f);
+                }));
+        return operation;
+    };
+    factory->makers[22] = [this] {
+        auto operation = std::make_shared<PlanarizationOperation>(workspace());
+        operation->addObserver(std::make_shared<TestSupport::FakeOptionsObserver<PlanarizationOperation>>(
+            workspace(), [](PlanarizationOperation &op) {
+                op.setMaximumHeight(3);
+                op.setMinimumHeight(0);
+            }));
+        return operation;
+    };
+    const auto volume = TestSupport::makeSlab(4, 4, 8, 2);
+    workspace().getScene().addObject(volume);
+
+    workspace().activate(13);
+    window->action("actionUndo")->trigger();
+    ASSERT_TRUE(window->action("actionRedo")->isEnabled());
+    workspace().activate(22);
+    const auto planarized = volume->materialIds();
+    EXPECT_FALSE(window->action("actionRedo")->isEnabled());
+    EXPECT_EQ(window->action("actionRedo")->text(), "Redo ");
+    workspace().redo();
+    EXPECT_EQ(volume->materialIds(), planarized);
 }
 
 // Every catalogue id builds its operation, with the catalogue's name, type and undo.

@@ -12,19 +12,8 @@ namespace Core::Operations {
 using Model::Automaton::TotalVolume;
 
 ExportDataOperation::ExportDataOperation(Core::Workspace &workspace)
-    : Operation(workspace, "Export Data", kOperationId)
+    : VolumeStepOperation(workspace, "Export Data", kOperationId, {" data saved.", std::string()})
 {
-}
-
-void ExportDataOperation::execute()
-{
-    if (volume)
-        return;
-    volume = chooseVolume();
-    if (!volume)
-        return;
-    notifyObservers();
-    finish();
 }
 
 std::shared_ptr<TotalVolume> ExportDataOperation::chooseVolume()
@@ -46,30 +35,19 @@ std::shared_ptr<TotalVolume> ExportDataOperation::chooseVolume()
     return nullptr;
 }
 
-void ExportDataOperation::finish()
+// The console says " data saved." whatever the outcome; a failure only goes to the debug log.
+void ExportDataOperation::apply(TotalVolume &volume)
 {
-    if (!volume || fileName.isEmpty() || dataType.isEmpty()) {
-        cancel();
-        return;
-    }
-    // The message follows whatever the outcome; a failure only goes to the debug log.
     QString error;
-    if (CSVDataExporter::exportVolumeField(*volume, fileName, dataType, &error) != 0)
+    if (CSVDataExporter::exportVolumeField(volume, fileName, dataType, &error) != 0)
         qWarning() << "Export Data: could not write" << fileName << ":" << error;
-    postNamedMessage(" data saved.");
     workspace.getPickState().clear();
-    end();
+    workspace.getCommandInterpreter().reset();
 }
 
-void ExportDataOperation::cancel()
-{
-    end();
-}
-
-void ExportDataOperation::end()
+void ExportDataOperation::abandon()
 {
     workspace.getCommandInterpreter().reset();
-    workspace.finishWithoutUndo();
 }
 
 } // namespace Core::Operations

@@ -1,6 +1,5 @@
 #include "Core/Operations/ExtractFilm/ExtractFilm.h"
 
-#include "Core/Operations/CellVolumeChoice.h"
 #include "Core/Operations/ExtractFilm/FilmExtraction.h"
 #include "Core/Workspace/Workspace.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -8,18 +7,12 @@
 
 namespace Core::Operations {
 
-ExtractFilm::ExtractFilm(Core::Workspace &workspace) : ObjectOperation(workspace, "Extract Film", 8) {}
+ExtractFilm::ExtractFilm(Core::Workspace &workspace) : VolumeStepMachine(workspace, "Extract Film", 8, {}) {}
 
-void ExtractFilm::execute()
+std::shared_ptr<Model::Automaton::TotalVolume> ExtractFilm::chooseVolume()
 {
-    if (source)
-        return;
-    source = chooseCellVolume(*this, workspace,
-                              {"cell volume selected.", "select a cell volume and press Enter/Return."});
-    if (!source)
-        return;
-    notifyObservers();
-    finish();
+    return chooseCellVolume(*this, workspace,
+                            {"cell volume selected.", "select a cell volume and press Enter/Return."});
 }
 
 void ExtractFilm::setFilm(uint32_t material, bool invertFilm)
@@ -29,35 +22,29 @@ void ExtractFilm::setFilm(uint32_t material, bool invertFilm)
     materialGiven = true;
 }
 
-void ExtractFilm::cancel()
+void ExtractFilm::abandon()
 {
     workspace.getCommandInterpreter().reset();
-    workspace.finishWithoutUndo();
 }
 
-// A material that does not occur in the volume extracts nothing: no empty volume is made and
-// nothing is left to undo.
-void ExtractFilm::finish()
+void ExtractFilm::apply(Model::Automaton::TotalVolume &source)
 {
-    if (!source || !materialGiven || extracted)
-        return;
-    extracted = true;
     {
         const Core::BusyScope busy(workspace);
-        film = FilmExtraction(materialId, invert).run(*source);
+        film = FilmExtraction(materialId, invert).run(source);
         if (film)
             film->refreshDrawingData();
     }
-    if (!film) {
-        const QString name =
-            Model::Materials::MaterialFactory::instance()->getMaterialById(materialId).getName();
-        postNamedMessage("there is no " + name.toStdString() + " in the cell volume; nothing was extracted.");
-        workspace.finishWithoutUndo();
-        return;
-    }
-    workspace.getScene().addObject(film);
-    postNamedMessage("film extracted.");
-    workspace.finishWithUndo();
+    if (film)
+        workspace.getScene().addObject(film);
+}
+
+std::string ExtractFilm::finishedSentence() const
+{
+    if (film)
+        return "film extracted.";
+    const QString name = Model::Materials::MaterialFactory::instance()->getMaterialById(materialId).getName();
+    return "there is no " + name.toStdString() + " in the cell volume; nothing was extracted.";
 }
 
 int ExtractFilm::undo()

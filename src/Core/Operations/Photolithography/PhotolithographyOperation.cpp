@@ -7,7 +7,7 @@
 namespace Core::Operations {
 
 PhotolithographyOperation::PhotolithographyOperation(Core::Workspace &workspace)
-    : ProcessStepOperation(workspace, "Photolithography", kOperationId)
+    : WithMaterial(workspace, "Photolithography", kOperationId)
 {
 }
 
@@ -25,7 +25,7 @@ void PhotolithographyOperation::setBottomMask(const Model::Automaton::ImageMask 
 
 void PhotolithographyOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    Photolithography engine(volume, *materialId, bottomMask, topMask);
+    Photolithography engine(volume, getMaterial(), bottomMask, topMask);
     showMasks({}, {}); // the masks are used up
     engine.run();
 }

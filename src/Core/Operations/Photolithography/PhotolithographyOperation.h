@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Core/Operations/VolumeStepOperation.h"
+#include "Core/Operations/MaterialProcessOperation.h"
 #include "Model/Automaton/ImageMask.h"
 
 #include <optional>
@@ -9,7 +9,7 @@ namespace Core::Operations {
 
 // Develops a photoresist film on the chosen volume through the masks the user loads. A loaded
 // mask is shown on the volume until the operation ends; it runs once a resist material is given.
-class PhotolithographyOperation : public ProcessStepOperation {
+class PhotolithographyOperation : public WithMaterial<ProcessStepOperation> {
 public:
     static constexpr uint32_t kOperationId = 20;
 
@@ -17,12 +17,10 @@ public:
 
     void setTopMask(const Model::Automaton::ImageMask &mask);
     void setBottomMask(const Model::Automaton::ImageMask &mask);
-    void setMaterial(uint32_t id) { materialId = id; }
 
 protected:
-    bool isReady() const override { return materialId.has_value(); }
+    bool isReady() const override { return isMaterialSet(); }
     void runEngine(Model::Automaton::TotalVolume &volume) override;
-    bool outdatesLattice() const override { return materialId == kSilicon; }
     void abandon() override { showMasks({}, {}); }
 
 private:
@@ -30,7 +28,6 @@ private:
 
     Model::Automaton::ImageMask topMask;
     Model::Automaton::ImageMask bottomMask;
-    std::optional<uint32_t> materialId;
 };
 
 } // namespace Core::Operations

@@ -5,13 +5,13 @@
 namespace Core::Operations {
 
 SpinCoatingOperation::SpinCoatingOperation(Core::Workspace &workspace)
-    : ProcessStepOperation(workspace, "Spin Coating", kOperationId)
+    : WithMaterial(workspace, "Spin Coating", kOperationId)
 {
 }
 
 void SpinCoatingOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    SpinCoating(volume, *materialId, *height).run();
+    SpinCoating(volume, getMaterial(), *height).run();
 }
 
 } // namespace Core::Operations

@@ -22,12 +22,11 @@ bool RandomWalkDopingOperation::isReady() const
     return parametersSet && parameters.problem().isEmpty();
 }
 
-void RandomWalkDopingOperation::cancel()
+void RandomWalkDopingOperation::abandon()
 {
     const QString problem = parametersSet ? parameters.problem() : QString();
     if (!problem.isEmpty())
         postNamedMessage(problem.toStdString());
-    CellProcessOperation::cancel();
 }
 
 void RandomWalkDopingOperation::runEngine(Model::Automaton::TotalVolume &volume)

@@ -22,14 +22,14 @@ public:
     // Draws from this seed instead of one from the clock.
     void setSeed(uint64_t value) { seed = value; }
 
-    // Says why given options cannot be run before cancelling.
-    void cancel() override;
     int undo() override;
     void redo() override;
 
 protected:
     // The options were given and the walk can run with them.
     bool isReady() const override;
+    // Says why given options cannot be run before cancelling.
+    void abandon() override;
     void runEngine(Model::Automaton::TotalVolume &volume) override;
     bool outdatesLattice() const override { return true; }
 

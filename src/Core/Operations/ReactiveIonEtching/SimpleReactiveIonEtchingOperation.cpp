@@ -5,13 +5,13 @@
 namespace Core::Operations {
 
 SimpleReactiveIonEtchingOperation::SimpleReactiveIonEtchingOperation(Core::Workspace &workspace)
-    : ProcessStepOperation(workspace, "Simple RIE", kOperationId)
+    : WithMaterial(workspace, "Simple RIE", kOperationId)
 {
 }
 
 void SimpleReactiveIonEtchingOperation::runEngine(Model::Automaton::TotalVolume &volume)
 {
-    SimpleReactiveIonEtching(volume, *materialId, *depth, directions).run();
+    SimpleReactiveIonEtching(volume, getMaterial(), *depth, directions).run();
 }
 
 } // namespace Core::Operations

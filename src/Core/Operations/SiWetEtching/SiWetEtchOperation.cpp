@@ -34,12 +34,15 @@ void SiWetEtchOperation::apply(Model::Automaton::TotalVolume &volume)
                                                          getOperationId(), latticeBudget);
         qDebug() << getName().c_str() << "finished in" << timer.elapsed() << "ms," << result.removedAtoms
                  << "atoms removed";
-        if (result.status != SiWetEtchResult::Status::Etched)
+        if (result.status == SiWetEtchResult::Status::Etched)
+            workspace.getUndoRedoStacks().dropRedo();
+        else
             sentence = result.explanation();
     } catch (const std::exception &) {
         // The lattice or the surface lists could not get their memory; the lattice no longer
-        // matches the cells.
+        // matches the cells, which may be partly etched.
         workspace.getVolumeRecords().setLatticeOutdated(volume.getObjectId(), true);
+        workspace.getUndoRedoStacks().dropRedo();
         sentence = "Not enough memory to run the process.";
     }
     volume.refreshDrawingData();

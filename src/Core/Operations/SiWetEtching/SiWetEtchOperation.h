@@ -11,7 +11,8 @@ namespace Core::Operations {
 // The two silicon wet etchings on the shared volume step machine: once a volume is chosen and
 // the etch depth given, the volume's lattice is rebuilt when its cells changed since it was
 // built, the silicon is etched and the volume redrawn; the console says ": Operation
-// finished." or why nothing was etched. Wet etchings are not kept for undo.
+// finished." or why nothing was etched. Wet etchings are not kept for undo; an etch empties the
+// redo stack.
 class SiWetEtchOperation : public VolumeStepOperation {
 public:
     SiWetEtchOperation(Core::Workspace &workspace, std::string name, uint32_t operationId,
