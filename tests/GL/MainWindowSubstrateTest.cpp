@@ -1,6 +1,6 @@
 // The desktop program as a user drives it, through the real main window and its view:
 // Simulation → Create Substrate with the dialog's defaults, moving, deposited and etched films,
-// random-walk doping with the particle-count view and its export, oxidation, undo and redo.
+// random-walk doping and its export, oxidation, undo and redo.
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
 #include "Model/Automaton/TotalVolume.h"
@@ -36,6 +36,7 @@ protected:
         window->resize(800, 600);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->getView()->setAxesShown(false);
     }
 
     // Triggers an action whose observer shows a modal dialog, lets `fill` set its controls and
@@ -60,12 +61,6 @@ protected:
             for (int x = 0; x < image.width(); ++x)
                 count += test(image.pixelColor(x, y)) ? 1 : 0;
         return count;
-    }
-
-    // Pixels of the oxide film: clearly bluer than they are red.
-    static int bluishPixels(const QImage &image)
-    {
-        return pixels(image, [](const QColor &c) { return c.blue() > c.red() + 60; });
     }
 
     QImage frame() { return window->getView()->renderImage(); }
@@ -104,7 +99,6 @@ protected:
 // not cover it.
 TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
 {
-    window->getView()->setAxesShown(false);
     triggerAndAccept("actionCreate_Substrate");
     const QImage alone = frame();
     QRect block; // where the block is drawn, on the screen
@@ -125,9 +119,8 @@ TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
         << "a rejected dialog changes nothing";
 }
 
-TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughTheMenus)
+TEST_F(MainWindowSubstrateTest, DopingExportAndOxidationByTimeThroughTheMenus)
 {
-    window->getView()->setAxesShown(false);
     triggerAndAccept("actionCreate_Substrate");
     const auto volume = std::dynamic_pointer_cast<Model::Automaton::TotalVolume>(
         window->getPresenter().getScene().getObjects().front());
@@ -146,30 +139,6 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
     });
     EXPECT_EQ(window->action("actionUndo")->text(), "Undo Random Walk Doping");
     EXPECT_GT(countOf(14), 100 * 100) << "the top layer and some below it are N-doped";
-
-    // Change Visualization: the particle-count field, red (fewest) to blue (most), with its legend
-    // along the bottom of the view.
-    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
-        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(3);
-        dialog.findChild<QComboBox *>(QStringLiteral("cbxDistribution"))->setCurrentIndex(0);
-        dialog.findChild<QComboBox *>(QStringLiteral("cbxColorScale"))->setCurrentIndex(1);
-    });
-    const QImage field = frame();
-    const int legendRow = int(0.95 * field.height()) - 10;
-    const QColor lowEnd = field.pixelColor(int(0.05 * field.width()) + 3, legendRow);
-    const QColor highEnd = field.pixelColor(int(0.95 * field.width()) - 3, legendRow);
-    EXPECT_GT(lowEnd.red(), lowEnd.blue() + 150) << "the legend starts red";
-    EXPECT_GT(highEnd.blue(), highEnd.red() + 150) << "and ends blue";
-    int fieldPixels = 0; // the block's top shows counts: pure red-to-blue mixes, no green
-    for (int y = 0; y < legendRow - 40; ++y)
-        for (int x = 0; x < field.width(); ++x) {
-            const QColor c = field.pixelColor(x, y);
-            fieldPixels += c.green() < 40 && c.red() + c.blue() > 150 ? 1 : 0;
-        }
-    EXPECT_GT(fieldPixels, 5000);
-    triggerAndAccept("actionChange_Viewing_Options", [](QDialog &dialog) {
-        dialog.findChild<QComboBox *>(QStringLiteral("cbxSurfaceAlgorithm"))->setCurrentIndex(0);
-    });
 
     QTemporaryDir directory;
     const QString csv = directory.filePath(QStringLiteral("counts.csv"));
@@ -198,7 +167,6 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
     // An hour at 1273 K and 1 atm: 0.0713 µm, 7.13 units at 100 units per micron, of which 3.99
     // grow out (3 layers, the first at 1.5 from the surface cells' centres) and 3.14 go in (3
     // layers from the surface cells down).
-    const int bareOxide = bluishPixels(frame());
     triggerAndAccept("actionSi_Oxidation", [](QDialog &dialog) {
         dialog.findChild<QRadioButton *>(QStringLiteral("radOxidationTime"))->setChecked(true);
         dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblOxidationTime"))->setValue(1.0);
@@ -211,14 +179,12 @@ TEST_F(MainWindowSubstrateTest, RandomWalkDopingExportAndOxidationByTimeThroughT
             (i % volume->getSizeZ() >= top ? above : below) += 1;
     EXPECT_EQ(above, 100u * 100 * 3);
     EXPECT_EQ(below, 100u * 100 * 3);
-    EXPECT_GT(bluishPixels(frame()), bareOxide + 5000) << "the oxide is drawn";
 }
 
 // Move with two clicks: the first on the block holds it by the point under the cursor, the
 // preview follows the mouse, the second click drops it there.
 TEST_F(MainWindowSubstrateTest, MoveWithTwoClicksDropsTheBlockUnderTheMouse)
 {
-    window->getView()->setAxesShown(false);
     triggerAndAccept("actionCreate_Substrate");
     const Footprint before = footprint(frame());
     auto volume = window->getPresenter().getScene().getObjects().front();
@@ -253,7 +219,6 @@ TEST_F(MainWindowSubstrateTest, MoveWithTwoClicksDropsTheBlockUnderTheMouse)
 
 TEST_F(MainWindowSubstrateTest, FilmMenuEntriesDrawTheirFilmsOnATrenchAndUndoRedoRestoreThem)
 {
-    window->getView()->setAxesShown(false);
     // Silicon below z = 16 with a 20-cell-wide trench, 10 deep, along y; cells of 2 units.
     auto volume = TestSupport::makeVolume(
         60, 40, 30,
