@@ -103,15 +103,19 @@ TEST_F(DirectCubicFaces, MatchesTheCellByCellRulesInOrder)
     }
 }
 
+// The outlines are built in slabs of x: any thread count gives the same list.
 TEST_F(DirectCubicFaces, EmptyCellOutlinesCoverEveryEmptyCellOfTheBox)
 {
     auto volume = makeVolume(5, 4, 3, block(1, 3, kOpaqueA));
     cutRandomCells(*volume, 0.5, 3); // cut counters do not matter here
-    std::vector<QuadFace> outlines;
-    {
+    const auto build = [&volume](int threads) {
+        PoolThreads pool(threads);
         CellsLocker cells(*volume);
-        outlines = buildEmptyCellOutlines(cells.get(), CellGrid::of(*volume), {{1, 0, 0}, {4, 4, 3}});
-    }
+        return buildEmptyCellOutlines(cells.get(), CellGrid::of(*volume), {{1, 0, 0}, {4, 4, 3}});
+    };
+    const std::vector<QuadFace> outlines = build(1);
+    for (int threads : {2, 3, 12})
+        EXPECT_TRUE(sameFaces(build(threads), outlines)) << threads << " threads";
     const size_t emptyCells = 3 * 4 * 3 - 2 * 2 * 2;
     ASSERT_EQ(outlines.size(), 6 * emptyCells);
     for (size_t i = 0; i < outlines.size(); ++i) {

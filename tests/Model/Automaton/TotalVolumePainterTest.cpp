@@ -15,37 +15,6 @@ namespace {
 
 class Painter : public SurfaceMaterialsTest {};
 
-// Everything a painter generated, for comparing runs.
-struct Generated {
-    std::vector<QuadFace> opaque, transparent, outlines, octreeOpaque, octreeTransparent, fieldOpaque,
-        fieldTransparent;
-    std::vector<Triangle> triangles;
-};
-
-Generated generated(TotalVolumePainter &painter)
-{
-    return {painter.getOpaqueFaces(),
-            painter.getTransparentFaces(),
-            painter.getOutlineFaces(),
-            painter.getOctreeSurface().opaqueFaces(),
-            painter.getOctreeSurface().transparentFaces(),
-            painter.getFieldPainter().opaqueFaces(),
-            painter.getFieldPainter().transparentFaces(),
-            painter.getMarchingCubeSurface().triangles()};
-}
-
-void expectSame(const Generated &a, const Generated &b)
-{
-    EXPECT_TRUE(sameFaces(a.opaque, b.opaque));
-    EXPECT_TRUE(sameFaces(a.transparent, b.transparent));
-    EXPECT_TRUE(sameFaces(a.outlines, b.outlines));
-    EXPECT_TRUE(sameFaces(a.octreeOpaque, b.octreeOpaque));
-    EXPECT_TRUE(sameFaces(a.octreeTransparent, b.octreeTransparent));
-    EXPECT_TRUE(sameFaces(a.fieldOpaque, b.fieldOpaque));
-    EXPECT_TRUE(sameFaces(a.fieldTransparent, b.fieldTransparent));
-    EXPECT_EQ(a.triangles, b.triangles);
-}
-
 } // namespace
 
 TEST_F(Painter, CutLimitsStoreTheBoxAndItsSixClipPlanes)
@@ -126,41 +95,6 @@ TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
 
 // Every generator splits its work over the pool; the result must not depend on how. The narrow
 // box puts slab borders inside a two-cell-wide region.
-TEST_F(Painter, EveryAlgorithmGivesTheSameResultForAnyThreadCount)
-{
-    auto volume = makeRandomVolume(11, 7, 6, {kOpaqueA, kOpaqueB, kTranslucentA, kTranslucentB}, 0.4, 91);
-    cutRandomCells(*volume, 0.1, 92);
-    auto field = std::make_shared<ParticleCountField>(volume->getCellCount());
-    for (size_t i = 0; i < field->size(); ++i)
-        (*field)[i].counts[2] = uint32_t(i % 5);
-    volume->setParticleCounts(QStringLiteral("Random Walk Particle Count Type N"), field);
-    TotalVolumePainter &painter = volume->getPainter();
-    painter.setRenderEmptyVoxelOutlines(true);
-    const CutBox boxes[] = {{{1, 0, 1}, {10, 7, 6}}, {{4, 1, 0}, {6, 7, 5}}};
-    for (const CutBox &box : boxes) {
-        painter.setCutLimits(box.lower[0], box.lower[1], box.lower[2], box.upper[0], box.upper[1],
-                             box.upper[2]);
-        for (uint32_t algorithm = 0; algorithm < TotalVolumePainter::kAlgorithmCount; ++algorithm) {
-            painter.setSurfaceAlgorithm(algorithm);
-            Generated serial;
-            {
-                PoolThreads threads(1);
-                painter.update();
-                serial = generated(painter);
-            }
-            ASSERT_FALSE(serial.opaque.empty());
-            ASSERT_TRUE(algorithm != TotalVolumePainter::MarchingCubes || !serial.triangles.empty());
-            for (int count : {2, 3, 8}) {
-                PoolThreads threads(count);
-                painter.update();
-                SCOPED_TRACE(testing::Message() << "box from x " << box.lower[0] << ", algorithm "
-                                                << algorithm << ", " << count << " threads");
-                expectSame(generated(painter), serial);
-            }
-        }
-    }
-}
-
 TEST(FaceHighlight, ShiftsEachChannelAndResetRestoresTheMaterialColours)
 {
     installMaterials();
