@@ -9,11 +9,8 @@
 #include "Core/Operations/OperationCatalogue.h"
 #include "Core/Operations/Planarization/PlanarizationOperation.h"
 #include "Model/Automaton/TotalVolume.h"
-#include "Model/Materials/MaterialFactory.h"
-#include "UI/ApplicationIcon.h"
 #include "UI/Console/CommandConsole.h"
 #include "UI/MainWindow.h"
-#include "UI/MainWindowActions.h"
 #include "UI/OperationFactory.h"
 #include "UI/View/GLWidget.h"
 
@@ -25,28 +22,9 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
 
 using MainWindowTest = TestSupport::MainWindowFixture;
-
-// Every described action exists; the view toggles start on or off as described; the actions
-// without a menu entry are reachable only by their shortcuts or the view.
-TEST_F(MainWindowTest, ActionsExistStartInTheirStatesAndSomeStayOutOfTheMenus)
-{
-    for (const auto &description : Ui::mainWindowActions())
-        ASSERT_NE(window->action(description.objectName), nullptr) << description.objectName;
-    for (const char *on : {"actionConsole", "actionRender_Objects", "actionShow_Axis"})
-        EXPECT_TRUE(window->action(on)->isChecked()) << on;
-    EXPECT_FALSE(window->action("actionShow_Lights")->isChecked());
-    EXPECT_TRUE(window->action("actionSelect")->isCheckable());
-    for (const char *disabled : {"actionUndo", "actionRedo"})
-        EXPECT_FALSE(window->action(disabled)->isEnabled()) << disabled;
-    for (const char *hidden : {"actionRun_Step", "actionManual_View", "actionZoom", "actionTranslate",
-                               "actionSi_Stochastic_Wet_Etch", "actionFilm_Deposition"})
-        EXPECT_TRUE(window->action(hidden)->associatedWidgets().isEmpty()) << hidden;
-}
 
 // Model Extraction, Undo, Redo and Select follow the workspace: a cell volume in the scene, the
 // stacks and the selection mode.
@@ -194,15 +172,6 @@ TEST_F(MainWindowTest, SaveAsAddsTheSuffixAndNewForgetsTheFileName)
     window->action("actionNew")->trigger();
     EXPECT_EQ(yes.titles, QStringList{"Create new document"});
     EXPECT_EQ(window->windowTitle(), "Cellfab");
-}
-
-TEST(ApplicationIconTest, WithoutIconFileTheIconIsARedSquare)
-{
-    ASSERT_FALSE(QFile::exists("icon.ico"));
-    const QImage icon = Ui::applicationIcon().toImage();
-    EXPECT_EQ(icon.size(), QSize(32, 32));
-    EXPECT_EQ(icon.pixelColor(0, 0), QColor(207, 8, 12));
-    EXPECT_EQ(icon.pixelColor(31, 31), QColor(207, 8, 12));
 }
 
 } // namespace
