@@ -259,15 +259,11 @@ TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
     const Outcome outcome = run({"--vtk", path("out.vti"), "--stl", path("out.stl"), "--vtp", path("out.vtp"),
                                  list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    // The 10 × 8 × 3 slab: 2·80 + 2·30 + 2·24 faces, two triangles each.
-    const auto triangles = ExportFiles::readStl(path("out.stl"));
-    EXPECT_EQ(triangles.size(), 536u);
-    EXPECT_TRUE(ExportFiles::meshFacts(triangles).everyEdgeTwiceOppositely);
-    EXPECT_EQ(ExportFiles::readVtkXml(path("out.vtp")).values<uint32_t>("material"),
-              std::vector<uint32_t>(536, 1));
-    const auto cells = ExportFiles::readVtkXml(path("out.vti")).values<uint32_t>("material");
-    EXPECT_EQ(cells.size(), 480u);
-    EXPECT_EQ(count(cells, 1), 240u);
+    // The 10 × 8 × 3 slab: 2·80 + 2·30 + 2·24 faces, two triangles each. The formats themselves
+    // are checked by the geometry export tests.
+    EXPECT_EQ(ExportFiles::readStl(path("out.stl")).size(), 536u);
+    EXPECT_EQ(ExportFiles::readVtkXml(path("out.vtp")).values<uint32_t>("material").size(), 536u);
+    EXPECT_EQ(ExportFiles::readVtkXml(path("out.vti")).values<uint32_t>("material").size(), 480u);
 
     const Outcome failed =
         run({"--stl", path("missing/out.stl"), "--vtk", path("again.vti"), list, path("again.cfb")});

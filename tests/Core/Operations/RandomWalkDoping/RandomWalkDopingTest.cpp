@@ -12,6 +12,7 @@ using namespace Core::Operations;
 using Model::Automaton::ParticleCountField;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
+using TestSupport::pittedWafer;
 
 namespace {
 
@@ -67,16 +68,6 @@ protected:
         return volume.getParticleCounts(kNField)->at(volume.cellIndex(x, y, z)).counts;
     }
 };
-
-// A wafer with a pit and an oxide cap, in silicon: surfaces, walls and a non-dopable material.
-std::shared_ptr<TotalVolume> pittedWafer()
-{
-    return makeVolume(14, 9, 12, [](uint32_t x, uint32_t y, uint32_t z) {
-        if (x < 4 && z >= 8 && z < 10)
-            return kOxide;
-        return z < 8 && !(x >= 6 && x < 10 && y >= 3 && y < 6 && z >= 4) ? kSi : 0u;
-    });
-}
 
 } // namespace
 
