@@ -58,7 +58,6 @@ struct ProcessCase {
     std::function<Ui::ProcessData()> entry; // needs the materials catalogue
     bool operationOutdatesLattice;
     bool stepOutdatesLattice;
-    uint32_t recordedId = 0; // the process the volume records, where it is not operationId
 };
 
 // `chained`: the cases run in table order on one volume, each on what the ones before left (and
@@ -81,11 +80,10 @@ template <class Op> auto configured(std::function<void(Op &)> set)
 }
 
 // An isotropic deposition or etching operation with the material and distance its dialog sets.
-template <class Operation, class... Name>
-std::shared_ptr<Operation> isotropicOperation(Core::Workspace &workspace, uint32_t material, float distance,
-                                              Name... name)
+template <class Operation>
+std::shared_ptr<Operation> isotropicOperation(Core::Workspace &workspace, uint32_t material, float distance)
 {
-    auto operation = std::make_shared<Operation>(workspace, name...);
+    auto operation = std::make_shared<Operation>(workspace);
     operation->setMaterial(material);
     if constexpr (std::is_same_v<Operation, Core::Operations::IsotropicFilmEtchingOperation>)
         operation->setDepth(distance);
@@ -99,7 +97,7 @@ inline std::vector<ProcessCase> filmProcessCases()
 {
     using namespace Core::Operations;
     using Core::Batch::ProcessEntries;
-    constexpr uint32_t kSi = 1, kOxide = 3, kMetal = 4, kGold = 9;
+    constexpr uint32_t kSi = 1, kMetal = 4, kGold = 9;
     return {
         {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 2.7f).execute(); },
          [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 2.7f); },
@@ -156,11 +154,6 @@ inline std::vector<ProcessCase> filmProcessCases()
              op.setCount(1);
          }),
          [] { return ProcessEntries::mooreEtching(kSi, 1); }, true, true},
-        {33, "CVD", [](TotalVolume &v) { IsotropicFilmDeposition(v, kOxide, 1.0f).execute(); },
-         [](Core::Workspace &w) {
-             return isotropicOperation<IsotropicFilmDepositionOperation>(w, kOxide, 1.0f, "CVD");
-         },
-         [] { return ProcessEntries::cvd(kOxide, 1.0); }, false, false, 13},
     };
 }
 

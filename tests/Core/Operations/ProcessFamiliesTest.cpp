@@ -99,7 +99,7 @@ TEST_F(ProcessFamilies, EachOperationRunsItsEngineRecordsItselfAndUndoesExactly)
             EXPECT_EQ(harness.log->lines,
                       (std::vector<std::string>{c.displayName + ": Cell volume selected.",
                                                 c.displayName + ": Operation finished."}));
-            EXPECT_EQ(records.getLastProcess(id), c.recordedId ? c.recordedId : c.operationId);
+            EXPECT_EQ(records.getLastProcess(id), c.operationId);
             EXPECT_EQ(records.isLatticeOutdated(id), c.operationOutdatesLattice);
             EXPECT_EQ(workspace().currentOperation(), nullptr);
             if (!findCatalogueEntry(c.operationId)->undoable) {
