@@ -51,22 +51,9 @@ TEST_F(BatchSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
     ASSERT_NE(volume, nullptr);
     EXPECT_EQ(scene.getCellVolumes(), std::vector<std::shared_ptr<TotalVolume>>{volume});
     EXPECT_EQ(volume->getPosition(), Util::Vector3D(1, 2, 3));
-    for (uint32_t x = 0; x < 6; ++x)
-        for (uint32_t y = 0; y < 5; ++y)
-            for (uint32_t z = 0; z < 4; ++z) {
-                const bool inside = x >= 1 && x < 4 && y >= 2 && z >= 1 && z < 3;
-                ASSERT_EQ(TestSupport::materialAt(*volume, x, y, z), inside ? 3u : 0u) << x << y << z;
-            }
-    // A ball: the step builds what the substrate builder builds from the same description.
-    SubstrateDescription ball = d;
-    ball.spherical = true;
-    ball.radius = 2;
-    ball.centerX = 3;
-    ball.centerZ = 1;
-    ASSERT_EQ(run(ProcessEntries::createSubstrate(ball)), Core::Batch::Success);
-    EXPECT_EQ(context.getCurrentVolume()->materialIds(),
-              Core::Operations::buildSubstrate(ball)->materialIds());
-    EXPECT_NE(context.getCurrentVolume()->materialIds(), volume->materialIds());
+    // The step builds what the substrate builder (tested on its own) builds from the description.
+    EXPECT_EQ(volume->materialIds(), Core::Operations::buildSubstrate(d)->materialIds());
+    EXPECT_EQ(TestSupport::materialAt(*volume, 3, 4, 2), 3u);
 }
 
 TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddingAVolume)
