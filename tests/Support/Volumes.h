@@ -166,10 +166,12 @@ private:
     int previous;
 };
 
-// Runs `process` on fresh volumes from `make` with the global pool at 1, 2, 3 and 12 threads and
-// expects the same cells (material, fixed flag, distance vector) every time.
-inline void expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr<TotalVolume>()> &make,
-                                             const std::function<void(TotalVolume &)> &process)
+// Runs `process` on fresh volumes from `make` with the global pool at 1, 2, 3 and 12 threads,
+// expects the same cells (material, fixed flag, distance vector) every time and returns the
+// materials.
+inline std::vector<uint32_t>
+expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr<TotalVolume>()> &make,
+                                 const std::function<void(TotalVolume &)> &process)
 {
     std::vector<CellState> reference;
     for (int threads : {1, 2, 3, 12}) {
@@ -181,6 +183,18 @@ inline void expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr
         else
             EXPECT_TRUE(cellStates(*volume) == reference) << threads << " threads";
     }
+    std::vector<uint32_t> materials;
+    for (const CellState &cell : reference)
+        materials.push_back(cell.materialId);
+    return materials;
+}
+
+// The same on copies of `volume`.
+inline std::vector<uint32_t>
+expectSameCellsForAnyThreadCount(const TotalVolume &volume, const std::function<void(TotalVolume &)> &process)
+{
+    return expectSameCellsForAnyThreadCount(
+        [&volume] { return std::static_pointer_cast<TotalVolume>(volume.clone()); }, process);
 }
 
 } // namespace TestSupport

@@ -14,6 +14,7 @@
 using namespace Core::Operations;
 using Model::Automaton::ImageMask;
 using Model::Automaton::TotalVolume;
+using TestSupport::expectSameCellsForAnyThreadCount;
 using TestSupport::makeVolume;
 using TestSupport::materialAt;
 
@@ -114,22 +115,6 @@ Reference referenceOf(TotalVolume &volume)
     return {volume.getSizeX(), volume.getSizeY(), volume.getSizeZ(), volume.materialIds()};
 }
 
-// Runs `process` on a fresh copy of `volume` with 1, 2, 3 and 12 pool threads; all results must
-// agree; returns the cells.
-Cells runWithEveryThreadCount(TotalVolume &volume, const std::function<void(TotalVolume &)> &process)
-{
-    Cells first;
-    for (int threads : {1, 2, 3, 12}) {
-        TestSupport::PoolThreads pool(threads);
-        const Cells cells = TestSupport::cellsAfter(volume, process);
-        if (first.empty())
-            first = cells;
-        else
-            EXPECT_EQ(cells, first) << threads << " threads";
-    }
-    return first;
-}
-
 } // namespace
 
 TEST(PhotolithographyEngine, NegativeResistDevelopsUnderOpaquePixelsOnly)
@@ -160,7 +145,7 @@ TEST(PhotolithographyEngine, MatchesTheSeedAndPassDefinitionOnRandomVolumes)
             seed == 5 ? ImageMask() : maskOf(4, 8, [&](uint32_t, uint32_t) { return random() % 2; });
         Reference reference = referenceOf(*volume);
         reference.photolithography(resist, bottom, top);
-        EXPECT_EQ(runWithEveryThreadCount(
+        EXPECT_EQ(expectSameCellsForAnyThreadCount(
                       *volume, [&](TotalVolume &v) { Photolithography(v, resist, bottom, top).run(); }),
                   reference.ids)
             << "seed " << seed;
@@ -176,7 +161,7 @@ TEST(ReactiveIonEtchingEngine, MatchesTheSeedAndStepDefinitionOnRandomVolumes)
         Reference reference = referenceOf(*volume);
         reference.etch(kOxide, depth, flags);
         EXPECT_EQ(
-            runWithEveryThreadCount(
+            expectSameCellsForAnyThreadCount(
                 *volume, [&](TotalVolume &v) { SimpleReactiveIonEtching(v, kOxide, depth, flags).run(); }),
             reference.ids)
             << "seed " << seed;
@@ -195,8 +180,8 @@ TEST(PlanarizationEngine, KeepsTheSlabBetweenTheHeights)
     auto volume = TestSupport::makeRandomVolume(13, 3, 10, {kSi, kOxide}, 0.2, 7);
     const Cells before = volume->materialIds();
     auto planarized = [&](uint32_t maximum, uint32_t minimum) {
-        return runWithEveryThreadCount(*volume,
-                                       [&](TotalVolume &v) { Planarization(v, maximum, minimum).run(); });
+        return expectSameCellsForAnyThreadCount(
+            *volume, [&](TotalVolume &v) { Planarization(v, maximum, minimum).run(); });
     };
     EXPECT_EQ(planarized(10, 0), before);
     EXPECT_EQ(planarized(500, 0), before) << "a maximum above the volume is clamped";
@@ -217,14 +202,15 @@ TEST(SpinCoatingEngine, FillsEmptyCellsBelowTheHeightCavitiesIncluded)
     });
     const Cells before = volume->materialIds();
     const Cells full =
-        runWithEveryThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 8).run(); });
+        expectSameCellsForAnyThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 8).run(); });
     for (size_t i = 0; i < full.size(); ++i)
         EXPECT_EQ(full[i], before[i] == 0 ? kResist : before[i]) << i;
-    EXPECT_EQ(runWithEveryThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 99).run(); }),
-              full)
+    EXPECT_EQ(
+        expectSameCellsForAnyThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 99).run(); }),
+        full)
         << "a height above the volume is clamped";
     const Cells low =
-        runWithEveryThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 3).run(); });
+        expectSameCellsForAnyThreadCount(*volume, [](TotalVolume &v) { SpinCoating(v, kResist, 3).run(); });
     EXPECT_EQ(low[volume->cellIndex(2, 1, 2)], kResist);
     EXPECT_EQ(low[volume->cellIndex(2, 1, 3)], 0u);
     EXPECT_EQ(low[volume->cellIndex(0, 0, 6)], 0u);
