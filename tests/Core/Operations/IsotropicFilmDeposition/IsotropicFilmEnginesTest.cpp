@@ -109,15 +109,13 @@ TEST(IsotropicFilmSteps, DepositionRoundsTheLayerCountEtchingTheScaledDepth)
     EXPECT_EQ(steps<Deposition>(0.5f), 1u); // ceilf(0.5) = 1 layer -> trunc(K)
     EXPECT_EQ(steps<Deposition>(1.0f), 1u);
     EXPECT_EQ(steps<Deposition>(1.2f), 3u); // 2 layers -> trunc(3.41)
-    EXPECT_EQ(steps<Deposition>(10.0f), 17u);
     EXPECT_EQ(steps<Deposition>(40.0f), 68u);
     EXPECT_EQ(steps<Deposition>(1.0f, 1.0f, 0.5f, 2.0f), 3u); // m = 0.5
 
     EXPECT_EQ(steps<Etching>(0.0f), 0u);
-    EXPECT_EQ(steps<Etching>(1.0f), 2u); // ceil(K)
-    EXPECT_EQ(steps<Etching>(0.5f), 1u); // ceil(0.85); deposition gives 1 too
-    EXPECT_EQ(steps<Etching>(1.2f), 3u); // ceil(2.05)
-    EXPECT_EQ(steps<Etching>(10.0f), 18u);
+    EXPECT_EQ(steps<Etching>(1.0f), 2u);                   // ceil(K)
+    EXPECT_EQ(steps<Etching>(0.5f), 1u);                   // ceil(0.85); deposition gives 1 too
+    EXPECT_EQ(steps<Etching>(1.2f), 3u);                   // ceil(2.05)
     EXPECT_EQ(steps<Etching>(1.0f, 1.0f, 0.5f, 2.0f), 4u); // ceil(3.41)
     EXPECT_EQ(steps<Etching>(-3.0f), 0u);
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <set>
 
 using namespace Core::Operations;
@@ -200,9 +199,6 @@ TEST(SiWetEtch, SquareOpeningEtchesAVGrooveWith111WallsAFlatFloorAndNoUndercut)
             const double alongY = wallAngle(*volume, top, floorDepth, true);
             EXPECT_NEAR(alongX, 54.74, 3.0) << depth;
             EXPECT_NEAR(alongY, 54.74, 3.0) << depth;
-            std::printf("%s etch, depth %4.1f: floor %u cells down (%.1f asked), walls at %.1f° and %.1f°\n",
-                        kind == Kind::Atomistic ? "atomistic" : "continuous", depth, floorDepth, expected,
-                        alongX, alongY);
             // Nothing under the mask goes, corners included; the mask stays.
             const auto ids = volume->materialIds();
             for (size_t c = 0; c < ids.size(); ++c) {
@@ -269,5 +265,4 @@ TEST(ContinuosWetEtching, EtchesHundredAtLeastFiftyTimesFasterThanOneOneOne)
     EXPECT_EQ(atomisticWidth, opening);
     const double rate111 = (double(width) - opening) / 2.0 * std::sin(54.74 * M_PI / 180.0) / 3200.0;
     EXPECT_GE(kLayer / rate111, 50.0) << "R(100)/R(111) = " << kLayer / rate111;
-    std::printf("continuous etch: R(100)/R(111) = %.0f\n", kLayer / rate111);
 }
