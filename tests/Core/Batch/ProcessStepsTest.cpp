@@ -1,7 +1,5 @@
 // The batch step of every cell process from the families' table (ProcessCases.h): the same
-// engine as its operation, also from a saved list, and values no dialog can give refused.
-#include "Model/Persistence/ProcessListReader.h"
-#include "Model/Persistence/ProcessListWriter.h"
+// engine as its operation, and values no dialog can give refused.
 #include "Model/Process/ProcessFactory.h"
 #include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
@@ -39,39 +37,24 @@ protected:
 
 } // namespace
 
-TEST_F(ProcessSteps, EachStepRunsTheEngineOfItsOperationAlsoFromASavedList)
+TEST_F(ProcessSteps, EachStepRunsTheEngineOfItsOperation)
 {
-    const auto families = TestSupport::processFamilies();
-    std::vector<ProcessData> entries;
-    for (const auto &family : families)
-        for (const auto &c : family.cases)
-            entries.push_back(c.entry());
-    QTemporaryDir directory;
-    const QString file = directory.filePath(QStringLiteral("steps.plst"));
-    ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(file, entries));
-    const auto loaded = Model::Persistence::ProcessListReader().load(file);
-    ASSERT_EQ(loaded.entries.size(), entries.size());
-    size_t i = 0;
-    for (const auto &family : families) {
-        std::shared_ptr<TotalVolume> expected, volumes[2]; // run from memory and from the file
+    for (const auto &family : TestSupport::processFamilies()) {
+        std::shared_ptr<TotalVolume> expected, volume;
         for (const auto &c : family.cases) {
             SCOPED_TRACE(family.name + ": " + std::to_string(c.operationId));
             if (!expected || !family.chained)
-                expected = family.volume(), volumes[0] = family.volume(), volumes[1] = family.volume();
+                expected = family.volume(), volume = family.volume();
             const auto before = expected->materialIds();
             c.engine(*expected);
             ASSERT_NE(expected->materialIds(), before);
-            for (const auto &[volume, entry] :
-                 {std::pair{volumes[0], entries[i]}, {volumes[1], loaded.entries[i]}}) {
-                context.setCurrentVolume(volume);
-                context.setSeed(5); // the first stochastic step of a run gets the seed itself
-                records.setLatticeOutdated(volume->getObjectId(), false);
-                ASSERT_EQ(run(entry), Core::Batch::Success);
-                EXPECT_EQ(volume->materialIds(), expected->materialIds());
-                EXPECT_EQ(records.getLastProcess(volume->getObjectId()), c.operationId);
-                EXPECT_EQ(records.isLatticeOutdated(volume->getObjectId()), c.stepOutdatesLattice);
-            }
-            ++i;
+            context.setCurrentVolume(volume);
+            context.setSeed(5); // the first stochastic step of a run gets the seed itself
+            records.setLatticeOutdated(volume->getObjectId(), false);
+            ASSERT_EQ(run(c.entry()), Core::Batch::Success);
+            EXPECT_EQ(volume->materialIds(), expected->materialIds());
+            EXPECT_EQ(records.getLastProcess(volume->getObjectId()), c.operationId);
+            EXPECT_EQ(records.isLatticeOutdated(volume->getObjectId()), c.stepOutdatesLattice);
         }
     }
 }
