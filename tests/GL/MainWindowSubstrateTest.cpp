@@ -11,12 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -40,16 +38,10 @@ protected:
     }
 
     // Triggers an action whose observer shows a modal dialog, lets `fill` set its controls and
-    // presses OK.
+    // accepts it.
     void triggerAndAccept(const char *actionName, std::function<void(QDialog &)> fill = nullptr)
     {
-        answerNextModal([fill](QWidget *widget) {
-            auto *dialog = qobject_cast<QDialog *>(widget);
-            ASSERT_NE(dialog, nullptr);
-            if (fill)
-                fill(*dialog);
-            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        });
+        TestSupport::answerNextDialog(fill);
         window->action(actionName)->trigger();
     }
 

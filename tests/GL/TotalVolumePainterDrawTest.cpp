@@ -154,7 +154,7 @@ TEST_F(PainterDrawing, EveryAlgorithmDrawsTheBlockInItsMaterialColour)
     }
 }
 
-TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSiliconInsideTheCutBox)
+TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSilicon)
 {
     // Silicon made clear, so that its lattice shows; the (100) surface atoms have two bonds.
     auto materials = Model::Materials::MaterialFactory::instance();
@@ -164,28 +164,23 @@ TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSiliconInsideTheCutBox)
     auto volume = TestSupport::makeSlab(8, 8, 4, 2, SurfaceTest::kOpaqueA);
     volume->createSiLattice();
     auto &painter = volume->getPainter();
-    const auto twoBondPixels = [&](int fromColumn) {
+    const auto twoBondPixels = [&] {
         std::vector<unsigned char> rgba(kPixels * kPixels * 4);
         glReadPixels(0, 0, kPixels, kPixels, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
         int count = 0;
         for (size_t p = 0; p < rgba.size(); p += 4)
-            count += int(p / 4 % kPixels) >= fromColumn * 8 && rgba[p] == 127 && rgba[p + 1] == 255
-                     && rgba[p + 2] == 127;
+            count += rgba[p] == 127 && rgba[p + 1] == 255 && rgba[p + 2] == 127;
         return count;
     };
     volume->refreshDrawingData();
     render(*volume);
-    EXPECT_EQ(twoBondPixels(0), 0) << "atoms are drawn only when asked for";
+    EXPECT_EQ(twoBondPixels(), 0) << "atoms are drawn only when asked for";
 
+    // Which atoms the flags and the cut box select is SiLatticePainter's test; here they are drawn.
     Model::Automaton::AtomisticRenderFlags flags;
     flags.siAtoms = true;
     painter.setAtomisticFlags(flags);
     volume->refreshDrawingData();
     render(*volume);
-    EXPECT_GT(twoBondPixels(0), 100);
-    painter.setCutLimits(0, 0, 0, 4, 8, 4);
-    volume->refreshDrawingData();
-    render(*volume);
-    EXPECT_GT(twoBondPixels(0), 50);
-    EXPECT_EQ(twoBondPixels(5), 0) << "atoms beyond the cut box are not drawn";
+    EXPECT_GT(twoBondPixels(), 100);
 }
