@@ -1,7 +1,7 @@
 #include "Core/Operations/FilmProcessLimits.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodDeposition.h"
 #include "Core/Operations/MooreNeighborhood/MooreNeighborhoodEtching.h"
-#include "Support/Volumes.h"
+#include "Support/SiliconVolumes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,12 @@
 using namespace Core::Operations;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
+using TestSupport::maskedSilicon;
 using TestSupport::materialAt;
 
 namespace {
 
 constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
 constexpr uint32_t kMetal = 4;
 
 // For every cell, the Chebyshev distance (in cells) to the nearest solid cell, by brute force;
@@ -44,15 +44,6 @@ std::vector<uint32_t> chebyshevDistanceToSolid(TotalVolume &volume)
                     best = std::min(best, uint32_t(d));
                 }
     return result;
-}
-
-// Silicon below z = 6 under an oxide mask (z 6..7) with a 4 × 4 opening at x, y in [6, 10).
-std::shared_ptr<TotalVolume> maskedSilicon()
-{
-    return makeVolume(16, 16, 10, [](uint32_t x, uint32_t y, uint32_t z) {
-        const bool opening = x >= 6 && x < 10 && y >= 6 && y < 10;
-        return z < 6 ? kSi : (z < 8 && !opening ? kOxide : 0u);
-    });
 }
 
 uint32_t gap(uint32_t v, uint32_t lo, uint32_t hi)
@@ -85,9 +76,10 @@ TEST(MooreNeighborhoodDeposition, LayersCoverExactlyTheCellsWithinChebyshevDista
 
 TEST(MooreNeighborhoodEtching, UndercutsTheMaskDiagonallyAsFarAsSideways)
 {
-    const auto original = maskedSilicon();
+    // Silicon below z = 6 under an oxide mask (z 6..7) with a 4 × 4 opening at x, y in [6, 10).
+    const auto original = maskedSilicon(16, 6, 2, 4);
     for (uint32_t layers : {1u, 3u}) {
-        auto volume = maskedSilicon();
+        auto volume = maskedSilicon(16, 6, 2, 4);
         MooreNeighborhoodEtching(*volume, kSi, layers).execute();
         for (uint32_t x = 0; x < 16; ++x)
             for (uint32_t y = 0; y < 16; ++y)
