@@ -1,13 +1,12 @@
 #include "UI/ManageMaterialsDialog.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Support/DialogDrivers.h"
+#include "Support/PersistenceTestSupport.h"
 #include "UI/ColorItemDelegate.h"
 #include "UI/MainWindow.h"
 #include "UI/MaterialTableViewItem.h"
-#include "Util/SettingsFolder.h"
 
 #include <QColorDialog>
-#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 
@@ -60,8 +59,6 @@ TEST_F(ManageMaterialsTest, AddMaterialPutsRowsWithTheirOwnUserIdsAtTheTop)
     EXPECT_GE(second, 2000u);
     EXPECT_NE(first, second);
     EXPECT_EQ(model.data(model.index(1, MaterialTableViewItem::Name)).toString(), "New Material");
-    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), "Color");
-    EXPECT_EQ(model.headerData(0, Qt::Vertical).toInt(), 1);
 }
 
 TEST_F(ManageMaterialsTest, BuiltInNamesAreReadOnlyAndNamesAreTrimmedNeverEmpty)
@@ -110,12 +107,8 @@ TEST_F(ManageMaterialsTest, OkWritesTheRecolouredNewMaterialAndCancelChangesNoth
     const auto material = MaterialFactory::instance()->getMaterialById(added);
     EXPECT_EQ(material.getName(), "New Material");
     EXPECT_EQ(material.getColor(), (Model::Materials::RgbaColor{1.0f, 0.0f, 0.0f, 1.0f}));
-    QFile file(Util::SettingsFolder::filePath(QStringLiteral("materials.xml")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString xml = QString::fromUtf8(file.readAll());
-    const int element = xml.indexOf(QStringLiteral("material-id=\"%1\"").arg(added));
-    ASSERT_GE(element, 0);
-    EXPECT_EQ(xml.indexOf(QStringLiteral("color=\"#FFFF0000\""), element),
-              xml.indexOf(QStringLiteral("color="), element));
+    // Written to the catalogue file; its format is MaterialXmlTest's.
+    EXPECT_TRUE(PersistenceTest::readSettingsFile("materials.xml")
+                    .contains(QStringLiteral("material-id=\"%1\"").arg(added).toUtf8()));
     window->close();
 }

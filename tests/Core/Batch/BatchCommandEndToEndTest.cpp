@@ -172,16 +172,6 @@ TEST_F(BatchCommandEndToEnd, NetlistOfTheLastVolumeAndNoFileWithoutAFreeEnd)
     EXPECT_FALSE(QFile::exists(path("flat.cir")));
 }
 
-TEST_F(BatchCommandEndToEnd, WithoutVolumeTheRunStopsWithMissingCellVolume)
-{
-    const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
-    const Outcome outcome = run({list, path("out.cfb")});
-    EXPECT_EQ(outcome.exitCode, 1);
-    EXPECT_TRUE(outcome.err.contains(QStringLiteral("Missing Cell Volume: No cell volume was selected")));
-    EXPECT_TRUE(outcome.out.isEmpty());
-    EXPECT_TRUE(QFile::exists(path("out.cfb")));
-}
-
 TEST_F(BatchCommandEndToEnd, BadArgumentsAndFilesGiveTheirExitCodes)
 {
     EXPECT_EQ(run({"--help"}).exitCode, 0);

@@ -53,7 +53,6 @@ TEST(ViewProperties, ChoosingALampShowsItsValuesInDegrees)
 {
     ViewProperties dialog(sampleSettings());
     EXPECT_EQ(dialog.lampBox()->currentIndex(), 1); // the view's selected lamp
-    EXPECT_EQ(dialog.lampBox()->itemText(2), "3");
     EXPECT_FALSE(child<QCheckBox>(dialog, "chkEnabled")->isChecked());
     dialog.lampBox()->setCurrentIndex(0);
     EXPECT_NEAR(child<QDoubleSpinBox>(dialog, "dblAngleTeta")->value(), 60.0, 0.05);
@@ -106,7 +105,6 @@ TEST(ViewProperties, AddsUpToEightLampsAndNeverDeletesTheLastOne)
     ASSERT_EQ(full.lamps.size(), 8u);
     EXPECT_TRUE(full.lamps[7].enabled);
     EXPECT_EQ(dialog.lampBox()->count(), 8);
-    EXPECT_EQ(dialog.lampBox()->itemText(7), "8");
     EXPECT_EQ(dialog.lampBox()->currentIndex(), 7);
     EXPECT_FALSE(add->isEnabled());
     EXPECT_TRUE(remove->isEnabled());
