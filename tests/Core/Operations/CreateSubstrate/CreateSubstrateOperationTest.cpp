@@ -34,20 +34,6 @@ size_t filledCells(const Model::Automaton::TotalVolume &volume)
     return size_t(ids.size() - size_t(std::count(ids.begin(), ids.end(), 0u)));
 }
 
-TEST_F(CreateSubstrateOperationTest, DefaultBlockFillsTheLowestThirtyLayers)
-{
-    auto volume = start([](CreateSubstrateOperation &op) {
-        op.setBlockParameters(1, 100, 100, 80, Util::Vector3D(), 0, 0, 0, 100, 100, 30);
-    });
-    ASSERT_TRUE(volume);
-    EXPECT_EQ(harness.lastMessage(), "Create Substrate: substrate created successfully.");
-    EXPECT_EQ(workspace.getUndoRedoStacks().undoName(), "Create Substrate");
-    const auto ids = volume->materialIds();
-    for (uint32_t z = 0; z < 80; ++z)
-        EXPECT_EQ(ids[volume->cellIndex(57, 13, z)], z < 30 ? 1u : 0u) << z;
-    EXPECT_EQ(filledCells(*volume), 100u * 100u * 30u);
-}
-
 TEST_F(CreateSubstrateOperationTest, UndoRemovesAndRedoRestoresTheSameVolume)
 {
     auto volume = start([](CreateSubstrateOperation &op) {
