@@ -2,9 +2,9 @@
 #include "Support/Cantilevers.h"
 #include "Support/ExportFiles.h"
 #include "Support/PersistenceTestSupport.h"
+#include "Support/ProcessCases.h"
 
 #include "Core/Batch/ProcessEntries.h"
-#include "Core/Operations/RandomWalkDoping/RandomWalkParameters.h"
 #include "Model/ModelExtraction/CantileverModelRule.h"
 #include "Model/Persistence/ProcessListWriter.h"
 
@@ -95,7 +95,8 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
 }
 
 // The other shipped examples run to the end: the gold bump plates on its copper pad, the comb's
-// mask comes with its list and its resist is stripped, the walk dopes below the top layer.
+// mask comes with its list and its resist is stripped, the walk dopes below the top layer, the
+// ball is coated.
 TEST_F(BatchCommandEndToEnd, ShippedExamplesRunAndLeaveTheirStructure)
 {
     const struct {
@@ -104,7 +105,8 @@ TEST_F(BatchCommandEndToEnd, ShippedExamplesRunAndLeaveTheirStructure)
         size_t count;
     } examples[] = {{"gold-bump-on-mesa.plst", 9, 30u * 20 * 3},
                     {"lithography-comb.plst", 3, 40u * 10},
-                    {"doping-flow.plst", 14, 40u * 40}};
+                    {"doping-flow.plst", 14, 40u * 40},
+                    {"coated-silicon-ball.plst", 16, 0}};
     for (const auto &e : examples) {
         const Outcome outcome = run({example(e.list), path("out.cfb")});
         EXPECT_EQ(outcome.exitCode, 0) << e.list << outcome.err.toStdString();
@@ -191,26 +193,9 @@ TEST_F(BatchCommandEndToEnd, BadArgumentsAndFilesGiveTheirExitCodes)
     EXPECT_EQ(run({example("oxide-on-silicon.plst"), path("no-such-folder/out.cfb")}).exitCode, 4);
 }
 
-TEST_F(BatchCommandEndToEnd, ResultDoesNotDependOnTheThreadCount)
-{
-    for (const char *threads : {"1", "3"})
-        ASSERT_EQ(run({"--threads", threads, example("coated-silicon-ball.plst"), path(threads)}).exitCode,
-                  0);
-    EXPECT_EQ(readFile(path("1")), readFile(path("3")));
-    const auto ids = resultVolume("1")->materialIds();
-    EXPECT_GT(count(ids, 4), 0u);
-    EXPECT_GT(count(ids, 16), 0u);
-}
-
 TEST_F(BatchCommandEndToEnd, SeededRunsRepeatWithAnyThreadCount)
 {
-    Core::Operations::RandomWalkSettings walk;
-    walk.materialId = 15;
-    walk.cellSize = 0.01;
-    walk.diffusionCoefficient = 1e-13;
-    walk.timeStep = 0.833333;
-    walk.dopingTime = 0.25; // 18 steps
-    walk.concentration = 1e20;
+    const auto walk = TestSupport::walkSettings();
     const QString list = writeList(
         "walk.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(12, 9, 12, 8)),
                       ProcessEntries::randomWalkDoping(walk), ProcessEntries::randomWalkDoping(walk)});
