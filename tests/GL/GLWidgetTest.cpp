@@ -210,10 +210,8 @@ TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursorAndADragT
     EXPECT_FALSE(square->isSelected());
     EXPECT_TRUE(presenter.getWorkspace().getPickState().getSelectedObjects().empty());
 
-    QSignalSpy rotations(view, &Ui::GLWidget::rotationChanged);
     drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
     EXPECT_FALSE(square->isSelected());
-    EXPECT_GE(rotations.count(), 2); // on press and on the move
     const double z = 200.0 * std::sqrt(1.0 - 16.0 / 40000.0);
     EXPECT_NEAR(view->getCamera().rotationY(), 2.0 * std::asin(4.0 / std::sqrt(16.0 + z * z)) * 180.0 / M_PI,
                 1e-3);
@@ -230,7 +228,8 @@ TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
     EXPECT_FALSE(square->isSelected());
 }
 
-TEST_F(GLWidgetTest, WheelNotchesZoomAndCancel)
+// The wheel zooms; with Shift it moves the selected lamp (by WheelStep's rule) instead.
+TEST_F(GLWidgetTest, WheelNotchesZoomOrMoveTheLamp)
 {
     QSignalSpy zooms(view, &Ui::GLWidget::zoomChanged);
     wheel(120);
@@ -240,17 +239,10 @@ TEST_F(GLWidgetTest, WheelNotchesZoomAndCancel)
     wheel(-120);
     EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
 
-    // With Shift the wheel moves the selected lamp instead.
-    QSignalSpy lampMoves(view, &Ui::GLWidget::lampPositionChanged);
     const float radius = view->getLamps().radius(1);
     wheel(120, Qt::ShiftModifier);
     EXPECT_FLOAT_EQ(view->getLamps().radius(1), radius * 1.1f);
     EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
-    ASSERT_EQ(lampMoves.count(), 1);
-    const auto lamp = lampMoves.at(0).at(0).value<std::vector<float>>();
-    ASSERT_EQ(lamp.size(), 4u);
-    EXPECT_EQ(lamp[0], 1.0f);
-    EXPECT_FLOAT_EQ(lamp[1], radius * 1.1f);
 }
 
 TEST_F(GLWidgetTest, ShiftDragsMoveTheCameraAndTheLamp)

@@ -93,8 +93,6 @@ TEST_F(Painter, ChangingTheAlgorithmRebuildsTheCubicFacesOnlyOnAChange)
     EXPECT_EQ(painter.getOpaqueFaces().size(), 96u);
 }
 
-// Every generator splits its work over the pool; the result must not depend on how. The narrow
-// box puts slab borders inside a two-cell-wide region.
 TEST(FaceHighlight, ShiftsEachChannelAndResetRestoresTheMaterialColours)
 {
     installMaterials();
