@@ -97,7 +97,6 @@ inline std::vector<ProcessCase> filmProcessCases()
 {
     using namespace Core::Operations;
     using Core::Batch::ProcessEntries;
-    constexpr uint32_t kSi = 1, kMetal = 4, kGold = 9;
     return {
         {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 2.7f).execute(); },
          [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 2.7f); },
@@ -173,7 +172,6 @@ inline std::vector<ProcessCase> maskProcessCases()
     using namespace Core::Operations;
     using Core::Batch::ProcessEntries;
     using Model::Automaton::ImageMask;
-    constexpr uint32_t kSi = 1, kOxide = 3, kResist = 11;
     return {
         {20, "Photolithography",
          [](TotalVolume &v) { Photolithography(v, kResist, ImageMask(), sampleMask()).run(); },
@@ -237,7 +235,6 @@ inline std::vector<ProcessCase> dopingProcessCases()
 {
     using namespace Core::Operations;
     using Core::Batch::ProcessEntries;
-    constexpr uint32_t kNDoped = 14, kPDoped = 15;
     const RandomWalkParameters walk = RandomWalkParameters::fromSettings(walkSettings());
     const double timed = SimpleSiOxidation::dealGroveThickness(0.5, 1273.0, 1.0);
     return {

@@ -8,9 +8,6 @@
 // Silicon volumes for the wet etching tests: masked substrates and what their lattice holds.
 namespace TestSupport {
 
-constexpr uint32_t kSilicon = 1;
-constexpr uint32_t kOxide = 3;
-
 // A size × size × (siliconHeight + mask + 3) volume: silicon below z = siliconHeight, an oxide
 // mask layer on it with a centred square opening of side `square`, or (island) only the
 // square covered; empty above.
@@ -20,7 +17,7 @@ inline std::shared_ptr<TotalVolume> maskedSilicon(uint32_t size, uint32_t silico
     const uint32_t lo = (size - square) / 2, hi = lo + square;
     return makeVolume(size, size, siliconHeight + mask + 3, [=](uint32_t x, uint32_t y, uint32_t z) {
         if (z < siliconHeight)
-            return kSilicon;
+            return kSi;
         const bool inSquare = x >= lo && x < hi && y >= lo && y < hi;
         return z < siliconHeight + mask && inSquare == island ? kOxide : 0u;
     });

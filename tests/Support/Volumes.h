@@ -14,6 +14,13 @@
 // Small hand-built cell volumes for tests, and the thread-count switch for comparing runs.
 namespace TestSupport {
 
+// Catalogue material ids the tests build with (the metal is aluminium).
+namespace Materials {
+constexpr uint32_t kSi = 1, kOxide = 3, kMetal = 4, kCopper = 5, kGold = 9;
+constexpr uint32_t kResist = 11, kNegativeResist = 12, kNDoped = 14, kPDoped = 15;
+} // namespace Materials
+using namespace Materials;
+
 using Model::Automaton::TotalVolume;
 using MaterialAt = std::function<uint32_t(uint32_t x, uint32_t y, uint32_t z)>;
 

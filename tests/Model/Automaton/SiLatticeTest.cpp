@@ -10,8 +10,7 @@
 #include <map>
 
 using namespace Model::Automaton;
-using TestSupport::kOxide;
-using TestSupport::kSilicon;
+using namespace TestSupport::Materials;
 
 namespace {
 
@@ -77,7 +76,7 @@ TEST(SiLattice, AtomsFollowTheirCellsAndMasksHoldAtAnyHeight)
     // The residue of the interface height modulo 1.4 decides which unit cells straddle it.
     for (uint32_t height : {4u, 5u, 6u, 7u, 8u}) {
         auto volume = TestSupport::makeVolume(8, 8, height + 5, [=](uint32_t, uint32_t, uint32_t z) {
-            return z < height ? kSilicon : z < height + 2 ? kOxide : 0u;
+            return z < height ? kSi : z < height + 2 ? kOxide : 0u;
         });
         volume->createSiLattice();
         const SiLattice &lattice = *volume->getSiLattice();
@@ -85,9 +84,9 @@ TEST(SiLattice, AtomsFollowTheirCellsAndMasksHoldAtAnyHeight)
         for (uint32_t a = 0; a < lattice.getAtomCount(); ++a) {
             const SiAtom &atom = lattice.atom(a);
             const uint32_t material = atom.cellIndex < 0 ? kOxide : ids[size_t(atom.cellIndex)];
-            const uint8_t expected = material == kSilicon ? SiAtom::Present
-                                     : material == 0      ? SiAtom::Removed
-                                                          : SiAtom::Fixed;
+            const uint8_t expected = material == kSi ? SiAtom::Present
+                                     : material == 0 ? SiAtom::Removed
+                                                     : SiAtom::Fixed;
             ASSERT_EQ(atom.state, expected) << height << " atom " << a;
             ASSERT_TRUE(atom.state != SiAtom::Present || lattice.bondedCount(a) == 4)
                 << "bulk under the mask";

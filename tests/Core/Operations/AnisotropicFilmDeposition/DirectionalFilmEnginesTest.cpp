@@ -16,8 +16,7 @@ using TestSupport::trenchVolume;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kMetal = 4;
+using namespace TestSupport::Materials;
 
 // The distance in cells from (x, y, z) straight up or down to the nearest cell that is empty
 // when this one is solid, or solid when this one is empty; 0 when there is none.

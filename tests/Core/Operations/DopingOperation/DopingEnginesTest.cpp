@@ -12,9 +12,7 @@ using TestSupport::pittedWafer;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kNDoped = 14;
+using namespace TestSupport::Materials;
 
 class DopingEngines : public ::testing::Test {
 protected:

@@ -10,9 +10,7 @@ using TestSupport::materialAt;
 
 namespace {
 
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kCopper = 5;
-constexpr uint32_t kGold = 9;
+using namespace TestSupport::Materials;
 
 } // namespace
 

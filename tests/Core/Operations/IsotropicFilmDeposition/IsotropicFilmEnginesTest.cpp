@@ -16,9 +16,7 @@ using TestSupport::trenchVolume;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kMetal = 4;
+using namespace TestSupport::Materials;
 
 // The step count an engine plans for `distance` on one empty cell of the given size.
 template <class Engine> uint32_t steps(float distance, float csx = 1, float csy = 1, float csz = 1)

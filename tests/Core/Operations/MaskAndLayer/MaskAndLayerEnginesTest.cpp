@@ -20,10 +20,7 @@ using TestSupport::materialAt;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kResist = 11;
-constexpr uint32_t kNegativeResist = 12;
+using namespace TestSupport::Materials;
 constexpr uint8_t kTop = SimpleReactiveIonEtching::kFromTop;
 constexpr uint8_t kBelow = SimpleReactiveIonEtching::kFromBelow;
 

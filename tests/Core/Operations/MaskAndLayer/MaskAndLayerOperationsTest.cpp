@@ -15,7 +15,7 @@ using Model::Automaton::TotalVolume;
 
 namespace {
 
-constexpr uint32_t kResist = 11;
+using namespace TestSupport::Materials;
 
 // A 2 × 2 mask blocking column (0, 0) only.
 ImageMask cornerMask()

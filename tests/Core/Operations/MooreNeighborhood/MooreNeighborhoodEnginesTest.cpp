@@ -18,8 +18,7 @@ using TestSupport::materialAt;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kMetal = 4;
+using namespace TestSupport::Materials;
 
 // For every cell, the Chebyshev distance (in cells) to the nearest solid cell, by brute force;
 // 0 for solid cells, a large number when there is none.

@@ -16,9 +16,7 @@ using TestSupport::pittedWafer;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kNDoped = 14;
+using namespace TestSupport::Materials;
 const QString kNField = QStringLiteral("Random Walk Particle Count Type N");
 
 // Cells of 2⁻²⁰ m, so that concentrations map to exact particle counts, and a time step giving

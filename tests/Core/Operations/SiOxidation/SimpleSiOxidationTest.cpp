@@ -10,9 +10,7 @@ using TestSupport::makeVolume;
 
 namespace {
 
-constexpr uint32_t kSi = 1;
-constexpr uint32_t kOxide = 3;
-constexpr uint32_t kAluminium = 4;
+using namespace TestSupport::Materials;
 
 class SimpleSiOxidationTest : public ::testing::Test {
 protected:
@@ -25,7 +23,7 @@ std::shared_ptr<TotalVolume> ridgeWithMetal()
 {
     return makeVolume(20, 8, 16, [](uint32_t x, uint32_t, uint32_t z) {
         if (x >= 10 && x < 18 && z >= 6 && z < 9)
-            return kAluminium;
+            return kMetal;
         return z < 6 || (x >= 4 && x < 8 && z < 9) ? kSi : 0u;
     });
 }

@@ -12,8 +12,7 @@ using namespace Core::Operations;
 using Model::Automaton::SiAtom;
 using Model::Automaton::SiLattice;
 using Model::Automaton::TotalVolume;
-using TestSupport::kOxide;
-using TestSupport::kSilicon;
+using namespace TestSupport::Materials;
 using TestSupport::latticeState;
 using TestSupport::maskedSilicon;
 
@@ -90,7 +89,7 @@ TEST(SiWetEtch, FullyBondedSiliconLosesNothingAnIsolatedAtomGoesAtOnce)
 {
     for (Kind kind : kKinds) {
         auto wrapped = TestSupport::makeVolume(10, 10, 10, [](uint32_t x, uint32_t y, uint32_t z) {
-            return std::max({x, y, z}) < 7 && std::min({x, y, z}) > 2 ? kSilicon : kOxide;
+            return std::max({x, y, z}) < 7 && std::min({x, y, z}) > 2 ? kSi : kOxide;
         });
         wrapped->createSiLattice();
         const auto wrappedBefore = latticeState(*wrapped);
@@ -155,7 +154,7 @@ TEST(SiWetEtch, CellKeepsItsMaterialUntilItsLastAtomGoesAndOtherMaterialsStay)
         const auto state = latticeState(*volume);
         size_t partial = 0;
         for (size_t c = 0; c < before.size(); ++c) {
-            const bool silicon = before[c] == kSilicon;
+            const bool silicon = before[c] == kSi;
             EXPECT_EQ(state.materials[c], silicon && present[c] == 0 ? 0u : before[c]) << c;
             EXPECT_TRUE(!silicon || state.atomCounts[c] == present[c]) << c;
             partial += silicon && present[c] > 0 && present[c] < sites[c];
@@ -220,8 +219,8 @@ TEST(SiWetEtch, ConvexMaskCornersAreUndercutStraightEdgesAreNot)
         for (uint32_t a : {lo, hi}) {
             for (uint32_t b : {lo, hi})
                 EXPECT_EQ(TestSupport::materialAt(*volume, a, b, top - 1), 0u) << "corner " << a << "," << b;
-            EXPECT_EQ(TestSupport::materialAt(*volume, a, middle, top - 1), kSilicon) << "edge " << a;
-            EXPECT_EQ(TestSupport::materialAt(*volume, middle, a, top - 1), kSilicon) << "edge " << a;
+            EXPECT_EQ(TestSupport::materialAt(*volume, a, middle, top - 1), kSi) << "edge " << a;
+            EXPECT_EQ(TestSupport::materialAt(*volume, middle, a, top - 1), kSi) << "edge " << a;
         }
     }
 }

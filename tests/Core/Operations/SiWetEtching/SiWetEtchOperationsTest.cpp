@@ -22,7 +22,7 @@ protected:
         harness.add<AtomisticSiWetEtchingOperation>(28, ask);
         harness.add<ContinousWetEtchOperation>(29, ask);
         harness.add<IsotropicFilmEtchingOperation>(14, [](IsotropicFilmEtchingOperation &op) {
-            op.setMaterial(TestSupport::kSilicon);
+            op.setMaterial(TestSupport::kSi);
             op.setDepth(1.0f);
         });
         harness.workspace.getScene().addObject(volume);
