@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Model/Materials/MaterialFactory.h"
-#include "Model/Process/ProcessFactory.h"
 #include "Support/ModalBoxWatcher.h"
+#include "Support/PersistenceTestSupport.h"
 #include "UI/MainWindow.h"
 
 #include <QAbstractSpinBox>
@@ -53,17 +52,10 @@ template <class Field> void typeInto(Field *box, const QString &text, bool press
         QTest::keyClick(box, Qt::Key_Enter);
 }
 
-// The built-in material and process catalogues.
-inline void resetCatalogues()
-{
-    Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
-    Model::Process::ProcessFactory::instance()->createDefaultProcesses();
-}
-
 // A test with the built-in catalogues and a main window, closed (and so deleted) at the end.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    MainWindowFixture() { resetCatalogues(); }
+    MainWindowFixture() { PersistenceTest::resetCatalogue(); }
     ~MainWindowFixture() override { window->close(); }
 
     Core::Workspace &workspace() { return window->getPresenter().getWorkspace(); }

@@ -6,6 +6,7 @@
 #include "Model/Persistence/DocumentWriter.h"
 #include "Model/Persistence/ProcessListReader.h"
 #include "Model/Persistence/TotalVolumeArchiver.h"
+#include "Model/Process/ProcessFactory.h"
 #include "Support/Volumes.h"
 #include "Util/SettingsFolder.h"
 
@@ -124,12 +125,14 @@ inline std::vector<Model::Materials::Material> catalogue()
     return Model::Materials::MaterialFactory::instance()->getMaterials();
 }
 
+// The built-in material and process catalogues.
 inline void resetCatalogue()
 {
     Model::Materials::MaterialFactory::instance()->createDefaultMaterials();
+    Model::Process::ProcessFactory::instance()->createDefaultProcesses();
 }
 
-// A test that starts from the built-in material catalogue.
+// A test that starts from the built-in catalogues.
 class CatalogueTest : public ::testing::Test {
 protected:
     void SetUp() override { resetCatalogue(); }

@@ -1,6 +1,5 @@
 // The batch step of every cell process from the families' table (ProcessCases.h): the same
 // engine as its operation, and values no dialog can give refused.
-#include "Model/Process/ProcessFactory.h"
 #include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 #include "Support/ProcessCases.h"
@@ -18,12 +17,6 @@ namespace {
 
 class ProcessSteps : public PersistenceTest::CatalogueTest, protected BatchTest::BatchWorld {
 protected:
-    void SetUp() override
-    {
-        CatalogueTest::SetUp();
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
-    }
-
     // `entry` without the parameter `name`.
     static ProcessData without(const ProcessData &entry, const QString &name)
     {
@@ -121,15 +114,11 @@ TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
     ProcessData both = without(cases[0].entry, "Material_Id");
     both.setProcessParameter(QStringLiteral("Film Thickness"), text, true);
     EXPECT_EQ(run(both), Core::Batch::MissingParameter);
-    // A time step too long for the walk names the three values.
+    // A time step too long for the walk (its message is RandomWalkParameters').
     ProcessData hopping = walk;
     hopping.setProcessParameter(QStringLiteral("Time Step Duration"), 10.0, true);
     EXPECT_EQ(run(hopping), Core::Batch::InvalidParameter);
-    const QString problem = context.takeProblem();
-    EXPECT_TRUE(
-        problem.contains(QStringLiteral("The time step 10 s is too long for the diffusion coefficient 1e-13 "
-                                        "cm²/s and the cell size 0.01 µm")))
-        << problem.toStdString();
+    EXPECT_FALSE(context.takeProblem().isEmpty());
     EXPECT_EQ(volume->materialIds(), before);
     EXPECT_EQ(volume->propertyNames(), QStringList());
     EXPECT_EQ(volume->getSiLattice(), nullptr);

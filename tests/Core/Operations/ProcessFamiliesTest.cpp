@@ -3,7 +3,7 @@
 // cells, says so, records itself and undoes exactly.
 #include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
 #include "Core/Operations/OperationCatalogue.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/ProcessCases.h"
 #include "Support/WorkspaceHarness.h"
 
@@ -27,13 +27,9 @@ protected:
     }
 };
 
-class ProcessFamilies : public ::testing::Test {
+class ProcessFamilies : public PersistenceTest::CatalogueTest {
 protected:
-    ProcessFamilies()
-    {
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
-        use(TestSupport::trenchVolume(13, 9, 24));
-    }
+    ProcessFamilies() { use(TestSupport::trenchVolume(13, 9, 24)); }
 
     // Puts `next` in the scene in place of the volume used so far.
     void use(std::shared_ptr<TotalVolume> next)

@@ -20,10 +20,7 @@ using Ui::ProcessData;
 
 namespace {
 
-class ProcessStepEditorsTest : public ::testing::Test {
-protected:
-    void SetUp() override { TestSupport::resetCatalogues(); }
-};
+using ProcessStepEditorsTest = PersistenceTest::CatalogueTest;
 
 } // namespace
 

@@ -20,10 +20,7 @@ bool okEnabled(QDialog &dialog)
     return dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled();
 }
 
-class DopingDialogsTest : public ::testing::Test {
-protected:
-    void SetUp() override { TestSupport::resetCatalogues(); }
-};
+using DopingDialogsTest = PersistenceTest::CatalogueTest;
 
 } // namespace
 

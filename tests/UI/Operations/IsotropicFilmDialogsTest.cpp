@@ -9,10 +9,8 @@ using namespace Ui::Operations;
 
 namespace {
 
-class IsotropicFilmDialogs : public ::testing::Test {
+class IsotropicFilmDialogs : public PersistenceTest::CatalogueTest {
 protected:
-    void SetUp() override { TestSupport::resetCatalogues(); }
-
     static std::vector<uint32_t> itemIds(const QDialog &dialog)
     {
         const auto *box = TestSupport::child<QComboBox>(dialog, "cbxMaterial");

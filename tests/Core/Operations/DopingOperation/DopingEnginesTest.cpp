@@ -1,6 +1,6 @@
 #include "Core/Operations/DopingOperation/IonImplantation.h"
 #include "Core/Operations/DopingOperation/SimpleDoping.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +14,8 @@ namespace {
 
 using namespace TestSupport::Materials;
 
-class DopingEngines : public ::testing::Test {
+class DopingEngines : public PersistenceTest::CatalogueTest {
 protected:
-    void SetUp() override { Model::Process::ProcessFactory::instance()->createDefaultProcesses(); }
-
     // How many cells of each z layer hold `material`.
     static std::vector<int> layerCounts(TotalVolume &volume, uint32_t material)
     {

@@ -1,7 +1,7 @@
 #include "Core/Operations/RandomWalkDoping/RandomWalkDoping.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkDopingOperation.h"
 #include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 #include "Support/WorkspaceHarness.h"
 
@@ -28,11 +28,10 @@ RandomWalkParameters walk()
     return p;
 }
 
-class DopingOperationsTest : public ::testing::Test {
+class DopingOperationsTest : public PersistenceTest::CatalogueTest {
 protected:
     DopingOperationsTest()
     {
-        Model::Process::ProcessFactory::instance()->createDefaultProcesses();
         harness.add<SimpleSiOxidationOperation>(26, [this](auto &op) { op.setTime(0.0, kelvin, 1.0); });
         harness.add<RandomWalkDopingOperation>(36, [this](auto &op) {
             op.setParameters(walkParameters);

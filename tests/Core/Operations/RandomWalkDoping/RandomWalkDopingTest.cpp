@@ -1,7 +1,7 @@
 #include "Core/Operations/RandomWalkDoping/RandomWalkDoping.h"
 #include "Core/Operations/RandomWalkDoping/CounterRandom.h"
 #include "Core/Operations/RandomWalkDoping/NormalDeviate.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 
 #include <gtest/gtest.h>
@@ -55,10 +55,8 @@ void placeParticles(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z, uin
     volume.setParticleCounts(kNField, field);
 }
 
-class RandomWalkDopingTest : public ::testing::Test {
+class RandomWalkDopingTest : public PersistenceTest::CatalogueTest {
 protected:
-    void SetUp() override { Model::Process::ProcessFactory::instance()->createDefaultProcesses(); }
-
     // One step from the stored field; the counters the cell (x, y, z) sent in its directions.
     std::array<uint32_t, 7> stepFrom(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z, uint64_t seed)
     {

@@ -1,5 +1,5 @@
 #include "Core/Operations/SiOxidation/SimpleSiOxidation.h"
-#include "Model/Process/ProcessFactory.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/Volumes.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,7 @@ namespace {
 
 using namespace TestSupport::Materials;
 
-class SimpleSiOxidationTest : public ::testing::Test {
-protected:
-    void SetUp() override { Model::Process::ProcessFactory::instance()->createDefaultProcesses(); }
-};
+using SimpleSiOxidationTest = PersistenceTest::CatalogueTest;
 
 // Silicon with a ridge and an aluminium bar across it: flat faces, edges, and a material the
 // oxide must not enter.
