@@ -55,11 +55,6 @@ TEST_F(ProcessListRunning, RunStopsAtTheFailingStepWithEarlierStepsApplied)
     EXPECT_EQ(scene.objectCount(), 1u);
     const auto ids = context.getCurrentVolume()->materialIds();
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 3u), 8 * 8 * 2);
-
-    EXPECT_EQ(run({ProcessEntries::cvd(3, 2), ProcessData(25), ProcessEntries::cvd(3, 2)}),
-              ProcessListRun::Outcome::StepFailed);
-    EXPECT_EQ(codes(), (std::vector<int>{0, Core::Batch::UnknownProcess}));
-    EXPECT_EQ(reports[1].displayName, QStringLiteral("Unknown process"));
 }
 
 TEST_F(ProcessListRunning, WithoutVolumeOnlyCreateSubstrateMayComeFirst)

@@ -17,7 +17,6 @@ TEST(MaterialColorMap, AlphaClassesSplitAtOneAndTwoHundredFiftyFourOver255)
     EXPECT_EQ(classifyAlpha(0.0f), AlphaClass::Invisible);
     EXPECT_EQ(classifyAlpha(std::nextafter(low, 0.0f)), AlphaClass::Invisible);
     EXPECT_EQ(classifyAlpha(low), AlphaClass::Translucent);
-    EXPECT_EQ(classifyAlpha(0.5f), AlphaClass::Translucent);
     EXPECT_EQ(classifyAlpha(high), AlphaClass::Translucent);
     EXPECT_EQ(classifyAlpha(std::nextafter(high, 1.0f)), AlphaClass::Opaque);
     EXPECT_EQ(classifyAlpha(1.0f), AlphaClass::Opaque);

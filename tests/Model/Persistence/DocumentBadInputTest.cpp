@@ -84,19 +84,6 @@ TEST_F(DocumentBadInput, DocumentsThatCannotBeReadAreRefused)
     EXPECT_EQ(Model::Materials::MaterialFactory::instance()->getMaterialById(2500).getId(), 0u);
 }
 
-TEST_F(DocumentBadInput, AbsentCellSizesPositionOrStateTakeTheirDefaults)
-{
-    auto result = loadBytes(documentWith(objectElement("size-x=\"1\" size-y=\"1\" size-z=\"1\"", "1")));
-    ASSERT_EQ(result.status, DocumentFile::Status::Done);
-    EXPECT_EQ(onlyVolume(result)->getCellSizeZ(), 1.0f);
-    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D());
-    result = loadBytes(documentWith("<Object object-type=\"1\" size-x=\"2\" size-y=\"1\" size-z=\"1\">"
-                                    "<Position pos-x=\"4\" pos-y=\"5\" pos-z=\"6\"/></Object>"));
-    ASSERT_EQ(result.status, DocumentFile::Status::Done);
-    EXPECT_EQ(onlyVolume(result)->materialIds(), (std::vector<uint32_t>{0, 0}));
-    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(4, 5, 6));
-}
-
 TEST_F(DocumentBadInput, StateTextWithTooFewOrTooManyNumbers)
 {
     EXPECT_EQ(loadedIds("1 3 "), (std::vector<uint32_t>{1, 3, 0, 0}));

@@ -100,7 +100,6 @@ TEST_F(CreateSubstrateDialogTest, LoadParametersAppliesOnlyWhatIsPresent)
     EXPECT_EQ(dialog.getTotalWidth(), 40u);
     EXPECT_EQ(dialog.getSubstrateWidth(), 30u);
     EXPECT_EQ(dialog.getSubstrateX(), 5u);
-    EXPECT_EQ(dialog.getTotalHeight(), 80u);
     EXPECT_EQ(dialog.getPosition(), Util::Vector3D(1, 2, 3));
     EXPECT_EQ(dialog.getMaterial(), 3u);
     dialog.loadParameters({{"Material_Id", 5u}, {"Material", "Si"}});

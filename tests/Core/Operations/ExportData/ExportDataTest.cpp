@@ -1,10 +1,9 @@
 #include "Core/Operations/ExportData/CSVDataExporter.h"
 #include "Core/Operations/ExportData/ExportDataOperation.h"
 #include "Model/Automaton/TotalVolume.h"
-#include "Support/Volumes.h"
+#include "Support/PersistenceTestSupport.h"
 #include "Support/WorkspaceHarness.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -29,12 +28,6 @@ std::shared_ptr<ParticleCountField> uniformField(const TotalVolume &volume, uint
     return field;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 class ExportDataTest : public ::testing::Test {
 protected:
     QString path(const char *name) const { return directory.filePath(QLatin1String(name)); }
@@ -51,14 +44,15 @@ TEST_F(ExportDataTest, TheSampleComesOutByteForByteWhateverTheLocale)
     volume->setParticleCounts(kPField, uniformField(*volume, 1));
     EXPECT_EQ(CSVDataExporter::exportVolumeField(*volume, path("sample.csv"), kPField), 0);
     QLocale::setDefault(previous);
-    EXPECT_EQ(contents(path("sample.csv")), QByteArray("X: 0\n"
-                                                       "7.0000000000e+00 ; 7.0000000000e+00 ; \n"
-                                                       "\n"
-                                                       "\n"
-                                                       "X: 1\n"
-                                                       "7.0000000000e+00 ; 7.0000000000e+00 ; \n"
-                                                       "\n"
-                                                       "\n"));
+    EXPECT_EQ(PersistenceTest::readFile(path("sample.csv")),
+              QByteArray("X: 0\n"
+                         "7.0000000000e+00 ; 7.0000000000e+00 ; \n"
+                         "\n"
+                         "\n"
+                         "X: 1\n"
+                         "7.0000000000e+00 ; 7.0000000000e+00 ; \n"
+                         "\n"
+                         "\n"));
 }
 
 TEST_F(ExportDataTest, CellsComeInCellIndexOrderAndFailuresLeaveNoFile)
@@ -72,7 +66,7 @@ TEST_F(ExportDataTest, CellsComeInCellIndexOrderAndFailuresLeaveNoFile)
     volume->setParticleCounts(kPField, uniformField(*volume, 0));
     // Without a name the first particle-count field the volume carries is written: N.
     ASSERT_EQ(CSVDataExporter::exportVolumeField(*volume, path("n.csv"), QString()), 0);
-    EXPECT_EQ(contents(path("n.csv")),
+    EXPECT_EQ(PersistenceTest::readFile(path("n.csv")),
               QByteArray("X: 0\n1.0000000000e+00 ; 2.0000000000e+00 ; 3.0000000000e+00 ; \n"
                          "4.0000000000e+00 ; 5.0000000000e+00 ; 6.0000000000e+00 ; \n\n\n"));
 
@@ -110,7 +104,7 @@ TEST_F(ExportDataTest, TheOperationWritesTheChosenFieldOfTheOnlyVolume)
     workspace.activate(37);
     EXPECT_EQ(harness.log->lines, (std::vector<std::string>{"Export Data: Using only cell volume.",
                                                             "Export Data:  data saved."}));
-    EXPECT_TRUE(contents(path("out.csv")).startsWith("X: 0\n7.0000000000e+00 ; "));
+    EXPECT_TRUE(PersistenceTest::readFile(path("out.csv")).startsWith("X: 0\n7.0000000000e+00 ; "));
 
     // A dialog accepted without a data type (the volume offers none) cancels.
     type.clear();
