@@ -56,39 +56,16 @@ TEST_F(BatchSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
     EXPECT_EQ(TestSupport::materialAt(*volume, 3, 4, 2), 3u);
 }
 
-TEST_F(BatchSteps, CreateSubstrateRefusesMissingAndInvalidParametersWithoutAddingAVolume)
+// A corner given as text and a size given as decimal text are read; bad values are refused in
+// ProcessSteps' table.
+TEST_F(BatchSteps, CreateSubstrateReadsItsCornerAndSizesFromText)
 {
-    const auto withChange = [](const QString &name, const QVariant &value, bool remove = false,
-                               bool spherical = false) {
-        SubstrateDescription d = smallBlock();
-        d.spherical = spherical;
-        ProcessData entry = ProcessEntries::createSubstrate(d);
-        ProcessData changed(11);
-        for (const QString &key : entry.getParameterNames()) {
-            if (key == name && remove)
-                continue;
-            changed.setProcessParameter(key, key == name ? value : entry.getProcessParameter(key), true);
-        }
-        return changed;
-    };
-    for (const char *name : {"Material_Id", "SphericalSubstrate", "Substrate Delta Z"})
-        EXPECT_EQ(run(withChange(name, {}, true)), Core::Batch::MissingParameter) << name;
-    EXPECT_EQ(run(withChange("Substrate Radius", {}, true, true)), Core::Batch::MissingParameter);
-    const std::pair<const char *, QVariant> invalid[] = {{"Volume Size X", "abc"},
-                                                         {"Volume Size X", -4},
-                                                         {"Volume Size X", 0u},
-                                                         {"Volume Size X", 4294967295u},
-                                                         {"Lower Left Front Corner", "1;2"},
-                                                         {"SphericalSubstrate", "maybe"}};
-    for (const auto &[name, value] : invalid)
-        EXPECT_EQ(run(withChange(name, value)), Core::Batch::InvalidParameter) << name;
-    EXPECT_EQ(run(withChange("Substrate Radius", QVariant(), false, true)), Core::Batch::InvalidParameter);
-    EXPECT_EQ(scene.objectCount(), 0u);
-    EXPECT_EQ(context.getCurrentVolume(), nullptr);
-    // A corner given as text and sizes given as decimal text are accepted.
-    EXPECT_EQ(run(withChange("Lower Left Front Corner", "1;2;3")), Core::Batch::Success);
-    EXPECT_EQ(run(withChange("Volume Size X", "7")), Core::Batch::Success);
+    ProcessData entry = ProcessEntries::createSubstrate(smallBlock());
+    entry.setProcessParameter(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2;3"), true);
+    entry.setProcessParameter(QStringLiteral("Volume Size X"), QStringLiteral("7"), true);
+    ASSERT_EQ(run(entry), Core::Batch::Success);
     EXPECT_EQ(context.getCurrentVolume()->getSizeX(), 7u);
+    EXPECT_EQ(context.getCurrentVolume()->getPosition(), Util::Vector3D(1, 2, 3));
 }
 
 TEST_F(BatchSteps, SaveImageHandsTheFileNameToTheSaver)

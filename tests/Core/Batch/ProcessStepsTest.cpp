@@ -65,7 +65,16 @@ TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
     const ProcessData walk = ProcessEntries::randomWalkDoping(TestSupport::walkSettings());
     const ProcessData mask =
         ProcessEntries::photolithography(11, TestSupport::sampleMask(), QString(), {}, QString());
+    Core::Operations::SubstrateDescription block = BatchTest::slabSubstrate(6, 5, 4, 2), ball = block;
+    ball.spherical = true;
+    const ProcessData substrate = ProcessEntries::createSubstrate(block);
     const Case cases[] = {
+        {substrate, "Volume Size X", {text, -4, 0u, 4294967295u}},
+        {substrate, "Lower Left Front Corner", {"1;2"}},
+        {substrate, "SphericalSubstrate", {"maybe"}},
+        {substrate, "Material_Id", {}},
+        {substrate, "Substrate Delta Z", {}},
+        {ProcessEntries::createSubstrate(ball), "Substrate Radius", {QVariant()}},
         {ProcessEntries::isotropicDeposition(3, 1), "Film Thickness", {text, nan, huge, "inf"}},
         {ProcessEntries::isotropicDeposition(3, 1), "Material_Id", {2.5}},
         {ProcessEntries::anisotropicDeposition(1, 2, 0.5), "Film Thickness", {-1.0, nan, huge, 2e9}},
@@ -122,6 +131,8 @@ TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
     EXPECT_EQ(volume->materialIds(), before);
     EXPECT_EQ(volume->propertyNames(), QStringList());
     EXPECT_EQ(volume->getSiLattice(), nullptr);
+    EXPECT_EQ(context.getCurrentVolume(), volume);
+    EXPECT_EQ(scene.objectCount(), 0u) << "no substrate was added";
 }
 
 TEST_F(ProcessSteps, NumbersGivenAsTextAreReadAndLayerCountsTruncated)
