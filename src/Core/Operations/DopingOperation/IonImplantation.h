@@ -35,6 +35,7 @@ private:
 
     void initializeCellAt(const CellSite &, uint32_t) {}
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
+    float limitSquaredAt(const Model::Automaton::Voxel &) const { return annealingSquared; }
     // Places the column's part of the band, listing the implanted cells.
     void implantColumn(uint32_t x, uint32_t y, std::vector<CellSite> &band);
     void queueBandNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice);
