@@ -10,8 +10,8 @@
 #include "Model/Export/GeometryExport.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/DocumentFile.h"
+#include "QtBenchmarkMain.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -139,13 +139,4 @@ BENCHMARK(buildSurfaceMesh)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(exportStl)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(exportVtp)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CELLFAB_QT_BENCHMARK_MAIN()

@@ -6,8 +6,8 @@
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Materials/MaterialFactory.h"
 #include "Model/Persistence/DocumentFile.h"
+#include "QtBenchmarkMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,11 +121,4 @@ BENCHMARK(saveDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(openDocument)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(xmlParseOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CELLFAB_QT_BENCHMARK_MAIN()

@@ -7,8 +7,8 @@
 #include "Model/Automaton/TotalVolume.h"
 #include "Model/Automaton/TotalVolumePainter.h"
 #include "Model/Materials/MaterialFactory.h"
+#include "QtBenchmarkMain.h"
 
-#include <QCoreApplication>
 #include <QThreadPool>
 
 #include <benchmark/benchmark.h>
@@ -141,13 +141,4 @@ BENCHMARK(ParticleCountField)->Apply(volumesAndThreads);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CELLFAB_QT_BENCHMARK_MAIN()

@@ -160,13 +160,18 @@ void AbstractDistanceCountingAutomatonBase::resetSlice(uint32_t slice)
 
 void AbstractDistanceCountingAutomatonBase::beginStep(uint32_t slice)
 {
+    clearStepLists(slice);
+    for (uint32_t index : fronts[slice])
+        queued[index] = 0;
+}
+
+void AbstractDistanceCountingAutomatonBase::clearStepLists(uint32_t slice)
+{
     QMutexLocker lock(sliceMutexes[slice].get());
     outboxBelow[slice].clear();
     outboxAbove[slice].clear();
     changes[slice].clear();
     nextFronts[slice].clear();
-    for (uint32_t index : fronts[slice])
-        queued[index] = 0;
 }
 
 void AbstractDistanceCountingAutomatonBase::initializeSlice(uint32_t begin, uint32_t end, uint32_t slice)
@@ -186,6 +191,13 @@ void AbstractDistanceCountingAutomatonBase::stepSlice(uint32_t begin, uint32_t e
 
 void AbstractDistanceCountingAutomatonBase::handOverSlice(uint32_t, uint32_t, uint32_t slice)
 {
+    takeOverOutboxes(slice);
+    applyChanges(slice);
+    makeNextFrontCurrent(slice);
+}
+
+void AbstractDistanceCountingAutomatonBase::takeOverOutboxes(uint32_t slice)
+{
     Front &nextFront = nextFronts[slice];
     if (slice > 0) {
         QMutexLocker lock(sliceMutexes[slice - 1].get());
@@ -195,10 +207,13 @@ void AbstractDistanceCountingAutomatonBase::handOverSlice(uint32_t, uint32_t, ui
         QMutexLocker lock(sliceMutexes[slice + 1].get());
         takeOverOutbox(outboxBelow[slice + 1], nextFront);
     }
-    applyChanges(slice);
-    // Cells were queued as neighbours were found; evaluate them in ascending order.
-    sortCellIndices(nextFront, sortScratch[slice]);
-    std::swap(fronts[slice], nextFront);
+}
+
+void AbstractDistanceCountingAutomatonBase::makeNextFrontCurrent(uint32_t slice)
+{
+    // Cells were queued as they were found; evaluate them in ascending order.
+    sortCellIndices(nextFronts[slice], sortScratch[slice]);
+    std::swap(fronts[slice], nextFronts[slice]);
 }
 
 void AbstractDistanceCountingAutomatonBase::takeOverOutbox(const Front &outbox, Front &nextFront)
@@ -218,17 +233,34 @@ void AbstractDistanceCountingAutomatonBase::applyChanges(uint32_t slice)
     for (size_t i = 0; i < list.size(); ++i) {
         if (i + kPrefetchDistance < list.size())
             __builtin_prefetch(cells + list[i + kPrefetchDistance].index);
-        const CellChange &change = list[i];
-        Model::Automaton::Voxel &cell = cells[change.index];
-        cell.materialId = change.materialId;
-        cell.setDistance(change.distance.x, change.distance.y, change.distance.z);
+        applyChange(list[i]);
     }
+}
+
+AbstractDistanceCountingAutomatonBase::SharedLayers
+AbstractDistanceCountingAutomatonBase::sharedLayers(uint32_t begin, uint32_t end, uint32_t slice) const
+{
+    const uint64_t layer = uint64_t(sizeY) * sizeZ;
+    return {(slice > 0 ? begin + 1 : begin) * layer, (slice + 1 < sliceCount ? end - 1 : end) * layer};
+}
+
+void AbstractDistanceCountingAutomatonBase::applySharedLayerChanges(uint32_t begin, uint32_t end,
+                                                                    uint32_t slice)
+{
+    // The list is ascending: the first layer's changes lead it, the last layer's end it.
+    const SharedLayers shared = sharedLayers(begin, end, slice);
+    const std::vector<CellChange> &list = changes[slice];
+    size_t first = 0;
+    for (; first < list.size() && list[first].index < shared.low; ++first)
+        applyChange(list[first]);
+    for (size_t i = list.size(); i > first && list[i - 1].index >= shared.high; --i)
+        applyChange(list[i - 1]);
 }
 
 void AbstractDistanceCountingAutomatonBase::addNeighboursToFront(uint32_t index, uint32_t begin, uint32_t end,
                                                                  Front &nextFront, uint32_t slice)
 {
-    queueNeighbours(site(index), begin, end, nextFront, slice, eligibleMaterials);
+    queueNeighbours(site(index), begin, end, nextFront, slice, frontMaterials());
 }
 
 } // namespace Core::Operations

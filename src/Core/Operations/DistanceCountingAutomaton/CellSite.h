@@ -4,12 +4,17 @@
 
 namespace Core::Operations {
 
-// A cell's index in the cell array together with its coordinates.
+// Bit k stands for the face neighbour in table direction k (-z, +z, -y, +y, -x, +x).
+constexpr uint8_t kAllDirections = 0x3f;
+
+// A cell's index in the cell array together with its coordinates, and the directions of the
+// neighbours that may shorten its distance vector (all six unless a step knows better).
 struct CellSite {
     uint32_t index = 0;
     uint32_t x = 0;
     uint32_t y = 0;
     uint32_t z = 0;
+    uint8_t directions = kAllDirections;
 };
 
 // Turns cell indices back into coordinates: x = i / (sizeY·sizeZ), y = (i / sizeZ) mod sizeY,

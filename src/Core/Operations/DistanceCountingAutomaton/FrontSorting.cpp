@@ -22,6 +22,9 @@ uint32_t passesFor(uint32_t largest)
 
 void sortCellIndices(std::vector<uint32_t> &indices, std::vector<uint32_t> &scratch)
 {
+    // Fronts moving along z through whole columns come out in order already.
+    if (std::is_sorted(indices.begin(), indices.end()))
+        return;
     if (indices.size() <= kComparisonSortLimit) {
         std::sort(indices.begin(), indices.end());
         return;

@@ -29,6 +29,9 @@ public:
                                          * AbstractDistanceCountingAutomatonBase::K);
     }
 
+    // Every cell has the same limit.
+    float limitSquaredAt(const Model::Automaton::Voxel &) const { return limitSquared; }
+
 protected:
     // Makes lateral growth or removal r times the vertical one: the engine's own x and y cell
     // sizes are divided by r, so a lateral step counts 1/r times its length. With r <= 0 (or

@@ -2,6 +2,7 @@
 
 #include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
 
+#include <limits>
 #include <vector>
 
 namespace Core::Operations {
@@ -35,8 +36,15 @@ private:
 
     void initializeCellAt(const CellSite &, uint32_t) {}
     void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice);
-    // Places the column's part of the band, listing the implanted cells.
-    void implantColumn(uint32_t x, uint32_t y, std::vector<CellSite> &band);
+    float limitSquaredAt(const Model::Automaton::Voxel &) const { return annealingSquared; }
+    // The depth indices of the band, first to last (first > last when there are none).
+    struct BandDepths {
+        uint32_t first = std::numeric_limits<uint32_t>::max();
+        uint32_t last = 0;
+    };
+    BandDepths bandDepths() const;
+    // Initialises the column's cells and places its part of the band, listing the implanted cells.
+    void implantColumn(uint32_t x, uint32_t y, const BandDepths &depths, std::vector<CellSite> &band);
     void queueBandNeighbours(const CellSite &cell, uint32_t begin, uint32_t end, uint32_t slice);
 
     uint32_t dopedMaterial;

@@ -20,10 +20,4 @@ uint32_t SimpleDoping::iterationCount() const
     return truncatedIterations(double(std::ceil(limit / smallestCellSize())) * K);
 }
 
-void SimpleDoping::addNeighboursToFront(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront,
-                                        uint32_t slice)
-{
-    queueNeighbours(site(index), begin, end, nextFront, slice, dopableMaterials);
-}
-
 } // namespace Core::Operations

@@ -15,9 +15,8 @@ public:
     // execute() runs trunc(ceilf(L / m) · K) steps, m the smallest cell size.
     uint32_t iterationCount() const;
 
-    // Queues the changed cell's dopable neighbours (the engine's front set is empty).
-    void addNeighboursToFront(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront,
-                              uint32_t slice) override;
+    // Dopable cells enter the fronts (the engine's eligible set stays empty).
+    const MaterialIdSet &frontMaterials() const override { return dopableMaterials; }
 
 private:
     friend Rules;

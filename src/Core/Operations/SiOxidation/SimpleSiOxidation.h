@@ -41,6 +41,11 @@ private:
     void finalizeCellAt(const CellSite &cell, uint32_t slice);
 
     bool isEmpty(const Model::Automaton::Voxel &voxel) const { return voxel.materialId == 0; }
+    // Empty cells are reached by the grown oxide, oxidizable ones by the consumed part.
+    float limitSquaredAt(const Model::Automaton::Voxel &voxel) const
+    {
+        return isEmpty(voxel) ? grownLimitSq : consumedLimitSq;
+    }
     bool isOxidizable(const Model::Automaton::Voxel &voxel) const
     {
         return oxidizableMaterials.contains(voxel.materialId);
@@ -93,7 +98,7 @@ inline void SimpleSiOxidation::updateCellAt(const CellSite &cell, uint32_t begin
         return;
     DistanceVector best;
     // Only the vector changes during the steps.
-    if (relax(cell, isEmpty(voxel) ? grownLimitSq : consumedLimitSq, best)) {
+    if (relax(cell, limitSquaredAt(voxel), best)) {
         changeCell(cell, voxel.materialId, best, begin, end, nextFront, slice);
         reached[slice].push_back(cell.index);
     }
