@@ -1,3 +1,4 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/ExportFiles.h"
 #include "Support/PersistenceTestSupport.h"
 #include "Support/SurfaceTestSupport.h"
@@ -48,27 +49,17 @@ protected:
     VtkXml poly; // the PolyData file of the last export
 };
 
+// An 18 × 16 × 14 volume of 0.5 × 1 × 2 cells away from the origin: a block on its floor, the other
+// sides inside, or a ball of radius 2 z cells (4 units: 8 cells along x, 4 along y) inside it.
 Core::Operations::SubstrateDescription substrate(bool ball)
 {
-    Core::Operations::SubstrateDescription d;
-    d.totalWidth = 18;
-    d.totalLength = 16;
-    d.totalHeight = 14;
+    Core::Operations::SubstrateDescription d = BatchTest::slabSubstrate(18, 16, 14, 6);
     d.cellSizeX = 0.5f;
-    d.cellSizeY = 1.0f;
     d.cellSizeZ = 2.0f;
     d.position = Util::Vector3D(10.0, -5.0, 3.25);
+    d.blockX = 3, d.blockY = 2, d.blockWidth = 11, d.blockLength = 9;
     d.spherical = ball;
-    if (ball) {
-        d.centerX = 9;
-        d.centerY = 8;
-        d.centerZ = 7;
-        d.radius = 2; // in z cells: 4 units, so 8 cells along x and 4 along y, within the volume
-    } else {
-        // A block lying on the volume's floor, as substrates do, the other sides inside.
-        d.blockX = 3, d.blockY = 2, d.blockZ = 0;
-        d.blockWidth = 11, d.blockLength = 9, d.blockHeight = 6;
-    }
+    d.centerX = 9, d.centerY = 8, d.centerZ = 7, d.radius = 2;
     return d;
 }
 
