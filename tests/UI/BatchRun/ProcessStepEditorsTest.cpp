@@ -45,6 +45,7 @@ TEST_F(ProcessStepEditorsTest, AddBuildsTheEntryFromTheDialogsValues)
     }
     for (uint32_t type : {25u, ProcessData::kNotAProcess})
         EXPECT_EQ(Ui::BatchRun::ProcessStepEditors::find(type), nullptr) << type;
+    EXPECT_NE(Ui::BatchRun::ProcessStepEditors::find(10), nullptr) << "Save Image asks for its file";
 }
 
 // Every editor, opened on a stored step and accepted unchanged, gives the step back, and offers the
