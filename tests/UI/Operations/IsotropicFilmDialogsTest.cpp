@@ -62,13 +62,7 @@ TEST_F(IsotropicFilmDialogs, LoadParametersPresetsDistanceAndMaterial)
     deposition.loadParameters({{"Film Thickness", "thick"}, {"Material", "Unobtainium"}});
     EXPECT_EQ(deposition.getThickness(), 0.0);
     EXPECT_EQ(deposition.getMaterialId(), 5u);
-    // A stored material the box does not offer is added as stored and stays chosen.
-    auto *box = deposition.findChild<QComboBox *>("cbxMaterial");
-    deposition.loadParameters(
-        {{"Material_Id", 4242}, {"Material", "Oxide X"}, {"Material_Color", QColor(9, 8, 7)}});
-    EXPECT_EQ(deposition.getMaterialId(), 4242u);
-    EXPECT_EQ(box->currentText(), "Oxide X");
-    EXPECT_EQ(iconColour(*box, box->currentIndex()), QColor(9, 8, 7));
+    // A stored material the box does not offer: RunProcessesDialogTest.ModifyKeepsTheStoredMaterials.
 
     IsotropicEtchingDialog etching(MaterialOffer::compatibleWith(10));
     etching.loadParameters({{"Depth", 1e12}, {"Film Thickness", 2.0}, {"Material_Id", "12"}});

@@ -1,7 +1,5 @@
 #include "UI/View/SelectionPicker.h"
 #include "UI/View/ViewGrid.h"
-#include "UI/View/ViewPresets.h"
-#include "UI/View/ViewStatusText.h"
 #include "UI/View/WheelStep.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +17,6 @@ TEST(WheelStep, LampDistanceScalesFromOneUpAndJumpsBelowOne)
     EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(0.5f, -120), 0.0f);
     EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(0.0f, 120), 2.0f);
     EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(-3.0f, 120), -3.0f);
-}
-
-// The six standard views are turned to from the View menu (tested there); nothing else is one.
-TEST(ViewPresets, OnlyTheStandardNamesAreViews)
-{
-    EXPECT_TRUE(Ui::ViewPresets::anglesFor("bottom"));
-    for (const char *other : {"manual", "Front", "", "top "})
-        EXPECT_FALSE(Ui::ViewPresets::anglesFor(other)) << other;
-}
-
-// The status texts show numbers with six significant digits.
-TEST(ViewStatusText, TextsCarrySixSignificantDigits)
-{
-    EXPECT_EQ(Ui::ViewStatusText::axisPosition({5.0f, -1.234567f, 1234567.0f}),
-              "Volume position in relation to the axes: X = 5 Y = -1.23457 Z = 1.23457e+06");
-    EXPECT_EQ(Ui::ViewStatusText::lamp({2.0f, 500.0f, 1.0471976f, 0.78539816f}),
-              QString::fromUtf8("Lamp 2 Position : Radius = 500 Angle θ = 1.0472 Angle φ = 0.785398"));
 }
 
 TEST(ViewGrid, SpacingMustBePositiveAndSnappingRoundsToNodes)
