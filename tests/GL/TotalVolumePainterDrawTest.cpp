@@ -94,28 +94,31 @@ protected:
 
 } // namespace
 
+// A 4 × 4 × 4 block of Si (grey 0.5) in the corner of the view, drawn by every algorithm.
 TEST_F(PainterDrawing, OpaqueBlockShowsItsColourTheHighlightAndTheBackgroundAround)
 {
-    // A 4 × 4 × 4 block of Si (grey 0.5) in the corner of the view.
     auto volume = TestSupport::makeVolume(4, 4, 4, TestSupport::block(0, 4, SurfaceTest::kOpaqueA));
-    volume->refreshDrawingData();
-    render(*volume);
-    expectColor(pixelOverCell(1, 2), 0.5f, 0.5f, 0.5f);
-    expectColor(pixelOverCell(6, 6), kBackground[0], kBackground[1], kBackground[2]);
+    auto &painter = volume->getPainter();
+    painter.setRenderEmptyVoxelOutlines(true);
+    for (uint32_t algorithm = 0; algorithm < 4; ++algorithm) {
+        SCOPED_TRACE(testing::Message() << "algorithm " << algorithm);
+        painter.setSurfaceAlgorithm(algorithm);
+        painter.update();
+        render(*volume, true, true);
+        expectColor(pixelOverCell(2, 2), 0.5f, 0.5f, 0.5f);
+        expectColor(pixelOverCell(6, 6), kBackground[0], kBackground[1], kBackground[2]);
+    }
 
     volume->setSelected(true); // each channel below 0.7 goes up by 0.3
     render(*volume);
     expectColor(pixelOverCell(1, 2), 0.8f, 0.8f, 0.8f);
     expectColor(pixelOverCell(5, 1), kBackground[0], kBackground[1], kBackground[2]);
 
-    volume->setSelected(false);
-    render(*volume);
-    expectColor(pixelOverCell(1, 2), 0.5f, 0.5f, 0.5f);
-
     // Hidden, or solids not shown: nothing of the volume is drawn.
     render(*volume, false);
     expectColor(pixelOverCell(1, 2), kBackground[0], kBackground[1], kBackground[2]);
-    volume->getPainter().setHidden(true);
+    volume->setSelected(false);
+    painter.setHidden(true);
     render(*volume);
     expectColor(pixelOverCell(1, 2), kBackground[0], kBackground[1], kBackground[2]);
 }
@@ -137,21 +140,6 @@ TEST_F(PainterDrawing, TranslucentLayerAndMaskOverlayBlendOverTheSolid)
     // The mask quad (0.2, 0.8, 0.2, alpha 0.3) floats above the top.
     expectColor(pixelOverCell(1, 1), 0.3f * 0.2f + 0.7f * under[0], 0.3f * 0.8f + 0.7f * under[1],
                 0.3f * 0.2f + 0.7f * under[2]);
-}
-
-TEST_F(PainterDrawing, EveryAlgorithmDrawsTheBlockInItsMaterialColour)
-{
-    auto volume = TestSupport::makeVolume(4, 4, 4, TestSupport::block(0, 4, SurfaceTest::kOpaqueA));
-    auto &painter = volume->getPainter();
-    painter.setRenderEmptyVoxelOutlines(true);
-    for (uint32_t algorithm = 0; algorithm < 4; ++algorithm) {
-        SCOPED_TRACE(testing::Message() << "algorithm " << algorithm);
-        painter.setSurfaceAlgorithm(algorithm);
-        painter.update();
-        render(*volume, true, true);
-        expectColor(pixelOverCell(2, 2), 0.5f, 0.5f, 0.5f);
-        expectColor(pixelOverCell(6, 6), kBackground[0], kBackground[1], kBackground[2]);
-    }
 }
 
 TEST_F(PainterDrawing, SiliconAtomsShowThroughClearSilicon)

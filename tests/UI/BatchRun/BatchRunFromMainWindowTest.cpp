@@ -30,28 +30,26 @@ using BatchRunFromMainWindow = TestSupport::MainWindowFixture;
 
 } // namespace
 
-TEST_F(BatchRunFromMainWindow, BatchRunOpensTheDialogOnTheSelectedVolume)
+// Batch Run opens the dialog on the selected volume; Open Process List opens it with the list
+// read from the file, or empty without one.
+TEST_F(BatchRunFromMainWindow, BatchRunAndOpenProcessListOpenTheDialog)
 {
     auto volume = PersistenceTest::randomVolume(3, 3, 3, 4);
     workspace().getScene().addObject(volume);
     workspace().getSelection().toggle(volume);
-    const OpenedDialog seen = afterBatchDialog([this] { window->action("actionBatch_Run")->trigger(); });
+    OpenedDialog seen = afterBatchDialog([this] { window->action("actionBatch_Run")->trigger(); });
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.volume, volume);
     EXPECT_EQ(workspace().currentOperation(), nullptr);
-}
 
-TEST_F(BatchRunFromMainWindow, OpenProcessListOpensTheDialogWithTheList)
-{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("list.plst"));
     ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(
         path, {Core::Batch::ProcessEntries::cvd(3, 1),
                Core::Batch::ProcessEntries::saveImage(QStringLiteral("a.png"))}));
-    OpenedDialog seen = afterBatchDialog([&] { window->getPresenter().runProcessList(path); });
+    seen = afterBatchDialog([&] { window->getPresenter().runProcessList(path); });
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.entries, 2u);
-    EXPECT_EQ(seen.volume, nullptr);
     seen = afterBatchDialog([&] { window->getPresenter().runProcessList(QString()); });
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.entries, 0u);
