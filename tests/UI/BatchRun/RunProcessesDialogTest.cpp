@@ -88,9 +88,7 @@ TEST_F(RunProcessesDialogTest, TreeShowsEntriesTheirVisibleParametersAndExpanded
     ASSERT_EQ(first->childCount(), 11);
     EXPECT_EQ(first->child(0)->text(2), QStringLiteral("Lower Left Front Corner"));
     EXPECT_EQ(first->child(0)->text(3), QStringLiteral("1; 2; 3"));
-    EXPECT_EQ(first->child(1)->text(3), QStringLiteral("Si"));
-    EXPECT_FALSE(first->child(1)->icon(3).isNull());
-    EXPECT_TRUE(first->child(0)->icon(3).isNull());
+    EXPECT_FALSE(first->child(1)->icon(3).isNull()) << "a material shows its colour";
     QTreeWidgetItem *cvd = tree()->topLevelItem(1);
     EXPECT_EQ(cvd->child(1)->text(3), QStringLiteral("2.5"));
 
@@ -146,28 +144,9 @@ TEST_F(RunProcessesDialogTest, MoveAndRemoveActOnTheSelectedEntry)
     EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(2));
 }
 
-TEST_F(RunProcessesDialogTest, NewListAsksBeforeDroppingEntries)
-{
-    dialog->setProcessList({ProcessData(4)});
-    {
-        ModalBoxWatcher cancel(QMessageBox::Cancel);
-        button("btnNewList")->click();
-        EXPECT_EQ(cancel.texts, QStringList{QStringLiteral("Creating a new process list.")});
-    }
-    EXPECT_EQ(dialog->getProcessList().size(), 1u);
-    {
-        ModalBoxWatcher discard(QMessageBox::Discard);
-        button("btnNewList")->click();
-    }
-    EXPECT_TRUE(dialog->getProcessList().empty());
-    EXPECT_EQ(tree()->topLevelItemCount(), 0);
-    // An empty list is replaced without asking.
-    ModalBoxWatcher none;
-    button("btnNewList")->click();
-    EXPECT_TRUE(none.titles.isEmpty());
-}
-
-TEST_F(RunProcessesDialogTest, SaveAddsTheSuffixAndNewListKeepsAListThatCouldNotBeSaved)
+// New List asks before dropping entries: Cancel keeps them, and so does a Save that fails;
+// Discard drops them; an empty list is replaced without asking. Save As adds the suffix.
+TEST_F(RunProcessesDialogTest, NewListAsksBeforeDroppingEntriesAndSaveAsAddsTheSuffix)
 {
     auto folder = std::make_unique<QTemporaryDir>();
     dialog->setProcessList({ProcessEntries::saveImage(QStringLiteral("a.png"))});
@@ -178,12 +157,27 @@ TEST_F(RunProcessesDialogTest, SaveAddsTheSuffixAndNewListKeepsAListThatCouldNot
     const QString path = folder->filePath(QStringLiteral("steps.plst"));
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(dialog->getListFileName(), path);
-
+    {
+        ModalBoxWatcher cancel(QMessageBox::Cancel);
+        button("btnNewList")->click();
+        EXPECT_EQ(cancel.texts, QStringList{QStringLiteral("Creating a new process list.")});
+    }
     folder.reset(); // the list's folder is gone, so saving it fails
-    ModalBoxWatcher save(QMessageBox::Save);
+    {
+        ModalBoxWatcher save(QMessageBox::Save);
+        button("btnNewList")->click();
+        EXPECT_EQ(save.titles.size(), 2) << "the question, then the error";
+    }
+    EXPECT_EQ(types(), std::vector<uint32_t>{10});
+    {
+        ModalBoxWatcher discard(QMessageBox::Discard);
+        button("btnNewList")->click();
+    }
+    EXPECT_TRUE(dialog->getProcessList().empty());
+    EXPECT_EQ(tree()->topLevelItemCount(), 0);
+    ModalBoxWatcher none;
     button("btnNewList")->click();
-    EXPECT_EQ(save.titles.size(), 2) << "the question, then the error";
-    EXPECT_EQ(types(), std::vector<uint32_t>{10}) << "a list that could not be saved is kept";
+    EXPECT_TRUE(none.titles.isEmpty());
 }
 
 // Modify with the real editors: materials the process would not offer stay as the step stored
