@@ -168,39 +168,34 @@ TEST_F(GLWidgetTest, OverlayColoursNeverLeakIntoTheMaterialOfLitObjects)
         EXPECT_EQ(view->renderImage().pixel(90, 90), first) << "frame " << frame;
 }
 
-// A click picks only in selection mode, and toggles the object under the cursor; a drag turns
-// the scene instead (by how much is MouseHandler's and Camera's test).
-TEST_F(GLWidgetTest, ClickInSelectionModeTogglesTheObjectUnderTheCursorAndADragTurns)
-{
-    click(QPoint(100, 100));
-    EXPECT_FALSE(square->isSelected());
-    presenter.setSelectionMode(true);
-    click(QPoint(100, 100));
-    EXPECT_TRUE(square->isSelected());
-    ASSERT_EQ(presenter.getSelection().getObjects().size(), 1u);
-    EXPECT_EQ(presenter.getWorkspace().getPickState().getSelectedObjects().front(), square);
-
-    click(QPoint(10, 10)); // nothing there
-    EXPECT_TRUE(square->isSelected());
-
-    drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
-    EXPECT_TRUE(square->isSelected()) << "a drag turns, it does not pick";
-    EXPECT_GT(view->getCamera().rotationY(), 0.5f) << "a drag to the right turns about the eye's y axis";
-    EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
-}
-
+// A click picks only in selection mode, and toggles the object in front under the cursor, not the
+// one drawn first; a click on nothing keeps the selection; a drag turns the scene instead (by how
+// much is MouseHandler's and Camera's test).
 TEST_F(GLWidgetTest, AClickPicksTheObjectInFrontNotTheOneDrawnFirst)
 {
     auto nearer = std::make_shared<SquareObject>(10.0f, Qt::red, false, 10.0f); // above: nearer the eye
     presenter.getScene().addObject(nearer);
+    click(QPoint(100, 100));
+    EXPECT_FALSE(nearer->isSelected());
     presenter.setSelectionMode(true);
     click(QPoint(100, 100));
     EXPECT_TRUE(nearer->isSelected());
     EXPECT_FALSE(square->isSelected());
+    ASSERT_EQ(presenter.getSelection().getObjects().size(), 1u);
+    EXPECT_EQ(presenter.getWorkspace().getPickState().getSelectedObjects().front(), nearer);
+
+    click(QPoint(10, 10)); // nothing there
+    EXPECT_TRUE(nearer->isSelected());
+
+    drag(QPoint(100, 100), QPoint(104, 100), Qt::LeftButton);
+    EXPECT_TRUE(nearer->isSelected()) << "a drag turns, it does not pick";
+    EXPECT_GT(view->getCamera().rotationY(), 0.5f) << "a drag to the right turns about the eye's y axis";
+    EXPECT_NEAR(view->getCamera().rotationX(), 0.0, 1e-4);
 }
 
-// The wheel zooms; with Shift it moves the selected lamp (by WheelStep's rule) instead.
-TEST_F(GLWidgetTest, WheelNotchesZoomOrMoveTheLamp)
+// The wheel zooms; with Shift it moves the selected lamp (by WheelStep's rule) instead. Shift and
+// the right button move the camera; Shift and the left button place the lamp under the cursor.
+TEST_F(GLWidgetTest, WheelAndShiftDragsZoomOrMoveTheCameraAndTheLamp)
 {
     QSignalSpy zooms(view, &Ui::GLWidget::zoomChanged);
     wheel(120);
@@ -214,10 +209,7 @@ TEST_F(GLWidgetTest, WheelNotchesZoomOrMoveTheLamp)
     wheel(120, Qt::ShiftModifier);
     EXPECT_FLOAT_EQ(view->getLamps().radius(1), radius * 1.1f);
     EXPECT_NEAR(view->getZoom(), 1.0f, 1e-6);
-}
 
-TEST_F(GLWidgetTest, ShiftDragsMoveTheCameraAndTheLamp)
-{
     QSignalSpy positions(view, &Ui::GLWidget::axisPositionChanged);
     drag(QPoint(100, 100), QPoint(110, 80), Qt::RightButton, Qt::ShiftModifier);
     EXPECT_NEAR(view->getCamera().position().x, 10.0, 1e-4);
@@ -225,7 +217,6 @@ TEST_F(GLWidgetTest, ShiftDragsMoveTheCameraAndTheLamp)
     ASSERT_FALSE(positions.isEmpty());
     EXPECT_EQ(positions.back().at(0).value<std::vector<float>>(), (std::vector<float>{10.0f, 20.0f, 0.0f}));
 
-    // Shift + left places the selected lamp under the cursor on the lamp sphere.
     drag(QPoint(100, 100), QPoint(100, 50), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_NEAR(view->getLamps().azimuth(1), M_PI / 2.0, 1e-5);
     EXPECT_NEAR(view->getLamps().elevation(1), M_PI / 3.0, 1e-5); // 50 up on a sphere of radius 100
