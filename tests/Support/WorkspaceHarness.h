@@ -26,6 +26,17 @@ private:
     std::function<void(OperationClass &)> accept;
 };
 
+// A maker for MakerFactory: OperationClass built on `workspace` with a fake options observer.
+template <class OperationClass>
+MakerFactory::Maker withFakeDialog(Core::Workspace &workspace, std::function<void(OperationClass &)> accept)
+{
+    return [&workspace, accept] {
+        auto operation = std::make_shared<OperationClass>(workspace);
+        operation->addObserver(std::make_shared<FakeOptionsObserver<OperationClass>>(workspace, accept));
+        return operation;
+    };
+}
+
 struct WorkspaceHarness {
     WorkspaceHarness()
         : log(std::make_shared<MessageLog>(workspace.getCommandInterpreter())),
@@ -51,8 +62,7 @@ struct WorkspaceHarness {
     template <class OperationClass>
     void add(uint32_t id, std::function<void(OperationClass &)> accept = nullptr)
     {
-        addOperation<OperationClass>(
-            id, [](Core::Workspace &w) { return std::make_shared<OperationClass>(w); }, std::move(accept));
+        factory->makers[id] = withFakeDialog<OperationClass>(workspace, std::move(accept));
     }
 
     const std::string &lastMessage() { return workspace.getCommandInterpreter().getLastMessage(); }

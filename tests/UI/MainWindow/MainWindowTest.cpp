@@ -64,25 +64,16 @@ TEST_F(MainWindowTest, AChangeWithoutUndoEntryDropsTheRedoHistory)
     using namespace Core::Operations;
     auto factory = std::make_shared<TestSupport::MakerFactory>();
     workspace().setOperationFactory(factory);
-    factory->makers[13] = [this] {
-        auto operation = std::make_shared<IsotropicFilmDepositionOperation>(workspace());
-        operation->addObserver(
-            std::make_shared<TestSupport::FakeOptionsObserver<IsotropicFilmDepositionOperation>>(
-                workspace(), [](IsotropicFilmDepositionOperation &op) {
-                    op.setMaterial(2);
-                    op.setThickness(2.0f);
-                }));
-        return operation;
-    };
-    factory->makers[22] = [this] {
-        auto operation = std::make_shared<PlanarizationOperation>(workspace());
-        operation->addObserver(std::make_shared<TestSupport::FakeOptionsObserver<PlanarizationOperation>>(
-            workspace(), [](PlanarizationOperation &op) {
-                op.setMaximumHeight(3);
-                op.setMinimumHeight(0);
-            }));
-        return operation;
-    };
+    factory->makers[13] = TestSupport::withFakeDialog<IsotropicFilmDepositionOperation>(
+        workspace(), [](IsotropicFilmDepositionOperation &op) {
+            op.setMaterial(2);
+            op.setThickness(2.0f);
+        });
+    factory->makers[22] =
+        TestSupport::withFakeDialog<PlanarizationOperation>(workspace(), [](PlanarizationOperation &op) {
+            op.setMaximumHeight(3);
+            op.setMinimumHeight(0);
+        });
     const auto volume = TestSupport::makeSlab(4, 4, 8, 2);
     workspace().getScene().addObject(volume);
 
