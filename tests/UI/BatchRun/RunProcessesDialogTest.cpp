@@ -13,6 +13,7 @@
 #include "UI/BatchRun/RunProcessesDialog.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -34,18 +35,6 @@ Core::Operations::SubstrateDescription substrate()
     d.position = Util::Vector3D(1, 2, 3);
     return d;
 }
-
-// An editor that hands back a prepared entry, or nothing (cancelled).
-class FakeEditor : public Ui::BatchRun::ProcessStepEditor {
-public:
-    std::optional<ProcessData> edit(QWidget *, const ProcessData *current) override
-    {
-        seen.push_back(current ? std::optional<ProcessData>(*current) : std::nullopt);
-        return answer;
-    }
-    std::optional<ProcessData> answer;
-    std::vector<std::optional<ProcessData>> seen;
-};
 
 class RunProcessesDialogTest : public PersistenceTest::CatalogueTest {
 protected:
@@ -198,33 +187,23 @@ TEST_F(RunProcessesDialogTest, ModifyKeepsTheStoredMaterials)
     }
 }
 
+// Add and a double click go through the type's editor; a cancelled one adds nothing.
 TEST_F(RunProcessesDialogTest, AddAndModifyGoThroughTheProcessEditor)
 {
-    FakeEditor editor;
-    dialog->setEditorLookup([&editor](uint32_t type) { return type == 10 ? &editor : nullptr; });
+    const auto thickness = [](double value) {
+        return [value](QDialog &dialog) { dialog.findChildren<QDoubleSpinBox *>().front()->setValue(value); };
+    };
     auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("cbxProcesses"));
-    combo->setCurrentIndex(combo->findText(QStringLiteral("Save Image")));
-    button("btnAddProcess")->click(); // cancelled
+    combo->setCurrentIndex(combo->findData(4u));
+    TestSupport::answerNextDialog<QDialog>(thickness(2), false);
+    button("btnAddProcess")->click();
     EXPECT_TRUE(dialog->getProcessList().empty());
-    editor.answer = ProcessEntries::saveImage(QStringLiteral("one.png"));
+    TestSupport::answerNextDialog<QDialog>(thickness(2));
     button("btnAddProcess")->click();
     ASSERT_EQ(dialog->getProcessList().size(), 1u);
-    EXPECT_EQ(editor.seen.back(), std::nullopt);
-
-    editor.answer = ProcessEntries::saveImage(QStringLiteral("two.png"));
+    TestSupport::answerNextDialog<QDialog>(thickness(3));
     emit tree()->itemDoubleClicked(tree()->topLevelItem(0), 1);
-    ASSERT_TRUE(editor.seen.back().has_value());
-    EXPECT_EQ(editor.seen.back()->getProcessParameter(QStringLiteral("Filename")).toString(),
-              QStringLiteral("one.png"));
-    EXPECT_EQ(dialog->getProcessList()[0].getProcessParameter(QStringLiteral("Filename")).toString(),
-              QStringLiteral("two.png"));
-
-    // A process without an options dialog says so and adds nothing.
-    ModalBoxWatcher boxes;
-    combo->setCurrentIndex(combo->findText(QStringLiteral("RIE")));
-    button("btnAddProcess")->click();
-    EXPECT_EQ(dialog->getProcessList().size(), 1u);
-    EXPECT_EQ(boxes.titles.size(), 1);
+    EXPECT_EQ(dialog->getProcessList()[0].getProcessParameter(QStringLiteral("Thickness")).toDouble(), 3.0);
 }
 
 // A run without a volume creates the substrate and saves images on the user interface thread.
