@@ -1,3 +1,4 @@
+#include "Support/BatchTestSupport.h"
 #include "Support/DialogDrivers.h"
 #include "Support/ModalBoxWatcher.h"
 
@@ -76,7 +77,8 @@ TEST_F(ProcessStepEditorsTest, EveryEditorKeepsAStoredStepAsStoredAndOffersTheWh
                                   ProcessEntries::siOxidation(Core::Operations::OxidationSettings()),
                                   ProcessEntries::randomWalkDoping(walk),
                                   ProcessEntries::siWetEtching(1, 7.25),
-                                  ProcessEntries::siWetEtching(20, 7.25)};
+                                  ProcessEntries::siWetEtching(20, 7.25),
+                                  ProcessEntries::createSubstrate(BatchTest::slabSubstrate(6, 5, 8, 3))};
     const int catalogue = int(Model::Materials::MaterialFactory::instance()->getMaterials().size());
     for (const ProcessData &entry : stored) {
         ModalBoxWatcher boxes;

@@ -45,11 +45,12 @@ TEST(ChangeVolumeVisualizationDialogTest, FilmColoursAreKeptPerMaterial)
 }
 
 // Rendering → Change Cell Volume Viewing Options reaches the volume through the dialog.
-TEST(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
+using ChangeVolumeVisualizationMenu = TestSupport::MainWindowFixture;
+
+TEST_F(ChangeVolumeVisualizationMenu, TheMenuActionChangesTheVolumesSurface)
 {
-    auto *window = new Ui::MainWindow;
     auto volume = TestSupport::makeSlab(4, 4, 4, 2);
-    window->getPresenter().getScene().addObject(volume);
+    workspace().getScene().addObject(volume);
     TestSupport::answerNextDialog<ChangeVolumeVisualizationDialog>(
         [](ChangeVolumeVisualizationDialog &dialog) {
             dialog.findChild<QComboBox *>("cbxSurfaceAlgorithm")->setCurrentIndex(1);
@@ -57,8 +58,5 @@ TEST(ChangeVolumeVisualizationDialogTest, TheMenuActionChangesTheVolumesSurface)
     window->action("actionChange_Viewing_Options")->trigger();
     EXPECT_EQ(volume->getPainter().getSurfaceAlgorithm(),
               Model::Automaton::TotalVolumePainter::MarchingCubes);
-    EXPECT_FALSE(volume->getPainter().getMarchingCubeSurface().triangles().empty());
-    EXPECT_EQ(window->getPresenter().getWorkspace().getCommandInterpreter().getLastMessage(),
-              "Change Visualization: Options changed.");
-    window->close();
+    EXPECT_EQ(lastMessage(), "Change Visualization: Options changed.");
 }

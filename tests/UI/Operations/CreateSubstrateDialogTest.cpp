@@ -90,20 +90,4 @@ TEST(CreateSubstrateEntry, ATypedBlockKeepsItsWidthAndLength)
     EXPECT_EQ(entry->getProcessParameter("Substrate Size Y").toUInt(), 70u);
 }
 
-TEST_F(CreateSubstrateDialogTest, LoadParametersAppliesOnlyWhatIsPresent)
-{
-    dialog.loadParameters({{"Volume Size X", 40u},
-                           {"Substrate Size X", 30u},
-                           {"Substrate Delta X", 5u},
-                           {"Lower Left Front Corner", QVariant::fromValue(Util::Vector3D(1, 2, 3))},
-                           {"Material", "Thermal Si02"}});
-    EXPECT_EQ(dialog.getTotalWidth(), 40u);
-    EXPECT_EQ(dialog.getSubstrateWidth(), 30u);
-    EXPECT_EQ(dialog.getSubstrateX(), 5u);
-    EXPECT_EQ(dialog.getPosition(), Util::Vector3D(1, 2, 3));
-    EXPECT_EQ(dialog.getMaterial(), 3u);
-    dialog.loadParameters({{"Material_Id", 5u}, {"Material", "Si"}});
-    EXPECT_EQ(dialog.getMaterial(), 5u) << "the id wins over the name";
-}
-
 } // namespace
