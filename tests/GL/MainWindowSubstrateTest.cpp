@@ -44,11 +44,10 @@ protected:
 
     QImage frame() { return window->getView()->renderImage(); }
 
-    // Grey pixels whose shade differs from the background, their centre and their mean shade.
+    // Grey pixels whose shade differs from the background, and their centre.
     struct Footprint {
         int count = 0;
         QPoint centre;
-        double red = 0;
     };
     Footprint footprint(const QImage &image)
     {
@@ -63,13 +62,10 @@ protected:
                     ++result.count;
                     sx += x;
                     sy += y;
-                    result.red += c.redF();
                 }
             }
-        if (result.count) {
+        if (result.count)
             result.centre = QPoint(int(sx / result.count), int(sy / result.count));
-            result.red /= result.count;
-        }
         return result;
     }
 };
@@ -91,11 +87,8 @@ TEST_F(MainWindowSubstrateTest, OptionDialogsLeaveTheStructureInSight)
         dialogArea = dialog->frameGeometry();
         qobject_cast<QDialog *>(dialog)->reject();
     });
-    const auto cells = window->getPresenter().getScene().getCellVolumes().front()->materialIds();
     window->action("actionIsotropic_Deposition")->trigger();
     EXPECT_FALSE(dialogArea.intersects(block)) << "dialog " << dialogArea.x() << "," << dialogArea.y();
-    EXPECT_EQ(window->getPresenter().getScene().getCellVolumes().front()->materialIds(), cells)
-        << "a rejected dialog changes nothing";
 }
 
 // Move with two clicks: the first on the block holds it by the point under the cursor, the

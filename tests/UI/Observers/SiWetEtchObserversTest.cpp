@@ -7,26 +7,12 @@
 
 #include <QDoubleSpinBox>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace Core::Operations;
 using Model::Automaton::TotalVolume;
-
-namespace {
-
-// Types `depth` into the wet etching dialog about to be shown and accepts (or rejects) it.
-void answerNextDialog(double depth, bool accept)
-{
-    TestSupport::answerNextDialog<Ui::Operations::BCAEtchingDialog>(
-        [=](QDialog &dialog) {
-            auto *box = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblEtchDepth"));
-            EXPECT_EQ(box->minimum(), 0.0) << "the dialog cannot give a negative depth";
-            box->setValue(depth);
-        },
-        accept);
-}
-
-} // namespace
 
 TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
 {
@@ -44,11 +30,18 @@ TEST(SiWetEtchObservers, TheDialogsDepthReachesTheOperation)
         ContinuosWetEtching(v, 1.5).run();
     });
 
-    answerNextDialog(1.5, false);
-    workspace.activate(29);
-    EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation canceled.");
-    answerNextDialog(1.5, true);
-    workspace.activate(29);
+    for (const bool accept : {false, true}) {
+        TestSupport::answerNextDialog<Ui::Operations::BCAEtchingDialog>(
+            [](QDialog &dialog) {
+                auto *box = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("dblEtchDepth"));
+                EXPECT_EQ(box->minimum(), 0.0) << "the dialog cannot give a negative depth";
+                box->setValue(1.5);
+            },
+            accept);
+        workspace.activate(29);
+    }
+    const auto &lines = harness.log->lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Continuous Wet Etch: Operation canceled."), 1);
     EXPECT_EQ(harness.lastMessage(), "Continuous Wet Etch: Operation finished.");
     EXPECT_EQ(volume->materialIds(), expected);
 }
