@@ -126,15 +126,9 @@ TEST(Camera, PanPositionAndScreenMovesShiftTheSceneAsNamed)
     expectNear(eyeOf(screen, Util::Vector3D(0, 0, 0)), 5.0f, -2.0f, 0.0f);
 }
 
+// The top view's case: AClickFeedsThePointAnOperationAskedFor.
 TEST(Camera, GroundPointLiesOnThePlaneUnderTheCursor)
 {
-    Ui::Camera top;
-    top.setRotation(0, 0, 0);
-    top.addPosition(Util::Vector3D(10, 0, 0));
-    const Util::Vector3D p = top.pointOnGroundPlane(25.0f, -5.0f);
-    expectNear(QVector3D(float(p.x), float(p.y), float(p.z)), 15.0f, -5.0f, 0.0f);
-    EXPECT_EQ(p.z, 0.0);
-
     Ui::Camera tilted;
     tilted.setRotation(-60, 0, 30);
     tilted.setPan(4, -3);
