@@ -19,15 +19,7 @@
 
 using Model::Automaton::CutBox;
 using Model::Automaton::ImageMask;
-
-namespace {
-
-QSpinBox *spinBox(QWidget &dialog, const char *name)
-{
-    return TestSupport::child<QSpinBox>(dialog, name);
-}
-
-} // namespace
+using TestSupport::child;
 
 TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypingEnds)
 {
@@ -36,20 +28,20 @@ TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypi
     std::vector<CutBox> previews;
     QObject::connect(&dialog, &Ui::Operations::CutCellVolumeDialog::previewChanged,
                      [&](const CutBox &box) { previews.push_back(box); });
-    QSpinBox *upperX = spinBox(dialog, "sbxXUpperLimit");
+    QSpinBox *upperX = child<QSpinBox>(dialog, "sbxXUpperLimit");
     TestSupport::typeInto(upperX, QStringLiteral("1"));
-    EXPECT_EQ(spinBox(dialog, "sbxXLowerLimit")->value(), 50) << "nothing applies while typing";
+    EXPECT_EQ(child<QSpinBox>(dialog, "sbxXLowerLimit")->value(), 50) << "nothing applies while typing";
     QTest::keyClicks(upperX, QStringLiteral("20"));
     QTest::keyClick(upperX, Qt::Key_Return);
     EXPECT_EQ(dialog.getCutBox(), (CutBox{{50, 0, 0}, {120, 8, 6}}));
     EXPECT_EQ(dialog.findChild<QSlider *>(QStringLiteral("sldXUpperLimit"))->value(), 120);
 
     // A lower limit set to its upper limit pushes the upper one up, and the other way round.
-    spinBox(dialog, "sbxYLowerLimit")->setValue(7);
+    child<QSpinBox>(dialog, "sbxYLowerLimit")->setValue(7);
     upperX->setValue(50);
     EXPECT_EQ(dialog.getCutBox(), (CutBox{{49, 7, 0}, {50, 8, 6}}));
-    EXPECT_EQ(spinBox(dialog, "sbxYUpperLimit")->minimum(), 1);
-    EXPECT_EQ(spinBox(dialog, "sbxYLowerLimit")->maximum(), 7);
+    EXPECT_EQ(child<QSpinBox>(dialog, "sbxYUpperLimit")->minimum(), 1);
+    EXPECT_EQ(child<QSpinBox>(dialog, "sbxYLowerLimit")->maximum(), 7);
     EXPECT_TRUE(previews.empty()) << "no preview unless asked";
 
     // While previewing, dragging a slider announces each box it passes.
@@ -61,14 +53,14 @@ TEST(CutCellVolumeDialogTest, LimitsPushEachOtherAwayAndApplyTypedValuesWhenTypi
     EXPECT_EQ(dialog.getCutBox(), (CutBox{{0, 0, 0}, {200, 8, 6}}));
 }
 
-TEST(PlanarizationDialogTest, TheMinimumFollowsTheMaximumOnlyOnceItIsEntered)
+TEST(PlanarizationDialogTest, TheMinimumStaysAtOrBelowTheMaximum)
 {
     Ui::Operations::PlanarizationOptionsDialog dialog;
     dialog.setVolumeHeight(200);
     EXPECT_EQ(dialog.getMaximumHeight(), 200u);
-    QSpinBox *minimum = spinBox(dialog, "sbxMinimumHeight");
+    QSpinBox *minimum = child<QSpinBox>(dialog, "sbxMinimumHeight");
     minimum->setValue(50);
-    QSpinBox *maximum = spinBox(dialog, "sbxMaximumHeight");
+    QSpinBox *maximum = child<QSpinBox>(dialog, "sbxMaximumHeight");
     maximum->setValue(120); // typed values apply when typing ends: TypingATotalHeightKeepsTheBlockHeight
     EXPECT_EQ(dialog.getMaximumHeight(), 120u);
     EXPECT_EQ(dialog.getMinimumHeight(), 50u);

@@ -77,8 +77,6 @@ TEST_F(MouseHandlerTest, TranslationIsTheLastStepDividedByTheZoom)
     expectNear(drag(MouseHandler::Translation, {100, 50}, {110, 40}), {5.0f, 5.0f, 0, 0}); // 10 pixels up
     mouse.moveTo(110, 40);
     expectNear(*mouse.parameters(MouseHandler::Translation), {0, 0, 0, 0}); // steps, not the whole drag
-    mouse.moveTo(90, 60);
-    expectNear(*mouse.parameters(MouseHandler::Translation), {-10.0f, -10.0f, 0, 0});
     // Another drag type is refused.
     EXPECT_FALSE(mouse.parameters(MouseHandler::EllipsoidRotation));
     EXPECT_FALSE(mouse.parameters(MouseHandler::Lamp));

@@ -19,7 +19,9 @@ TEST(WheelStep, LampDistanceScalesFromOneUpAndJumpsBelowOne)
     EXPECT_FLOAT_EQ(Ui::WheelStep::lampRadius(-3.0f, 120), -3.0f);
 }
 
-TEST(ViewGrid, SpacingMustBePositiveAndSnappingRoundsToNodes)
+// The spacing must be positive, snapping rounds to nodes, and fine spacings are thinned to a
+// bounded number of drawn lines.
+TEST(ViewGrid, SpacingSnappingAndThinningOfFineGrids)
 {
     Ui::ViewGrid grid;
     EXPECT_EQ(grid.getSpacing(), 10.0);
@@ -31,11 +33,7 @@ TEST(ViewGrid, SpacingMustBePositiveAndSnappingRoundsToNodes)
     EXPECT_EQ(snapped, Util::Vector3D(10.0, -20.0, 3.3));
     ASSERT_TRUE(grid.setSpacing(2.5));
     EXPECT_EQ(grid.snap(Util::Vector3D(3.6, 1.2, 0)), Util::Vector3D(2.5, 0.0, 0.0));
-}
 
-TEST(ViewGrid, FineSpacingsAreThinnedToABoundedLineCount)
-{
-    Ui::ViewGrid grid;
     ASSERT_TRUE(grid.setSpacing(0.001));
     const double step = grid.drawStep();
     EXPECT_LE((grid.maxX() - grid.minX()) / step, double(Ui::ViewGrid::kMaxLinesPerDirection));
