@@ -243,8 +243,7 @@ TEST_F(RunProcessesDialogTest, AMissingVolumeStopsTheRunWithItsMessage)
     ModalBoxWatcher boxes;
     runAndWait();
     EXPECT_EQ(boxes.titles, QStringList{QStringLiteral("Missing Cell Volume")});
-    EXPECT_EQ(workspace.getScene().objectCount(), 0u);
-    EXPECT_EQ(progress()->value(), 0);
+    EXPECT_EQ(progress()->value(), 0); // what the run leaves: ProcessListRunning's test
 }
 
 TEST_F(RunProcessesDialogTest, SavedListLoadsIntoAnotherDialogAndBadListsAreReported)
