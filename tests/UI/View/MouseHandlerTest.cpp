@@ -79,7 +79,6 @@ TEST_F(MouseHandlerTest, TranslationIsTheLastStepDividedByTheZoom)
     expectNear(*mouse.parameters(MouseHandler::Translation), {0, 0, 0, 0}); // steps, not the whole drag
     // Another drag type is refused.
     EXPECT_FALSE(mouse.parameters(MouseHandler::EllipsoidRotation));
-    EXPECT_FALSE(mouse.parameters(MouseHandler::Lamp));
 }
 
 TEST_F(MouseHandlerTest, LampAnglesAreAzimuthAndElevationOfThePointOnTheSphere)
