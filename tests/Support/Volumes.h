@@ -134,15 +134,17 @@ inline std::vector<uint32_t> cellsAfter(const TotalVolume &volume,
     return copy->materialIds();
 }
 
-// Every automaton-visible field of every cell, for comparing runs cell for cell.
+// Every field an engine writes into a cell (the automaton's and the lattice's atom count), for
+// comparing runs cell for cell.
 struct CellState {
     uint32_t materialId;
     uint8_t fixed;
     float distanceX, distanceY, distanceZ;
+    uint32_t atomCount;
     bool operator==(const CellState &o) const
     {
         return materialId == o.materialId && fixed == o.fixed && distanceX == o.distanceX
-               && distanceY == o.distanceY && distanceZ == o.distanceZ;
+               && distanceY == o.distanceY && distanceZ == o.distanceZ && atomCount == o.atomCount;
     }
 };
 
@@ -153,7 +155,7 @@ inline std::vector<CellState> cellStates(TotalVolume &volume)
     states.reserve(size_t(volume.getCellCount()));
     for (size_t i = 0; i < volume.getCellCount(); ++i) {
         const auto &c = locker.get()[i];
-        states.push_back({c.materialId, c.fixed, c.distanceX, c.distanceY, c.distanceZ});
+        states.push_back({c.materialId, c.fixed, c.distanceX, c.distanceY, c.distanceZ, c.atomCount});
     }
     return states;
 }
@@ -174,8 +176,7 @@ private:
 };
 
 // Runs `process` on fresh volumes from `make` with the global pool at 1, 2, 3 and 12 threads,
-// expects the same cells (material, fixed flag, distance vector) every time and returns the
-// materials.
+// expects the same cell states every time and returns the materials.
 inline std::vector<uint32_t>
 expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr<TotalVolume>()> &make,
                                  const std::function<void(TotalVolume &)> &process)

@@ -163,22 +163,6 @@ TEST(SiWetEtch, CellKeepsItsMaterialUntilItsLastAtomGoesAndOtherMaterialsStay)
     }
 }
 
-TEST(SiWetEtch, ResultsDoNotDependOnTheThreadCount)
-{
-    for (Kind kind : kKinds)
-        for (bool island : {false, true}) {
-            std::vector<TestSupport::LatticeState> results;
-            for (int threads : {1, 2, 3, 12}) {
-                TestSupport::PoolThreads pool(threads);
-                auto volume = maskedSilicon(25, 10, 2, 11, island);
-                etch(kind, *volume, 3.0);
-                results.push_back(latticeState(*volume));
-                EXPECT_TRUE(results.back() == results.front())
-                    << int(kind) << island << " threads " << threads;
-            }
-        }
-}
-
 TEST(SiWetEtch, SquareOpeningEtchesAVGrooveWith111WallsAFlatFloorAndNoUndercut)
 {
     const uint32_t top = 24, lo = 4, hi = 44, middle = 24;
