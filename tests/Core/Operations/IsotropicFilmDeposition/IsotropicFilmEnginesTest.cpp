@@ -229,30 +229,3 @@ TEST(IsotropicFilmEtching, AnotherMaterialStopsTheEtch)
     EXPECT_EQ(after[open->cellIndex(4, 5, 5)], 0u);
     EXPECT_GT(etched, 4u * 3u);
 }
-
-TEST(IsotropicFilmEtching, SealedPocketOfTheEtchedMaterialIsNeverReached)
-{
-    // A silicon pocket inside an oxide shell inside silicon, below empty space, and an empty
-    // void sealed inside the silicon: the pocket stays, the void etches its surroundings.
-    auto volume = makeVolume(14, 14, 16, [](uint32_t x, uint32_t y, uint32_t z) {
-        const auto inBox = [&](uint32_t lo, uint32_t hi) {
-            return x >= lo && x < hi && y >= lo && y < hi && z >= lo && z < hi;
-        };
-        if (z >= 12)
-            return 0u;
-        if (x >= 2 && x < 4 && y >= 2 && y < 4 && z >= 2 && z < 4)
-            return 0u; // sealed void
-        if (inBox(6, 11))
-            return inBox(7, 10) ? kSi : kOxide;
-        return kSi;
-    });
-    IsotropicFilmEtching(*volume, kSi, 100.0f).execute();
-    const auto after = volume->materialIds();
-    for (uint32_t x = 7; x < 10; ++x)
-        for (uint32_t y = 7; y < 10; ++y)
-            for (uint32_t z = 7; z < 10; ++z)
-                EXPECT_EQ(after[volume->cellIndex(x, y, z)], kSi);
-    for (size_t i = 0; i < after.size(); ++i)
-        EXPECT_TRUE(after[i] == 0 || after[i] == kOxide || after[i] == kSi);
-    EXPECT_EQ(after[volume->cellIndex(0, 0, 0)], 0u);
-}
