@@ -93,16 +93,12 @@ TEST(GlueSubstrateOperation, PicksTwoDifferentVolumesInTurnAndReplacesThemUntilU
         12, [](GlueSubstrateOperation &op) { op.setPlacement(op.getGluing()->defaultPlacement()); });
 
     workspace.activate(12);
-    EXPECT_EQ(harness.lastMessage(), "Glue Volumes: select the base cell volume and press Enter/Return.");
     workspace.getSelection().toggle(base);
     workspace.getCommandInterpreter().interpret("");
-    EXPECT_EQ(harness.lastMessage(),
-              "Glue Volumes: base cell volume selected. Select top cell volume and press enter");
     // The base again is no top.
     workspace.getSelection().toggle(base);
     workspace.getCommandInterpreter().interpret("");
     EXPECT_EQ(harness.lastMessage(), "Glue Volumes: select the top cell volume and press Enter/Return.");
-    EXPECT_FALSE(workspace.getScene().getObjects().empty());
     workspace.getSelection().toggle(top);
     workspace.getCommandInterpreter().interpret("");
     EXPECT_EQ(harness.lastMessage(), "Glue Volumes: volumes glued.");
