@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <random>
@@ -123,6 +126,42 @@ inline std::vector<int> cutCounts(TotalVolume &volume)
 inline uint32_t materialAt(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t z)
 {
     return volume.materialIds()[volume.cellIndex(x, y, z)];
+}
+
+// For every empty cell, `metric` of the offset (in length units) to the nearest solid cell, by
+// brute force; 0 for solid cells, infinity without any. Stepping from a solid cell towards an
+// empty one never lengthens the offset, so only solid cells with an empty face neighbour are
+// compared.
+inline std::vector<double> distanceToNearestSolid(TotalVolume &volume,
+                                                  const std::function<double(double, double, double)> &metric)
+{
+    const long sx = volume.getSizeX(), sy = volume.getSizeY(), sz = volume.getSizeZ();
+    const double csx = volume.getCellSizeX(), csy = volume.getCellSizeY(), csz = volume.getCellSizeZ();
+    const auto ids = volume.materialIds();
+    const auto emptyAt = [&](long x, long y, long z) {
+        return x >= 0 && y >= 0 && z >= 0 && x < sx && y < sy && z < sz
+               && ids[volume.cellIndex(uint32_t(x), uint32_t(y), uint32_t(z))] == 0;
+    };
+    std::vector<std::array<long, 3>> surface;
+    for (long x = 0; x < sx; ++x)
+        for (long y = 0; y < sy; ++y)
+            for (long z = 0; z < sz; ++z)
+                if (!emptyAt(x, y, z)
+                    && (emptyAt(x, y, z - 1) || emptyAt(x, y, z + 1) || emptyAt(x, y - 1, z)
+                        || emptyAt(x, y + 1, z) || emptyAt(x - 1, y, z) || emptyAt(x + 1, y, z)))
+                    surface.push_back({x, y, z});
+    std::vector<double> result(ids.size(), 0.0);
+    for (long x = 0; x < sx; ++x)
+        for (long y = 0; y < sy; ++y)
+            for (long z = 0; z < sz; ++z) {
+                double &best = result[volume.cellIndex(uint32_t(x), uint32_t(y), uint32_t(z))];
+                if (emptyAt(x, y, z)) {
+                    best = INFINITY;
+                    for (const auto &p : surface)
+                        best = std::min(best, metric((p[0] - x) * csx, (p[1] - y) * csy, (p[2] - z) * csz));
+                }
+            }
+    return result;
 }
 
 // The cells `process` leaves on a copy of `volume`: what an operation or a step must give.

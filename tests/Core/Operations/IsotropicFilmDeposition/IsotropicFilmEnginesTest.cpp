@@ -25,61 +25,19 @@ template <class Engine> uint32_t steps(float distance, float csx = 1, float csy 
     return Engine(*volume, kSi, distance).iterationCount();
 }
 
-// The exact rule deposition approximates: for every empty cell, the squared Euclidean distance
-// (in length units) to the nearest solid cell, by brute force. Only solid cells with an empty
-// face neighbour can be nearest, so only those are compared. Solid cells get 0; a volume
-// without solid cells gives infinity everywhere.
-std::vector<double> squaredDistanceToSolid(const std::vector<uint32_t> &ids, uint32_t sx, uint32_t sy,
-                                           uint32_t sz, double csx, double csy, double csz)
-{
-    const auto index = [&](uint32_t x, uint32_t y, uint32_t z) { return (size_t(x) * sy + y) * sz + z; };
-    const auto emptyAt = [&](long x, long y, long z) {
-        return x >= 0 && y >= 0 && z >= 0 && x < long(sx) && y < long(sy) && z < long(sz)
-               && ids[index(uint32_t(x), uint32_t(y), uint32_t(z))] == 0;
-    };
-    struct Point {
-        double x, y, z;
-    };
-    std::vector<Point> surface;
-    for (uint32_t x = 0; x < sx; ++x)
-        for (uint32_t y = 0; y < sy; ++y)
-            for (uint32_t z = 0; z < sz; ++z) {
-                if (ids[index(x, y, z)] == 0)
-                    continue;
-                const long X = x, Y = y, Z = z;
-                if (emptyAt(X, Y, Z - 1) || emptyAt(X, Y, Z + 1) || emptyAt(X, Y - 1, Z)
-                    || emptyAt(X, Y + 1, Z) || emptyAt(X - 1, Y, Z) || emptyAt(X + 1, Y, Z))
-                    surface.push_back({x * csx, y * csy, z * csz});
-            }
-    std::vector<double> result(ids.size(), 0.0);
-    for (uint32_t x = 0; x < sx; ++x)
-        for (uint32_t y = 0; y < sy; ++y)
-            for (uint32_t z = 0; z < sz; ++z) {
-                if (ids[index(x, y, z)] != 0)
-                    continue;
-                double best = INFINITY;
-                for (const Point &p : surface) {
-                    const double dx = p.x - x * csx, dy = p.y - y * csy, dz = p.z - z * csz;
-                    best = std::min(best, dx * dx + dy * dy + dz * dz);
-                }
-                result[index(x, y, z)] = best;
-            }
-    return result;
-}
-
 struct Disagreement {
     size_t missed = 0; // the exact rule deposits, the automaton does not
     size_t extra = 0;  // the automaton deposits, the exact rule does not
     size_t exact = 0;  // cells the exact rule deposits
 };
 
-// Deposits L on the volume and compares with "distance to the nearest solid cell <= L".
+// Deposits L on the volume and compares with the exact rule it approximates: "Euclidean distance
+// to the nearest solid cell <= L".
 Disagreement compareWithExactDeposition(TotalVolume &volume, float thickness)
 {
     const auto before = volume.materialIds();
-    const auto exact =
-        squaredDistanceToSolid(before, volume.getSizeX(), volume.getSizeY(), volume.getSizeZ(),
-                               volume.getCellSizeX(), volume.getCellSizeY(), volume.getCellSizeZ());
+    const auto exact = TestSupport::distanceToNearestSolid(
+        volume, [](double dx, double dy, double dz) { return dx * dx + dy * dy + dz * dz; });
     IsotropicFilmDeposition(volume, kMetal, thickness).execute();
     const auto after = volume.materialIds();
     Disagreement result;
