@@ -155,7 +155,6 @@ TEST_F(DocumentOperations, OpenAsksTheResolverAndWarnsOnTheConsole)
     ASSERT_EQ(opened.status, Model::Persistence::DocumentFile::Status::Done);
     ASSERT_EQ(resolver->seen.size(), 1u);
     EXPECT_EQ(resolver->seen[0].first.getName(), QStringLiteral("Carbon"));
-    EXPECT_GE(onlyVolume(opened)->materialIds()[0], 2000u);
     EXPECT_EQ(harness.log->lines,
               std::vector<std::string>{"WARNING: There was an error loading a material. This may "
                                        "alter the loaded cell volume."});

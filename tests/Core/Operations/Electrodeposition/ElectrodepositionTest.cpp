@@ -7,12 +7,7 @@ using Core::Operations::Electrodeposition;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
 using TestSupport::materialAt;
-
-namespace {
-
 using namespace TestSupport::Materials;
-
-} // namespace
 
 TEST(Electrodeposition, WithoutTheConductorNothingIsPlated)
 {

