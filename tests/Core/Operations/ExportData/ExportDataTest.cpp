@@ -74,7 +74,6 @@ TEST_F(ExportDataTest, CellsComeInCellIndexOrderAndFailuresLeaveNoFile)
     auto bare = TestSupport::makeSlab(2, 2, 2, 1);
     EXPECT_EQ(CSVDataExporter::exportVolumeField(*bare, path("none.csv"), QString(), &error), -1);
     EXPECT_TRUE(error.contains(QStringLiteral("no particle-count field"))) << error.toStdString();
-    EXPECT_EQ(CSVDataExporter::exportVolumeField(*bare, path("none.csv"), kNField, &error), -1);
     bare->setParticleCounts(kNField, std::make_shared<ParticleCountField>(3)); // shorter than the volume
     EXPECT_EQ(CSVDataExporter::exportVolumeField(*bare, path("none.csv"), kNField, &error), -1);
     EXPECT_FALSE(QFile::exists(path("none.csv")));

@@ -105,11 +105,9 @@ TEST(GlueSubstrateOperation, PicksTwoDifferentVolumesInTurnAndReplacesThemUntilU
 
     const auto objects = workspace.getScene().getObjects();
     ASSERT_EQ(objects.size(), 1u);
-    const auto glued = std::dynamic_pointer_cast<TotalVolume>(objects.front());
-    ASSERT_TRUE(glued);
-    EXPECT_EQ(glued->getSizeZ(), 2u + 1u + 1u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<TotalVolume>(objects.front()));
     workspace.undo();
     EXPECT_EQ(workspace.getScene().getObjects(), (std::vector<std::shared_ptr<Model::Object>>{base, top}));
     workspace.redo();
-    EXPECT_EQ(workspace.getScene().getObjects(), (std::vector<std::shared_ptr<Model::Object>>{glued}));
+    EXPECT_EQ(workspace.getScene().getObjects(), objects);
 }
