@@ -270,8 +270,8 @@ inline std::vector<ProcessCase> dopingProcessCases()
     };
 }
 
-// Both wet etchings of silicon through a square opening in an oxide mask; the lattice is built
-// once and then kept.
+// Both wet etchings of silicon around a square oxide island, whose undercut corners cross slab
+// borders; the lattice is built once and then kept.
 inline std::vector<ProcessCase> wetEtchProcessCases()
 {
     using namespace Core::Operations;
@@ -311,7 +311,7 @@ inline std::vector<ProcessFamily> processFamilies()
          },
          true, maskProcessCases()},
         {"doping", pittedWafer, false, dopingProcessCases()},
-        {"wet etching", [] { return maskedSilicon(14, 8, 2, 6); }, true, wetEtchProcessCases()},
+        {"wet etching", [] { return maskedSilicon(14, 8, 2, 6, true); }, true, wetEtchProcessCases()},
     };
 }
 
