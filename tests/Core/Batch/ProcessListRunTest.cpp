@@ -4,7 +4,6 @@
 #include "Core/Batch/BatchResult.h"
 #include "Core/Batch/ProcessEntries.h"
 #include "Core/Batch/ProcessListRun.h"
-#include "Model/Persistence/ProcessListWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -64,23 +63,4 @@ TEST_F(ProcessListRunning, WithoutVolumeOnlyCreateSubstrateMayComeFirst)
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(scene.objectCount(), 0u);
     EXPECT_EQ(run({}), ProcessListRun::Outcome::Completed);
-}
-
-TEST_F(ProcessListRunning, AListReadFromItsFileRunsLikeTheListInMemory)
-{
-    const std::vector<ProcessData> entries = {
-        ProcessEntries::createSubstrate(substrate()), ProcessEntries::cvd(3, 2),
-        ProcessEntries::isotropicEtching(1, 1.5), ProcessEntries::isotropicDeposition(16, 1)};
-    ASSERT_EQ(run(entries), ProcessListRun::Outcome::Completed);
-    const auto direct = context.getCurrentVolume()->materialIds();
-
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("flow.plst"));
-    ASSERT_TRUE(Model::Persistence::ProcessListWriter::save(path, entries));
-    const auto loaded = Model::Persistence::ProcessListReader().load(path);
-    ASSERT_EQ(loaded.status, Model::Persistence::ProcessListReader::Status::Done);
-    context.setCurrentVolume(nullptr);
-    ASSERT_EQ(run(loaded.entries), ProcessListRun::Outcome::Completed);
-    EXPECT_EQ(context.getCurrentVolume()->materialIds(), direct);
-    EXPECT_EQ(scene.objectCount(), 2u);
 }

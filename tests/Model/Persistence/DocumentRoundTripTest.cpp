@@ -68,18 +68,6 @@ TEST_F(DocumentRoundTrip, SavedDocumentOpensToIdenticalVolumes)
         EXPECT_EQ(remap.at(material.getId()), material.getId());
 }
 
-TEST_F(DocumentRoundTrip, LargeIdsLongRunsAndPositionsToSixDigitsSurviveTheTextForm)
-{
-    std::vector<uint32_t> ids(4000, 4294967295u);
-    for (size_t i = 0; i < ids.size(); i += 3)
-        ids[i] = uint32_t(i * 2654435761u);
-    const auto result =
-        loadBytes(writeDocument({volumeOf(10, 20, 20, ids, Util::Vector3D(1.23456789, -98765.4321, 0))}));
-    ASSERT_EQ(result.status, DocumentFile::Status::Done);
-    EXPECT_EQ(onlyVolume(result)->materialIds(), ids);
-    EXPECT_EQ(onlyVolume(result)->getPosition(), Util::Vector3D(1.23457, -98765.4, 0));
-}
-
 TEST_F(DocumentRoundTrip, ObjectsWithoutArchiverAreLeftOut)
 {
     const QByteArray bytes = writeDocument({std::make_shared<UnarchivedObject>(), volumeOf(1, 1, 1, {1})});
