@@ -146,30 +146,25 @@ TEST_F(CommandInterpreterTest, AnotherOperationsRequestFinishesTheWaitingOne)
 }
 
 // An operation may place its next request from inside execute.
-class ChainedOperation : public Core::Operations::Operation {
-public:
-    explicit ChainedOperation(Core::Workspace &workspace) : Operation(workspace, "Chain", 0) {}
-    void execute() override
-    {
-        ++calls;
-        workspace.getCommandInterpreter().requestWholeNumber(this, &value, &delivered);
-    }
-    void cancel() override {}
-    void finish() override {}
-    int calls = 0;
-    int32_t value = 0;
-    bool delivered = false;
-};
-
 TEST_F(CommandInterpreterTest, ExecuteMayRequestAgain)
 {
-    auto chain = std::make_shared<ChainedOperation>(workspace);
-    chain->execute();
+    struct Chained : RecordingOperation {
+        using RecordingOperation::RecordingOperation;
+        void execute() override
+        {
+            RecordingOperation::execute();
+            workspace.getCommandInterpreter().requestWholeNumber(this, &value, &delivered);
+        }
+        int32_t value = 0;
+        bool delivered = false;
+    };
+    Chained chain(workspace, "Op", log);
+    chain.execute();
     interpreter().interpret("1");
     interpreter().interpret("2");
-    EXPECT_EQ(chain->calls, 3);
-    EXPECT_EQ(chain->value, 2);
-    EXPECT_EQ(interpreter().getRequester(), chain.get());
+    EXPECT_EQ(executions(), 3);
+    EXPECT_EQ(chain.value, 2);
+    EXPECT_EQ(interpreter().getRequester(), &chain);
 }
 
 } // namespace
