@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -46,14 +47,6 @@ void change(TotalVolume &volume, const Pattern &pattern)
         if (pattern.changes(i, count))
             cells.get()[i].materialId += 1 + uint32_t(i % 2500);
     }
-}
-
-size_t differingCells(const Ids &a, const Ids &b)
-{
-    size_t count = 0;
-    for (size_t i = 0; i < a.size(); ++i)
-        count += a[i] != b[i];
-    return count;
 }
 
 // One step as a cell-changing operation records it, on one or more volumes.
@@ -107,7 +100,8 @@ TEST_F(HistoryFileTest, StepRecordsRestoreExactlyAndGrowWithTheChangedCells)
             change(*volume, pattern);
             ASSERT_TRUE(redo.write("Step", instance, *volume));
             const Ids after = volume->materialIds();
-            const size_t changed = differingCells(before, after);
+            const auto changed = std::inner_product(before.begin(), before.end(), after.begin(), size_t(0),
+                                                    std::plus<>(), std::not_equal_to<>());
             EXPECT_LE(bytesWritten() - sizeBefore, qint64(2 * (80 + 6 * changed)));
             step("Neighbour", instance + 1000, {neighbour.get()}, kPatterns[3]);
 

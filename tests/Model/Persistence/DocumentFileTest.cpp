@@ -202,7 +202,6 @@ TEST_F(DocumentBadInput, UnreadableMaterialWarnsAndKeepsTheCellIds)
 TEST_F(DocumentBadInput, OddXmlAroundTheCellStatesReadsAsTheXmlSays)
 {
     const QByteArray sizes = "size-x=\"2\" size-y=\"2\" size-z=\"1\"";
-    const QByteArray utf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document><Header version=\"1\"/>";
     const struct {
         QByteArray document;
         std::vector<uint32_t> ids;
@@ -210,9 +209,6 @@ TEST_F(DocumentBadInput, OddXmlAroundTheCellStatesReadsAsTheXmlSays)
         {documentWith(objectElement(sizes, "")), {0, 0, 0, 0}},
         {documentWith(objectElement(sizes, "&#49; 3 4")), {1, 3, 4, 0}},
         {documentWith(objectElement(sizes, "<![CDATA[1 3]]> 4<!-- 9 --> 5")), {1, 3, 4, 5}},
-        {utf8 + "<Material name=\"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80&amp;\" material-id=\"77\"/>"
-             + objectElement(sizes, "4 3 1") + kTail,
-         {4, 3, 1, 0}},
         {documentWith("<Object object-type=\"1\" " + sizes
                       + "><State>1 1</State><Position><State>9</State></Position><State>3</State></Object>"),
          {1, 1, 0, 0}},
