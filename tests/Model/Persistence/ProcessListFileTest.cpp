@@ -19,6 +19,13 @@ using Ui::ProcessData;
 
 namespace {
 
+QByteArray parameter(const char *name, const char *type, const char *data, bool visible = true)
+{
+    return QByteArray("<Parameter parameter-name=\"") + name + "\" parameter-type=\"" + type
+           + "\" parameter-data=\"" + data + "\" parameter-visibility=\"" + (visible ? "true" : "false")
+           + "\"/>";
+}
+
 class ProcessListFormat : public CatalogueTest {
 protected:
     static QByteArray written(const std::vector<ProcessData> &entries)
@@ -33,9 +40,8 @@ protected:
     // A CVD entry whose material id is `id`.
     static QByteArray entryUsing(const char *id)
     {
-        return QByteArray("<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" "
-                          "parameter-type=\"uint\" parameter-data=\"")
-               + id + "\" parameter-visibility=\"false\"/></Process-Data>";
+        return "<Process-Data process-type=\"4\">" + parameter("Material_Id", "uint", id, false)
+               + "</Process-Data>";
     }
 
     static QByteArray listWith(const QByteArray &materials, const QByteArray &entries)
@@ -142,15 +148,11 @@ TEST_F(ProcessListFormat, SavedListLoadsToIdenticalEntries)
 TEST_F(ProcessListFormat, OldParameterNamesAreUpgradedAndRemapped)
 {
     const QByteArray bytes = listWith(
-        "<Material version=\"1\" name=\"Si\" material-id=\"1\"/><Material version=\"1\" name=\"N-doped Si "
-        "(100)\" "
-        "material-id=\"14\"/>",
-        "<Process-Data process-type=\"16\"><Parameter parameter-name=\"MaterialId\" parameter-type=\"uint\" "
-        "parameter-data=\"1\" parameter-visibility=\"false\"/><Parameter parameter-name=\"Film Thickness\" "
-        "parameter-type=\"double\" parameter-data=\"3\" parameter-visibility=\"true\"/></Process-Data>"
-        "<Process-Data process-type=\"8\"><Parameter parameter-name=\"DopedMaterialId\" "
-        "parameter-type=\"uint\" "
-        "parameter-data=\"14\" parameter-visibility=\"true\"/></Process-Data>");
+        "<Material version=\"1\" name=\"Si\" material-id=\"1\"/>"
+        "<Material version=\"1\" name=\"N-doped Si (100)\" material-id=\"14\"/>",
+        "<Process-Data process-type=\"16\">" + parameter("MaterialId", "uint", "1", false)
+            + parameter("Film Thickness", "double", "3") + "</Process-Data><Process-Data process-type=\"8\">"
+            + parameter("DopedMaterialId", "uint", "14") + "</Process-Data>");
     const auto result = readList(bytes);
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_TRUE(result.upgraded);
@@ -207,12 +209,6 @@ protected:
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(result.entries.empty());
         EXPECT_EQ(catalogue(), before);
-    }
-
-    static QByteArray parameter(const char *name, const char *type, const char *data)
-    {
-        return QByteArray("<Parameter parameter-name=\"") + name + "\" parameter-type=\"" + type
-               + "\" parameter-data=\"" + data + "\" parameter-visibility=\"true\"/>";
     }
 };
 
