@@ -1,5 +1,7 @@
 #include "Support/PersistenceTestSupport.h"
 
+#include "Model/ModelExtraction/ExtractedModel.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -13,16 +15,6 @@ namespace {
 class DocumentRoundTrip : public CatalogueTest {
 protected:
     QTemporaryDir folder;
-};
-
-// An object type that has no archiver.
-class UnarchivedObject : public Model::Object {
-public:
-    uint32_t getType() const override { return 2; }
-    void draw(bool, bool, const Util::Vector4D &) override {}
-    void refreshDrawingData() override {}
-    std::shared_ptr<Object> clone() const override { return std::make_shared<UnarchivedObject>(); }
-    void translate(const Util::Vector3D &) override {}
 };
 
 } // namespace
@@ -67,7 +59,10 @@ TEST_F(DocumentRoundTrip, SavedDocumentOpensToIdenticalVolumes)
 
 TEST_F(DocumentRoundTrip, ObjectsWithoutArchiverAreLeftOut)
 {
-    const QByteArray bytes = writeDocument({std::make_shared<UnarchivedObject>(), volumeOf(1, 1, 1, {1})});
+    // The blocks a model extraction shows are scene objects of their own.
+    const QByteArray bytes = writeDocument({std::make_shared<Model::ModelExtraction::ExtractedModel>(
+                                                std::vector<Model::ModelExtraction::Block>{}),
+                                            volumeOf(1, 1, 1, {1})});
     EXPECT_EQ(bytes.count("<Object "), 1);
     const auto result = loadBytes(bytes);
     ASSERT_EQ(result.status, DocumentFile::Status::Done);
