@@ -138,7 +138,6 @@ TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
         {ProcessEntries::simpleRie(3, 2, 1), "EtchDirectionValue", {4}},
         {ProcessEntries::simpleRie(3, 2, 1), "Etch Depth", {nan}},
         {ProcessEntries::siWetEtching(1, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
-        {ProcessEntries::siWetEtching(20, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
         {ProcessEntries::doping(14, 1), "Doping Depth", {-2.0f}},
         {ProcessEntries::ionImplantation(15, {}), "Vertical Spread", {"nan"}},
         {ProcessEntries::ionImplantation(15, {}), "Annealing Distance", {-1.0f}},
