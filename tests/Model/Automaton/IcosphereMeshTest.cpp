@@ -12,8 +12,6 @@ TEST(IcosphereMesh, EveryLevelIsAClosedOutwardSphereOverOneTable)
 {
     const IcosphereMesh &mesh = IcosphereMesh::instance();
     ASSERT_EQ(mesh.vertices().size(), 162u);
-    EXPECT_NEAR(mesh.vertices()[0].y, 0.5257311, 1e-6);
-    EXPECT_NEAR(mesh.vertices()[0].z, 0.8506508, 1e-6);
     for (const auto &v : mesh.vertices())
         EXPECT_NEAR(std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z), 1.0, 1e-12);
     const size_t triangles[] = {20, 80, 320};
