@@ -132,10 +132,7 @@ TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps
 
 TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
 {
-    std::vector<uint32_t> ids(8 * 8 * 8, 0);
-    for (size_t i = 0; i < ids.size(); ++i)
-        ids[i] = i % 8 < 3 ? 1 : 0;
-    writeFile(path("start.cfb"), writeDocument({volumeOf(8, 8, 8, {1}), volumeOf(8, 8, 8, ids)}));
+    writeFile(path("start.cfb"), writeDocument({volumeOf(8, 8, 8, {1}), TestSupport::makeSlab(8, 8, 8, 3)}));
     const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
     const Outcome outcome = run({"--document", path("start.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();

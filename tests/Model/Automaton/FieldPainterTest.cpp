@@ -30,10 +30,7 @@ protected:
         installMaterials();
         colors = MaterialColorMap::fromCatalogue();
         // A row of four cells: Si, Si, translucent, empty.
-        volume = makeVolume(4, 1, 1, [](uint32_t x, uint32_t, uint32_t) {
-            const uint32_t ids[4] = {kOpaqueA, kOpaqueA, kTranslucentA, 0};
-            return ids[x];
-        });
+        volume = volumeOf(4, 1, 1, {kOpaqueA, kOpaqueA, kTranslucentA, 0});
     }
     void build(FieldPainter &painter, SharedParticleCountField n, SharedParticleCountField p)
     {
