@@ -71,12 +71,6 @@ protected:
         return QFileInfo(undo.getPath()).size() + QFileInfo(redo.getPath()).size();
     }
 
-    void step(const std::string &key, uint32_t instance, const std::vector<TotalVolume *> &volumes,
-              const Pattern &pattern)
-    {
-        recordStep(undo, redo, key, instance, volumes, pattern);
-    }
-
     QTemporaryDir directory;
     Core::HistoryFile undo{pathOf("undo.temp")};
     Core::HistoryFile redo{pathOf("redo.temp")};
@@ -90,7 +84,7 @@ TEST_F(HistoryFileTest, StepRecordsRestoreExactlyAndGrowWithTheChangedCells)
             SCOPED_TRACE(std::string(pattern.name) + " on a volume of " + std::to_string(instance / 6));
             auto volume = makeVolume();
             auto neighbour = TestSupport::makeSlab(4, 4, 4, 2);
-            step("Neighbour", instance, {neighbour.get()}, kPatterns[2]);
+            recordStep(undo, redo, "Neighbour", instance, {neighbour.get()}, kPatterns[2]);
             const Ids before = volume->materialIds();
             const qint64 sizeBefore = bytesWritten();
             ASSERT_TRUE(undo.write("Step", instance, *volume));
@@ -103,7 +97,7 @@ TEST_F(HistoryFileTest, StepRecordsRestoreExactlyAndGrowWithTheChangedCells)
             const auto changed = std::inner_product(before.begin(), before.end(), after.begin(), size_t(0),
                                                     std::plus<>(), std::not_equal_to<>());
             EXPECT_LE(bytesWritten() - sizeBefore, qint64(2 * (80 + 6 * changed)));
-            step("Neighbour", instance + 1000, {neighbour.get()}, kPatterns[3]);
+            recordStep(undo, redo, "Neighbour", instance + 1000, {neighbour.get()}, kPatterns[3]);
 
             // Restoring splits the cells between pool threads.
             for (int threads : {1, 2, 3, 12}) {

@@ -14,11 +14,8 @@ namespace {
 
 class MaterialFactoryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        QDir(Util::SettingsFolder::path()).removeRecursively();
-        factory->createDefaultMaterials();
-    }
+    // Each test starts and ends with the built-in table and no settings folder.
+    void SetUp() override { TearDown(); }
     void TearDown() override
     {
         QDir(Util::SettingsFolder::path()).removeRecursively();
