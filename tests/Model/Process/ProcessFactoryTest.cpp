@@ -23,7 +23,8 @@ using Ids = std::vector<uint32_t>;
 
 class ProcessFactoryTest : public ::testing::Test {
 protected:
-    void SetUp() override { QFile::remove(Util::SettingsFolder::filePath(QStringLiteral("processes.xml"))); }
+    // Each test starts and ends with the built-in table and no catalogue file.
+    void SetUp() override { TearDown(); }
     void TearDown() override
     {
         factory->createDefaultProcesses();
@@ -36,7 +37,6 @@ protected:
 
 TEST_F(ProcessFactoryTest, SaveAndLoadRoundTrip)
 {
-    factory->createDefaultProcesses();
     EXPECT_FALSE(factory->setProcess(Process("Nothing", 0, Ids({1}))));
     EXPECT_TRUE(factory->setProcess(Process("Custom", 40, Ids({2001, 3, 3}))));
     factory->saveProcesses();
@@ -74,7 +74,6 @@ TEST_F(ProcessFactoryTest, StartUpAddsMissingBuiltInsAndRewritesTheFile)
 
 TEST_F(ProcessFactoryTest, UnreadableFileLeavesTheTableAndStartUpInstallsTheBuiltIns)
 {
-    factory->createDefaultProcesses();
     factory->setProcess(Process("Kept", 50, Ids({1})));
     const auto before = factory->getProcesses();
     for (const QByteArray &bad : {QByteArray("<Processes><Process process-id=\"3\" name=\"CVD\"><Compat"),
