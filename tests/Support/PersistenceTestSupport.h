@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <vector>
 
 // Helpers shared by the document, process-list and batch tests.
@@ -32,12 +31,9 @@ using TestSupport::volumeOf;
 inline std::shared_ptr<TotalVolume> randomVolume(uint32_t x, uint32_t y, uint32_t z, unsigned seed,
                                                  Util::Vector3D position = Util::Vector3D())
 {
-    const uint32_t choices[] = {0, 1, 3, 4, 9, 16};
-    std::mt19937 random(seed);
-    std::vector<uint32_t> ids(size_t(x) * y * z);
-    for (auto &id : ids)
-        id = choices[random() % 6];
-    return volumeOf(x, y, z, ids, position);
+    auto volume = TestSupport::makeRandomVolume(x, y, z, {1, 3, 4, 9, 16}, 1.0 / 6, seed);
+    volume->translate(position);
+    return volume;
 }
 
 inline QByteArray writeDocument(const std::vector<std::shared_ptr<Model::Object>> &objects)

@@ -42,7 +42,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 // Every cell process of the menus, given three ways with the same options: the engine run
@@ -79,19 +78,6 @@ template <class Op> auto configured(std::function<void(Op &)> set)
     };
 }
 
-// An isotropic deposition or etching operation with the material and distance its dialog sets.
-template <class Operation>
-std::shared_ptr<Operation> isotropicOperation(Core::Workspace &workspace, uint32_t material, float distance)
-{
-    auto operation = std::make_shared<Operation>(workspace);
-    operation->setMaterial(material);
-    if constexpr (std::is_same_v<Operation, Core::Operations::IsotropicFilmEtchingOperation>)
-        operation->setDepth(distance);
-    else
-        operation->setThickness(distance);
-    return operation;
-}
-
 // The film processes (isotropic, directional, plating, layer by layer) on a silicon trench.
 inline std::vector<ProcessCase> filmProcessCases()
 {
@@ -99,13 +85,17 @@ inline std::vector<ProcessCase> filmProcessCases()
     using Core::Batch::ProcessEntries;
     return {
         {14, "Isotropic Etching", [](TotalVolume &v) { IsotropicFilmEtching(v, kSi, 2.7f).execute(); },
-         [](Core::Workspace &w) { return isotropicOperation<IsotropicFilmEtchingOperation>(w, kSi, 2.7f); },
+         configured<IsotropicFilmEtchingOperation>([](auto &op) {
+             op.setMaterial(kSi);
+             op.setDepth(2.7f);
+         }),
          [] { return ProcessEntries::isotropicEtching(kSi, 2.7); }, true, true},
         {13, "Isotropic Deposition",
          [](TotalVolume &v) { IsotropicFilmDeposition(v, kMetal, 2.5f).execute(); },
-         [](Core::Workspace &w) {
-             return isotropicOperation<IsotropicFilmDepositionOperation>(w, kMetal, 2.5f);
-         },
+         configured<IsotropicFilmDepositionOperation>([](auto &op) {
+             op.setMaterial(kMetal);
+             op.setThickness(2.5f);
+         }),
          [] { return ProcessEntries::isotropicDeposition(kMetal, 2.5); }, false, false},
         {27, "Anisotropic Deposition",
          [](TotalVolume &v) { AnisotropicFilmDeposition(v, kMetal, 2.5f, 0.4f).execute(); },
@@ -280,8 +270,8 @@ inline std::vector<ProcessCase> dopingProcessCases()
     };
 }
 
-// Both wet etchings of silicon through a square opening in an oxide mask; the lattice is built
-// once and then kept.
+// Both wet etchings of silicon around a square oxide island, whose undercut corners cross slab
+// borders; the lattice is built once and then kept.
 inline std::vector<ProcessCase> wetEtchProcessCases()
 {
     using namespace Core::Operations;
@@ -321,7 +311,7 @@ inline std::vector<ProcessFamily> processFamilies()
          },
          true, maskProcessCases()},
         {"doping", pittedWafer, false, dopingProcessCases()},
-        {"wet etching", [] { return maskedSilicon(14, 8, 2, 6); }, true, wetEtchProcessCases()},
+        {"wet etching", [] { return maskedSilicon(14, 8, 2, 6, true); }, true, wetEtchProcessCases()},
     };
 }
 

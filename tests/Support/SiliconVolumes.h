@@ -23,28 +23,20 @@ inline std::shared_ptr<TotalVolume> maskedSilicon(uint32_t size, uint32_t silico
     });
 }
 
-// Every atom's state, and every cell's material and atom count: what an etch leaves behind.
+// Every atom's state and every cell's state (material and atom count among them): what an etch
+// leaves behind.
 struct LatticeState {
     std::vector<uint8_t> atomStates;
-    std::vector<uint32_t> materials;
-    std::vector<uint32_t> atomCounts;
-    bool operator==(const LatticeState &o) const
-    {
-        return atomStates == o.atomStates && materials == o.materials && atomCounts == o.atomCounts;
-    }
+    std::vector<CellState> cells;
+    bool operator==(const LatticeState &o) const { return atomStates == o.atomStates && cells == o.cells; }
 };
 
 inline LatticeState latticeState(TotalVolume &volume)
 {
-    LatticeState state;
+    LatticeState state{{}, cellStates(volume)};
     const auto lattice = volume.getSiLattice();
     for (uint32_t a = 0; lattice && a < lattice->getAtomCount(); ++a)
         state.atomStates.push_back(lattice->atom(a).state);
-    Model::Automaton::CellsLocker cells(volume);
-    for (uint64_t c = 0; c < volume.getCellCount(); ++c) {
-        state.materials.push_back(cells.get()[c].materialId);
-        state.atomCounts.push_back(cells.get()[c].atomCount);
-    }
     return state;
 }
 

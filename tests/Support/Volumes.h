@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <random>
@@ -125,6 +128,42 @@ inline uint32_t materialAt(TotalVolume &volume, uint32_t x, uint32_t y, uint32_t
     return volume.materialIds()[volume.cellIndex(x, y, z)];
 }
 
+// For every empty cell, `metric` of the offset (in length units) to the nearest solid cell, by
+// brute force; 0 for solid cells, infinity without any. Stepping from a solid cell towards an
+// empty one never lengthens the offset, so only solid cells with an empty face neighbour are
+// compared.
+inline std::vector<double> distanceToNearestSolid(TotalVolume &volume,
+                                                  const std::function<double(double, double, double)> &metric)
+{
+    const long sx = volume.getSizeX(), sy = volume.getSizeY(), sz = volume.getSizeZ();
+    const double csx = volume.getCellSizeX(), csy = volume.getCellSizeY(), csz = volume.getCellSizeZ();
+    const auto ids = volume.materialIds();
+    const auto emptyAt = [&](long x, long y, long z) {
+        return x >= 0 && y >= 0 && z >= 0 && x < sx && y < sy && z < sz
+               && ids[volume.cellIndex(uint32_t(x), uint32_t(y), uint32_t(z))] == 0;
+    };
+    std::vector<std::array<long, 3>> surface;
+    for (long x = 0; x < sx; ++x)
+        for (long y = 0; y < sy; ++y)
+            for (long z = 0; z < sz; ++z)
+                if (!emptyAt(x, y, z)
+                    && (emptyAt(x, y, z - 1) || emptyAt(x, y, z + 1) || emptyAt(x, y - 1, z)
+                        || emptyAt(x, y + 1, z) || emptyAt(x - 1, y, z) || emptyAt(x + 1, y, z)))
+                    surface.push_back({x, y, z});
+    std::vector<double> result(ids.size(), 0.0);
+    for (long x = 0; x < sx; ++x)
+        for (long y = 0; y < sy; ++y)
+            for (long z = 0; z < sz; ++z) {
+                double &best = result[volume.cellIndex(uint32_t(x), uint32_t(y), uint32_t(z))];
+                if (emptyAt(x, y, z)) {
+                    best = INFINITY;
+                    for (const auto &p : surface)
+                        best = std::min(best, metric((p[0] - x) * csx, (p[1] - y) * csy, (p[2] - z) * csz));
+                }
+            }
+    return result;
+}
+
 // The cells `process` leaves on a copy of `volume`: what an operation or a step must give.
 inline std::vector<uint32_t> cellsAfter(const TotalVolume &volume,
                                         const std::function<void(TotalVolume &)> &process)
@@ -134,15 +173,17 @@ inline std::vector<uint32_t> cellsAfter(const TotalVolume &volume,
     return copy->materialIds();
 }
 
-// Every automaton-visible field of every cell, for comparing runs cell for cell.
+// Every field an engine writes into a cell (the automaton's and the lattice's atom count), for
+// comparing runs cell for cell.
 struct CellState {
     uint32_t materialId;
     uint8_t fixed;
     float distanceX, distanceY, distanceZ;
+    uint32_t atomCount;
     bool operator==(const CellState &o) const
     {
         return materialId == o.materialId && fixed == o.fixed && distanceX == o.distanceX
-               && distanceY == o.distanceY && distanceZ == o.distanceZ;
+               && distanceY == o.distanceY && distanceZ == o.distanceZ && atomCount == o.atomCount;
     }
 };
 
@@ -153,7 +194,7 @@ inline std::vector<CellState> cellStates(TotalVolume &volume)
     states.reserve(size_t(volume.getCellCount()));
     for (size_t i = 0; i < volume.getCellCount(); ++i) {
         const auto &c = locker.get()[i];
-        states.push_back({c.materialId, c.fixed, c.distanceX, c.distanceY, c.distanceZ});
+        states.push_back({c.materialId, c.fixed, c.distanceX, c.distanceY, c.distanceZ, c.atomCount});
     }
     return states;
 }
@@ -174,8 +215,7 @@ private:
 };
 
 // Runs `process` on fresh volumes from `make` with the global pool at 1, 2, 3 and 12 threads,
-// expects the same cells (material, fixed flag, distance vector) every time and returns the
-// materials.
+// expects the same cell states every time and returns the materials.
 inline std::vector<uint32_t>
 expectSameCellsForAnyThreadCount(const std::function<std::shared_ptr<TotalVolume>()> &make,
                                  const std::function<void(TotalVolume &)> &process)

@@ -1,30 +1,21 @@
 #include "Core/Batch/DopingSteps.h"
 
-#include "Core/Batch/BatchContext.h"
-#include "Core/Batch/BatchResult.h"
-#include "Core/Batch/StepParameters.h"
+#include "Core/Batch/VolumeStep.h"
 #include "Core/Operations/DopingOperation/IonImplantation.h"
 #include "Core/Operations/DopingOperation/SimpleDoping.h"
 #include "Core/Operations/RandomWalkDoping/RandomWalkDoping.h"
-#include "Core/Workspace/VolumeRecords.h"
-#include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Batch {
 namespace {
 
 using namespace Core::Operations;
+using Model::Automaton::TotalVolume;
 
 constexpr uint32_t kDopingOperation = 17;
 constexpr uint32_t kIonImplantationOperation = 3;
 constexpr uint32_t kRandomWalkOperation = 36;
 
 // A step's result for values that converted: 2, with the reason, when `problem` is not empty.
-int refuse(BatchContext &context, const QString &problem)
-{
-    context.reportProblem(problem);
-    return InvalidParameter;
-}
-
 // Distances are lengths: a negative one is refused.
 QString negativeDistance(std::initializer_list<std::pair<const char *, float>> distances)
 {
@@ -41,16 +32,8 @@ int runDopingStep(const Ui::ProcessData &entry, BatchContext &context)
     StepParameters p(entry);
     const float depth = p.toFloat(QStringLiteral("Doping Depth"));
     const uint32_t material = p.toUInt(QStringLiteral("Doped Material_Id"));
-    if (const int code = p.resultCode())
-        return code;
-    if (const QString problem = negativeDistance({{"The doping depth", depth}}); !problem.isEmpty())
-        return refuse(context, problem);
-    const auto volume = context.getCurrentVolume();
-    if (!volume)
-        return InvalidParameter;
-    SimpleDoping(*volume, material, depth).execute();
-    context.getRecords().recordProcess(volume->getObjectId(), kDopingOperation, true);
-    return Success;
+    return runVolumeStep(p, negativeDistance({{"The doping depth", depth}}), context, kDopingOperation, true,
+                         [&](TotalVolume &volume) { SimpleDoping(volume, material, depth).execute(); });
 }
 
 int runIonImplantationStep(const Ui::ProcessData &entry, BatchContext &context)
@@ -61,19 +44,11 @@ int runIonImplantationStep(const Ui::ProcessData &entry, BatchContext &context)
     profile.depth = p.toFloat(QStringLiteral("Implantation Depth"));
     const uint32_t material = p.toUInt(QStringLiteral("Doped Material_Id"));
     profile.spread = p.toFloat(QStringLiteral("Vertical Spread"));
-    if (const int code = p.resultCode())
-        return code;
-    if (const QString problem = negativeDistance({{"The annealing distance", profile.annealing},
-                                                  {"The implantation depth", profile.depth},
-                                                  {"The vertical spread", profile.spread}});
-        !problem.isEmpty())
-        return refuse(context, problem);
-    const auto volume = context.getCurrentVolume();
-    if (!volume)
-        return InvalidParameter;
-    IonImplantation(*volume, material, profile).execute();
-    context.getRecords().recordProcess(volume->getObjectId(), kIonImplantationOperation, false);
-    return Success;
+    const QString problem = negativeDistance({{"The annealing distance", profile.annealing},
+                                              {"The implantation depth", profile.depth},
+                                              {"The vertical spread", profile.spread}});
+    return runVolumeStep(p, problem, context, kIonImplantationOperation, false,
+                         [&](TotalVolume &volume) { IonImplantation(volume, material, profile).execute(); });
 }
 
 int runRandomWalkDopingStep(const Ui::ProcessData &entry, BatchContext &context)
@@ -87,18 +62,13 @@ int runRandomWalkDopingStep(const Ui::ProcessData &entry, BatchContext &context)
     settings.dopingTime = p.toDouble(QStringLiteral("Doping Time"));
     settings.threshold = p.toDouble(QStringLiteral("Doping Threshold"));
     settings.concentration = p.toDouble(QStringLiteral("Surface Concentration"));
-    if (const int code = p.resultCode())
-        return code;
     const RandomWalkParameters parameters = RandomWalkParameters::fromSettings(settings);
-    if (const QString problem = parameters.problem(); !problem.isEmpty())
-        return refuse(context, problem);
-    const auto volume = context.getCurrentVolume();
-    if (!volume)
-        return InvalidParameter;
-    RandomWalkDoping engine(*volume, parameters, context.nextSeed().value_or(RandomWalkDoping::clockSeed()));
-    engine.dope(parameters.duration);
-    context.getRecords().recordProcess(volume->getObjectId(), kRandomWalkOperation, true);
-    return Success;
+    return runVolumeStep(
+        p, parameters.problem(), context, kRandomWalkOperation, true, [&](TotalVolume &volume) {
+            RandomWalkDoping engine(volume, parameters,
+                                    context.nextSeed().value_or(RandomWalkDoping::clockSeed()));
+            engine.dope(parameters.duration);
+        });
 }
 
 } // namespace Core::Batch

@@ -1,12 +1,8 @@
 #include "Core/Batch/IsotropicFilmSteps.h"
 
-#include "Core/Batch/BatchContext.h"
-#include "Core/Batch/BatchResult.h"
-#include "Core/Batch/StepParameters.h"
+#include "Core/Batch/VolumeStep.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmEtching.h"
-#include "Core/Workspace/VolumeRecords.h"
-#include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Batch {
 namespace {
@@ -24,15 +20,9 @@ int runFilmStep(const Ui::ProcessData &entry, BatchContext &context, const QStri
     StepParameters p(entry);
     const uint32_t materialId = p.toUInt(QStringLiteral("Material_Id"));
     const float amount = p.toFloat(amountName);
-    if (const int code = p.resultCode())
-        return code;
-    const auto volume = context.getCurrentVolume();
-    if (!volume)
-        return InvalidParameter;
-    Engine(*volume, materialId, amount).execute();
-    context.getRecords().recordProcess(volume->getObjectId(), recordedOperation,
-                                       siliconOutdatesLattice && materialId == kSilicon);
-    return Success;
+    return runVolumeStep(
+        p, context, recordedOperation, siliconOutdatesLattice && materialId == kSilicon,
+        [&](Model::Automaton::TotalVolume &volume) { Engine(volume, materialId, amount).execute(); });
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "Core/Batch/MaskAndLayerSteps.h"
 
-#include "Core/Batch/BatchContext.h"
-#include "Core/Batch/BatchResult.h"
-#include "Core/Batch/StepParameters.h"
+#include "Core/Batch/VolumeStep.h"
 #include "Core/Operations/Photolithography/Photolithography.h"
 #include "Core/Operations/Photolithography/PhotolithographyOperation.h"
 #include "Core/Operations/Planarization/Planarization.h"
@@ -11,9 +9,7 @@
 #include "Core/Operations/Planarization/SpinCoatingOperation.h"
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtching.h"
 #include "Core/Operations/ReactiveIonEtching/SimpleReactiveIonEtchingOperation.h"
-#include "Core/Workspace/VolumeRecords.h"
 #include "Model/Automaton/ImageMask.h"
-#include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Batch {
 namespace {
@@ -38,14 +34,9 @@ template <class Run>
 int runOnVolume(const StepParameters &p, bool valid, BatchContext &context, uint32_t recordedOperation,
                 bool outdatesLattice, const Run &engine)
 {
-    if (const int code = p.resultCode())
-        return code;
-    const auto volume = context.getCurrentVolume();
-    if (!valid || !volume)
+    if (!valid && p.resultCode() == Success)
         return InvalidParameter;
-    engine(*volume);
-    context.getRecords().recordProcess(volume->getObjectId(), recordedOperation, outdatesLattice);
-    return Success;
+    return runVolumeStep(p, context, recordedOperation, outdatesLattice, engine);
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #include "Core/Batch/SiOxidationStep.h"
 
-#include "Core/Batch/BatchContext.h"
-#include "Core/Batch/BatchResult.h"
-#include "Core/Batch/StepParameters.h"
+#include "Core/Batch/VolumeStep.h"
 #include "Core/Operations/SiOxidation/OxidationSettings.h"
 #include "Core/Operations/SiOxidation/SimpleSiOxidation.h"
-#include "Core/Workspace/VolumeRecords.h"
-#include "Model/Automaton/TotalVolume.h"
 
 namespace Core::Batch {
 
@@ -24,18 +20,11 @@ int runSiOxidationStep(const Ui::ProcessData &entry, BatchContext &context)
     } else {
         settings.microns = p.toDouble(QStringLiteral("Oxidation Thickness"));
     }
-    if (const int code = p.resultCode())
-        return code;
-    if (const QString problem = settings.problem(); !problem.isEmpty()) {
-        context.reportProblem(problem);
-        return InvalidParameter;
-    }
-    const auto volume = context.getCurrentVolume();
-    if (!volume)
-        return InvalidParameter;
-    Core::Operations::SimpleSiOxidation(*volume, settings.unitsPerMicron).execute(settings.thickness());
-    context.getRecords().recordProcess(volume->getObjectId(), kOxidationOperation, false);
-    return Success;
+    return runVolumeStep(p, settings.problem(), context, kOxidationOperation, false,
+                         [&](Model::Automaton::TotalVolume &volume) {
+                             Core::Operations::SimpleSiOxidation(volume, settings.unitsPerMicron)
+                                 .execute(settings.thickness());
+                         });
 }
 
 } // namespace Core::Batch

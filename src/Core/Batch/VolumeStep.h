@@ -26,4 +26,18 @@ int runVolumeStep(const StepParameters &parameters, BatchContext &context, uint3
     return Success;
 }
 
+// The same for a step whose values need checks of their own: `problem` says why they cannot be
+// run, or is empty. It counts only once every parameter was read; it is then reported to the
+// run, and the step returns 2 and changes nothing.
+template <class Process>
+int runVolumeStep(const StepParameters &parameters, const QString &problem, BatchContext &context,
+                  uint32_t operationId, bool outdatesLattice, Process process)
+{
+    if (parameters.resultCode() == Success && !problem.isEmpty()) {
+        context.reportProblem(problem);
+        return InvalidParameter;
+    }
+    return runVolumeStep(parameters, context, operationId, outdatesLattice, process);
+}
+
 } // namespace Core::Batch

@@ -72,4 +72,19 @@ void SafeFileWriter::fail(const QString &reason)
         failure = QStringLiteral("%1: %2").arg(file.fileName(), reason);
 }
 
+bool writeTextFileSafely(const QString &path, const std::function<void(QTextStream &)> &writeText,
+                         QString &reason)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        QTextStream stream(&file);
+        writeText(stream);
+        stream.flush();
+        if (stream.status() == QTextStream::Ok && file.commit())
+            return true;
+    }
+    reason = file.errorString();
+    return false;
+}
+
 } // namespace Model::Export

@@ -2,9 +2,11 @@
 
 #include <QSaveFile>
 #include <QString>
+#include <QTextStream>
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace Model::Export {
@@ -44,5 +46,10 @@ private:
     uint64_t total = 0;
     QString failure;
 };
+
+// Writes a text file the same safe way: `writeText` fills the stream. False, with the file's
+// reason in `reason`, when the file could not be created or written.
+bool writeTextFileSafely(const QString &path, const std::function<void(QTextStream &)> &writeText,
+                         QString &reason);
 
 } // namespace Model::Export

@@ -1,22 +1,17 @@
 #include "Model/ModelExtraction/NetlistFile.h"
 
-#include <QSaveFile>
-#include <QTextStream>
+#include "Model/Export/SafeFileWriter.h"
 
 namespace Model::ModelExtraction {
 
 bool NetlistFile::write(const QString &path, const QString &netlist, QString *error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        QTextStream stream(&file);
-        stream << netlist;
-        stream.flush();
-        if (stream.status() == QTextStream::Ok && file.commit())
-            return true;
-    }
+    QString reason;
+    if (Export::writeTextFileSafely(
+            path, [&](QTextStream &stream) { stream << netlist; }, reason))
+        return true;
     if (error)
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("%1: %2").arg(path, reason);
     return false;
 }
 

@@ -1,19 +1,19 @@
 #include "UI/BatchRun/ElectroplatingStepEditor.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "UI/BatchRun/DialogStepEditor.h"
 #include "UI/Operations/ElectrodepositionDialog.h"
 
 namespace Ui::BatchRun {
 
-std::optional<Ui::ProcessData> ElectroplatingStepEditor::edit(QWidget *parent, const Ui::ProcessData *current)
+std::shared_ptr<ProcessStepEditor> electroplatingStepEditor()
 {
-    Operations::ElectrodepositionDialog dialog(parent);
-    if (current)
-        dialog.loadParameters(current->getParameters());
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return Core::Batch::ProcessEntries::electroplating(
-        dialog.getThickness(), dialog.getConductingMaterialId(), dialog.getDepositedMaterialId());
+    using Operations::ElectrodepositionDialog;
+    return std::make_shared<DialogStepEditor<ElectrodepositionDialog>>(
+        [](const ElectrodepositionDialog &dialog) {
+            return Core::Batch::ProcessEntries::electroplating(
+                dialog.getThickness(), dialog.getConductingMaterialId(), dialog.getDepositedMaterialId());
+        });
 }
 
 } // namespace Ui::BatchRun

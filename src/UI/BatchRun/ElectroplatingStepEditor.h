@@ -2,12 +2,11 @@
 
 #include "UI/BatchRun/ProcessStepEditor.h"
 
+#include <memory>
+
 namespace Ui::BatchRun {
 
 // Electroplating (type 7): the electroplating options dialog.
-class ElectroplatingStepEditor : public ProcessStepEditor {
-public:
-    std::optional<Ui::ProcessData> edit(QWidget *parent, const Ui::ProcessData *current) override;
-};
+std::shared_ptr<ProcessStepEditor> electroplatingStepEditor();
 
 } // namespace Ui::BatchRun

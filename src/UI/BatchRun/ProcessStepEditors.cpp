@@ -21,13 +21,13 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
 {
     static const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> table = {
         {0, MaskAndLayerStepEditors::photolithography()},
-        {1, std::make_shared<SiWetEtchingStepEditor>(1)},
+        {1, siWetEtchingStepEditor(1)},
         {2, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Deposition)},
         {3, std::make_shared<MooreStepEditor>(MooreStepEditor::Kind::Etching)},
         {4, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Cvd)},
         {5, std::make_shared<IsotropicFilmStepEditor>(IsotropicFilmStepEditor::Kind::Etching)},
         {6, MaskAndLayerStepEditors::planarization()},
-        {7, std::make_shared<ElectroplatingStepEditor>()},
+        {7, electroplatingStepEditor()},
         {8, dopingStepEditor()},
         {9, MaskAndLayerStepEditors::spinCoating()},
         {10, std::make_shared<SaveImageStepEditor>()},
@@ -40,7 +40,7 @@ const std::map<uint32_t, std::shared_ptr<ProcessStepEditor>> &editorTable()
         {17, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Deposition)},
         {18, std::make_shared<DirectionalFilmStepEditor>(DirectionalFilmStepEditor::Kind::Etching)},
         {19, randomWalkDopingStepEditor()},
-        {20, std::make_shared<SiWetEtchingStepEditor>(20)},
+        {20, siWetEtchingStepEditor(20)},
     };
     return table;
 }

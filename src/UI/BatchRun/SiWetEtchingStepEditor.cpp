@@ -1,18 +1,18 @@
 #include "UI/BatchRun/SiWetEtchingStepEditor.h"
 
 #include "Core/Batch/ProcessEntries.h"
+#include "UI/BatchRun/DialogStepEditor.h"
 #include "UI/Operations/BCAEtchingDialog.h"
 
 namespace Ui::BatchRun {
 
-std::optional<Ui::ProcessData> SiWetEtchingStepEditor::edit(QWidget *parent, const Ui::ProcessData *current)
+std::shared_ptr<ProcessStepEditor> siWetEtchingStepEditor(uint32_t processType)
 {
-    Operations::BCAEtchingDialog dialog(parent);
-    if (current)
-        dialog.loadParameters(current->getParameters());
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return Core::Batch::ProcessEntries::siWetEtching(processType, dialog.getDepth());
+    using Operations::BCAEtchingDialog;
+    return std::make_shared<DialogStepEditor<BCAEtchingDialog>>(
+        [processType](const BCAEtchingDialog &dialog) {
+            return Core::Batch::ProcessEntries::siWetEtching(processType, dialog.getDepth());
+        });
 }
 
 } // namespace Ui::BatchRun

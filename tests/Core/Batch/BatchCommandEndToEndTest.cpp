@@ -76,22 +76,16 @@ TEST_F(BatchCommandEndToEnd, ExampleListRunsAndWritesTheResult)
 {
     const Outcome outcome = run({example("oxide-on-silicon.plst"), path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    const QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4) << outcome.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(
+    EXPECT_TRUE(outcome.out.startsWith(
         QStringLiteral("1/4 Create Substrate: No error, process was run successfully. (")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2/4 CVD: No error")));
-    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" ms)")));
+    EXPECT_EQ(outcome.out.count(QStringLiteral(" ms)\n")), 4) << outcome.out.toStdString();
     // Without a display the Save Image step warns and the run goes on.
     EXPECT_TRUE(outcome.err.contains(QStringLiteral("no OpenGL display"))) << outcome.err.toStdString();
     EXPECT_TRUE(QFile::exists(path("Cellfab/materials.xml")));
 
+    // The cells each step leaves are its engine's (ProcessSteps); here the oxide layer is written.
     const auto volume = resultVolume("out.cfb");
-    ASSERT_NE(volume, nullptr);
-    const auto ids = volume->materialIds();
-    // 60 × 40 columns: 20 layers of silicon under 4 layers of oxide etched back by 2.
-    EXPECT_EQ(count(ids, 1), 60u * 40 * 20);
-    EXPECT_EQ(count(ids, 3), 60u * 40 * 2);
+    EXPECT_TRUE(volume && count(volume->materialIds(), 3) >= 60u * 40);
 }
 
 // The other shipped examples run to the end: the gold bump plates on its copper pad, the comb's
@@ -131,18 +125,14 @@ TEST_F(BatchCommandEndToEnd, FailingStepStopsTheRunAndStillWritesTheEarlierSteps
                                             "not found. Check input list.")))
         << outcome.err.toStdString();
     EXPECT_EQ(outcome.out.count(QLatin1Char('\n')), 2);
+    // Which steps ran is ProcessListRun's; the command writes what they left.
     const auto volume = resultVolume("out.cfb");
-    ASSERT_NE(volume, nullptr);
-    EXPECT_EQ(count(volume->materialIds(), 1), 500u);
-    EXPECT_EQ(count(volume->materialIds(), 3), 0u);
+    EXPECT_TRUE(volume && count(volume->materialIds(), 1) == 500u);
 }
 
 TEST_F(BatchCommandEndToEnd, DocumentGivesTheVolumeToWorkOn)
 {
-    std::vector<uint32_t> ids(8 * 8 * 8, 0);
-    for (size_t i = 0; i < ids.size(); ++i)
-        ids[i] = i % 8 < 3 ? 1 : 0;
-    writeFile(path("start.cfb"), writeDocument({volumeOf(8, 8, 8, {1}), volumeOf(8, 8, 8, ids)}));
+    writeFile(path("start.cfb"), writeDocument({volumeOf(8, 8, 8, {1}), TestSupport::makeSlab(8, 8, 8, 3)}));
     const QString list = writeList("film.plst", {ProcessEntries::cvd(3, 2)});
     const Outcome outcome = run({"--document", path("start.cfb"), list, path("out.cfb")});
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
@@ -179,8 +169,11 @@ TEST_F(BatchCommandEndToEnd, BadArgumentsAndFilesGiveTheirExitCodes)
     EXPECT_EQ(run({"--help"}).exitCode, 0);
     EXPECT_TRUE(run({"--help"}).out.startsWith(QStringLiteral("Usage: cellfab-batch")));
     EXPECT_EQ(run({path("only-one.plst")}).exitCode, 2);
-    EXPECT_EQ(run({"--threads", "zero", path("a"), path("b")}).exitCode, 2);
-    EXPECT_EQ(run({"--bogus", path("a"), path("b")}).exitCode, 2);
+    for (const QStringList &usage :
+         {QStringList{"--bogus"}, QStringList{"--threads", "zero"}, QStringList{"--stl", ""},
+          QStringList{"--seed", "-1"}, QStringList{"--data-field", "x"}})
+        EXPECT_EQ(run(usage + QStringList{path("a"), path("b")}).exitCode, 2)
+            << usage.join(' ').toStdString();
     EXPECT_EQ(run({path("missing.plst"), path("out.cfb")}).exitCode, 3);
     writeFile(path("broken.plst"), "<Process-List><Process-Data");
     const Outcome broken = run({path("broken.plst"), path("out.cfb")});
@@ -212,22 +205,7 @@ TEST_F(BatchCommandEndToEnd, SeededRunsRepeatWithAnyThreadCount)
     EXPECT_NE(seeded("12", "1", "c.csv"), reference);
 }
 
-TEST_F(BatchCommandEndToEnd, AnExportWithoutParticleCountsIsExitCodeFourNamingTheFile)
-{
-    const QString bare =
-        writeList("bare.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(6, 6, 6, 3))});
-    const Outcome noField = run({QStringLiteral("--export-data"), path("none.csv"), bare, path("out.cfb")});
-    EXPECT_EQ(noField.exitCode, 4);
-    EXPECT_TRUE(
-        noField.err.contains(path("none.csv") + QStringLiteral(": the cell volume carries no particle")))
-        << noField.err.toStdString();
-    EXPECT_FALSE(QFile::exists(path("none.csv")));
-    EXPECT_TRUE(QFile::exists(path("out.cfb"))) << "the document is written before the export";
-    EXPECT_EQ(run({QStringLiteral("--data-field"), QStringLiteral("x"), bare, path("out.cfb")}).exitCode, 2);
-    EXPECT_EQ(run({QStringLiteral("--seed"), QStringLiteral("-1"), bare, path("out.cfb")}).exitCode, 2);
-}
-
-TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
+TEST_F(BatchCommandEndToEnd, OutputsAreWrittenFromTheLastVolumeAndEachFailureIsExitCodeFour)
 {
     const QString list =
         writeList("slab.plst", {ProcessEntries::createSubstrate(BatchTest::slabSubstrate(10, 8, 6, 3))});
@@ -240,15 +218,18 @@ TEST_F(BatchCommandEndToEnd, GeometryOutputsAreWrittenFromTheLastVolume)
     EXPECT_EQ(ExportFiles::readVtkXml(path("out.vtp")).values<uint32_t>("material").size(), 536u);
     EXPECT_EQ(ExportFiles::readVtkXml(path("out.vti")).values<uint32_t>("material").size(), 480u);
 
-    const Outcome failed =
-        run({"--stl", path("missing/out.stl"), "--vtk", path("again.vti"), list, path("again.cfb")});
+    // Each output that cannot be written is reported and gives exit code 4; the document and the
+    // other outputs are still written. A slab carries no particle counts to export.
+    const Outcome failed = run({"--stl", path("missing/out.stl"), "--vtk", path("again.vti"), "--export-data",
+                                path("none.csv"), list, path("again.cfb")});
     EXPECT_EQ(failed.exitCode, 4);
     EXPECT_TRUE(failed.err.contains("cannot write " + path("missing/out.stl") + ": "))
         << failed.err.toStdString();
-    EXPECT_TRUE(QFile::exists(path("again.vti")));
-    EXPECT_FALSE(QFile::exists(path("missing/out.stl")));
-
-    EXPECT_EQ(run({"--stl", "", list, path("x.cfb")}).exitCode, 2);
+    EXPECT_TRUE(
+        failed.err.contains(path("none.csv") + QStringLiteral(": the cell volume carries no particle")))
+        << failed.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("again.vti")) && QFile::exists(path("again.cfb")));
+    EXPECT_FALSE(QFile::exists(path("missing/out.stl")) || QFile::exists(path("none.csv")));
 }
 
 #endif

@@ -1,5 +1,6 @@
-// The batch step of every cell process from the families' table (ProcessCases.h): the same
-// engine as its operation, and values no dialog can give refused.
+// The batch steps: each cell process from the families' table (ProcessCases.h) runs the same
+// engine as its operation, values no dialog can give are refused, and the steps without an
+// operation of their own do what the list asks.
 #include "Support/BatchTestSupport.h"
 #include "Support/PersistenceTestSupport.h"
 #include "Support/ProcessCases.h"
@@ -29,6 +30,48 @@ protected:
 };
 
 } // namespace
+
+TEST_F(ProcessSteps, UnknownProcessesAreRefused)
+{
+    context.setCurrentVolume(TestSupport::makeSlab(6, 5, 8, 3));
+    const auto before = context.getCurrentVolume()->materialIds();
+    EXPECT_EQ(run(ProcessData(25)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(21)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(run(ProcessData(ProcessData::kNotAProcess)), Core::Batch::UnknownProcess);
+    EXPECT_EQ(context.getCurrentVolume()->materialIds(), before);
+}
+
+// Oxide over x 1..3, y 2..8 (clipped by the volume) and z 1..2, the corner and a size given as
+// text: the step builds what the substrate builder (tested on its own) builds, adds it and makes
+// it current. Bad values are refused in the table below.
+TEST_F(ProcessSteps, CreateSubstrateBuildsTheBlockAddsItAndMakesItCurrent)
+{
+    SubstrateDescription d = BatchTest::slabSubstrate(6, 5, 4, 2, 3);
+    d.blockX = d.blockZ = 1;
+    d.blockY = 2;
+    d.blockWidth = 3;
+    d.blockLength = 9;
+    ProcessData entry = ProcessEntries::createSubstrate(d);
+    entry.setProcessParameter(QStringLiteral("Lower Left Front Corner"), QStringLiteral("1;2;3"), true);
+    entry.setProcessParameter(QStringLiteral("Volume Size X"), QStringLiteral("7"), true);
+    ASSERT_EQ(run(entry), Core::Batch::Success);
+    const auto volume = context.getCurrentVolume();
+    ASSERT_NE(volume, nullptr);
+    EXPECT_EQ(scene.getCellVolumes(), std::vector<std::shared_ptr<TotalVolume>>{volume});
+    EXPECT_EQ(volume->getPosition(), Util::Vector3D(1, 2, 3));
+    d.totalWidth = 7;
+    EXPECT_EQ(volume->materialIds(), buildSubstrate(d)->materialIds());
+}
+
+TEST_F(ProcessSteps, SaveImageHandsTheFileNameToTheSaver)
+{
+    QStringList saved;
+    context.setImageSaver([&saved](const QString &file) { saved << file; });
+    EXPECT_EQ(run(ProcessEntries::saveImage(QStringLiteral("a.png"))), Core::Batch::Success);
+    EXPECT_EQ(run(ProcessEntries::saveImage(QString())), Core::Batch::Success);
+    EXPECT_EQ(run(ProcessData(10)), Core::Batch::MissingParameter);
+    EXPECT_EQ(saved, (QStringList{QStringLiteral("a.png"), QString()}));
+}
 
 TEST_F(ProcessSteps, EachStepRunsTheEngineOfItsOperation)
 {
@@ -95,7 +138,6 @@ TEST_F(ProcessSteps, ValuesNoDialogCanGiveAreRefusedAndChangeNothing)
         {ProcessEntries::simpleRie(3, 2, 1), "EtchDirectionValue", {4}},
         {ProcessEntries::simpleRie(3, 2, 1), "Etch Depth", {nan}},
         {ProcessEntries::siWetEtching(1, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
-        {ProcessEntries::siWetEtching(20, 1), "Depth", {-0.5, nan, text, "nan", 1e9}},
         {ProcessEntries::doping(14, 1), "Doping Depth", {-2.0f}},
         {ProcessEntries::ionImplantation(15, {}), "Vertical Spread", {"nan"}},
         {ProcessEntries::ionImplantation(15, {}), "Annealing Distance", {-1.0f}},
@@ -152,19 +194,15 @@ TEST_F(ProcessSteps, NumbersGivenAsTextAreReadAndLayerCountsTruncated)
     EXPECT_EQ(volume->materialIds(), expected);
 }
 
-TEST_F(ProcessSteps, WetEtchingKeepsTheLatticeOfUnchangedCellsAndSkipsVolumesWithoutSilicon)
+// Keeping and rebuilding the lattice is SiWetEtchRun's, shared with the operation and tested
+// there; a volume without silicon is a step that did nothing, and the run goes on.
+TEST_F(ProcessSteps, WetEtchingAVolumeWithoutSiliconSucceedsAndChangesNothing)
 {
-    const auto volume = TestSupport::maskedSilicon(14, 8, 2, 6);
-    context.setCurrentVolume(volume);
-    ASSERT_EQ(run(ProcessEntries::siWetEtching(1, 1.5)), Core::Batch::Success);
-    const auto lattice = volume->getSiLattice();
-    ASSERT_EQ(run(ProcessEntries::siWetEtching(20, 2.0)), Core::Batch::Success);
-    EXPECT_EQ(volume->getSiLattice(), lattice);
-    // Without silicon the step does nothing, and says so only in the log.
     auto oxide = TestSupport::makeSlab(5, 5, 5, 2, TestSupport::kOxide);
     context.setCurrentVolume(oxide);
     EXPECT_EQ(run(ProcessEntries::siWetEtching(1, 1.0)), Core::Batch::Success);
     EXPECT_EQ(oxide->getSiLattice(), nullptr);
+    EXPECT_EQ(oxide->materialIds(), TestSupport::makeSlab(5, 5, 5, 2, TestSupport::kOxide)->materialIds());
 }
 
 TEST(BatchContextSeeds, AGivenSeedStartsTheStochasticStepsOneAfterAnother)

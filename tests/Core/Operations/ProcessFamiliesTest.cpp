@@ -1,11 +1,14 @@
 // Every cell process of the menus from one table (ProcessCases.h): its engine gives the same cells
 // for any thread count, and its operation, options set as its dialog sets them, gives the engine's
-// cells, says so, records itself and undoes exactly.
+// cells, says so, records itself and undoes exactly. Isotropic deposition stands for what all cell
+// processes share: picking the volume, cancelling, and history entries of the changed cells only.
 #include "Core/Operations/Cuts/MaskedCutCellVolumeOperation.h"
 #include "Core/Operations/OperationCatalogue.h"
 #include "Support/PersistenceTestSupport.h"
 #include "Support/ProcessCases.h"
 #include "Support/WorkspaceHarness.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -191,4 +194,54 @@ TEST_F(ProcessFamilies, AnEngineOutOfMemoryLeavesTheCellsAsTheyWere)
     EXPECT_EQ(volume->materialIds(), original);
     EXPECT_EQ(harness.log->lines.at(1), "Isotropic Deposition: Not enough memory to run the process.");
     EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation finished.");
+}
+
+TEST_F(ProcessFamilies, WithSeveralVolumesTheProcessWaitsForOneOrCancels)
+{
+    int dialogs = 0;
+    harness.add<IsotropicFilmDepositionOperation>(13, [&dialogs](auto &op) {
+        ++dialogs;
+        op.setMaterial(TestSupport::kMetal);
+        op.setThickness(1.0f);
+    });
+    const auto other = TestSupport::trenchVolume(13, 9, 24);
+    workspace().getScene().addObject(other);
+    workspace().activate(13);
+    EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Select a cell volume and press Enter/Return.");
+    EXPECT_EQ(dialogs, 0);
+    workspace().getSelection().toggle(other);
+    workspace().getCommandInterpreter().interpret("");
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_NE(other->materialIds(), volume->materialIds());
+    EXPECT_FALSE(workspace().getSelection().getMode());
+    EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation finished.");
+
+    const size_t undoCount = workspace().getUndoRedoStacks().undoCount();
+    workspace().activate(13);
+    workspace().cancelCurrent();
+    EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation canceled.");
+    workspace().getScene().removeObject(other);
+    workspace().getScene().removeObject(volume);
+    workspace().activate(13);
+    workspace().currentOperation()->finish();
+    EXPECT_EQ(harness.lastMessage(), "Isotropic Deposition: Operation canceled.");
+    EXPECT_EQ(workspace().currentOperation(), nullptr);
+    EXPECT_EQ(workspace().getUndoRedoStacks().undoCount(), undoCount);
+}
+
+TEST_F(ProcessFamilies, AStepWritesOnlyTheCellsItChanged)
+{
+    use(TestSupport::makeRandomVolume(40, 40, 40, {1, 3, 4, 9, 16}, 0.01, 7));
+    harness.add<IsotropicFilmDepositionOperation>(13, [](auto &op) {
+        op.setMaterial(TestSupport::kMetal);
+        op.setThickness(1.0f);
+    });
+    const auto original = volume->materialIds();
+    workspace().activate(13);
+    auto &registry = workspace().getArchiveRegistry();
+    const qint64 written = QFileInfo(registry.getUndoHistory().getPath()).size()
+                           + QFileInfo(registry.getRedoHistory().getPath()).size();
+    EXPECT_LT(written, qint64(volume->getCellCount() / 20)) << "about 640 of 64000 cells changed";
+    workspace().undo();
+    EXPECT_EQ(volume->materialIds(), original);
 }

@@ -55,28 +55,12 @@ TEST_F(SelectVolumes, TheLastSelectedVolumeOpensTheDialogAtOnce)
     EXPECT_EQ(workspace.currentOperation(), nullptr);
 }
 
-TEST_F(SelectVolumes, AnsweringNStartsWithoutVolumeAndEscapeWithoutDialog)
-{
-    workspace.activate(kBatchRun);
-    EXPECT_EQ(harness.log->lines, std::vector<std::string>{kPrompt});
-    EXPECT_TRUE(workspace.getSelection().getMode());
-    workspace.getCommandInterpreter().interpret("no thanks");
-    EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{nullptr});
-    EXPECT_EQ(workspace.currentOperation(), nullptr);
-
-    // Escape ends the operation without a dialog.
-    workspace.activate(kBatchRun);
-    workspace.cancelCurrent();
-    EXPECT_EQ(workspace.currentOperation(), nullptr);
-    workspace.getCommandInterpreter().interpret("n");
-    EXPECT_EQ(dialogs.size(), 1u);
-}
-
-TEST_F(SelectVolumes, OtherAnswersAndBareEnterPromptAgainUntilAVolumeIsPicked)
+TEST_F(SelectVolumes, OtherAnswersPromptAgainUntilAVolumeIsPickedOrNStartsWithoutOne)
 {
     const auto volume = PersistenceTest::randomVolume(2, 2, 2, 3);
     workspace.getScene().addObject(volume);
     workspace.activate(kBatchRun);
+    EXPECT_TRUE(workspace.getSelection().getMode());
     workspace.getCommandInterpreter().interpret("yes");
     workspace.getCommandInterpreter().interpret("");
     EXPECT_EQ(harness.log->lines, std::vector<std::string>(3, kPrompt));
@@ -84,4 +68,15 @@ TEST_F(SelectVolumes, OtherAnswersAndBareEnterPromptAgainUntilAVolumeIsPicked)
     select(volume);
     workspace.getCommandInterpreter().interpret("");
     EXPECT_EQ(dialogs, std::vector<std::shared_ptr<Model::Automaton::TotalVolume>>{volume});
+
+    workspace.activate(kBatchRun);
+    workspace.getCommandInterpreter().interpret("no thanks");
+    EXPECT_EQ(dialogs.back(), nullptr);
+    EXPECT_EQ(workspace.currentOperation(), nullptr);
+    // Escape ends the operation without a dialog.
+    workspace.activate(kBatchRun);
+    workspace.cancelCurrent();
+    EXPECT_EQ(workspace.currentOperation(), nullptr);
+    workspace.getCommandInterpreter().interpret("n");
+    EXPECT_EQ(dialogs.size(), 2u);
 }

@@ -42,7 +42,8 @@ protected:
     bool delivered = false;
 };
 
-// Each kind of value refuses malformed, huge and binary lines with its message and keeps waiting.
+// Each kind of value refuses malformed, huge and binary lines with its message and keeps waiting;
+// text is delivered as typed.
 TEST_F(CommandInterpreterTest, TypedValuesAreParsedStrictly)
 {
     const std::string huge(10 * 1024 * 1024, '7');
@@ -82,18 +83,12 @@ TEST_F(CommandInterpreterTest, TypedValuesAreParsedStrictly)
     }
     EXPECT_TRUE(answer(&CommandInterpreter::requestCoordinates, point, "1.5, -2 ,3e1"));
     EXPECT_EQ(point, Util::Vector3D(1.5, -2, 30));
-    EXPECT_EQ(executions(), 5 + 3 + 1) << "only the accepted values continue the operation";
-}
 
-TEST_F(CommandInterpreterTest, TextIsDeliveredVerbatim)
-{
     std::string text;
-    interpreter().requestText(operation.get(), &text, &delivered);
     const std::string typed("n \x01\xff odd bytes", 14);
-    interpreter().interpret(typed);
+    EXPECT_TRUE(answer(&CommandInterpreter::requestText, text, typed));
     EXPECT_EQ(text, typed);
-    EXPECT_TRUE(delivered);
-    EXPECT_EQ(executions(), 1);
+    EXPECT_EQ(executions(), 5 + 3 + 1 + 1) << "only the accepted values continue the operation";
 }
 
 TEST_F(CommandInterpreterTest, EnterRuleContinuesOnlyAnOperationWaitingForEnter)
@@ -151,30 +146,25 @@ TEST_F(CommandInterpreterTest, AnotherOperationsRequestFinishesTheWaitingOne)
 }
 
 // An operation may place its next request from inside execute.
-class ChainedOperation : public Core::Operations::Operation {
-public:
-    explicit ChainedOperation(Core::Workspace &workspace) : Operation(workspace, "Chain", 0) {}
-    void execute() override
-    {
-        ++calls;
-        workspace.getCommandInterpreter().requestWholeNumber(this, &value, &delivered);
-    }
-    void cancel() override {}
-    void finish() override {}
-    int calls = 0;
-    int32_t value = 0;
-    bool delivered = false;
-};
-
 TEST_F(CommandInterpreterTest, ExecuteMayRequestAgain)
 {
-    auto chain = std::make_shared<ChainedOperation>(workspace);
-    chain->execute();
+    struct Chained : RecordingOperation {
+        using RecordingOperation::RecordingOperation;
+        void execute() override
+        {
+            RecordingOperation::execute();
+            workspace.getCommandInterpreter().requestWholeNumber(this, &value, &delivered);
+        }
+        int32_t value = 0;
+        bool delivered = false;
+    };
+    Chained chain(workspace, "Op", log);
+    chain.execute();
     interpreter().interpret("1");
     interpreter().interpret("2");
-    EXPECT_EQ(chain->calls, 3);
-    EXPECT_EQ(chain->value, 2);
-    EXPECT_EQ(interpreter().getRequester(), chain.get());
+    EXPECT_EQ(executions(), 3);
+    EXPECT_EQ(chain.value, 2);
+    EXPECT_EQ(interpreter().getRequester(), &chain);
 }
 
 } // namespace

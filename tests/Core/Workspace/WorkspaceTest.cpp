@@ -161,19 +161,6 @@ TEST_F(WorkspaceTest, SelectionTogglesAndModeOffClearsIt)
     EXPECT_FALSE(b->isSelected());
 }
 
-TEST(VolumeRecordsTest, LatticeCountsAsOutdatedUntilRecorded)
-{
-    Core::VolumeRecords records;
-    EXPECT_TRUE(records.isLatticeOutdated(4));
-    records.setLatticeOutdated(4, false);
-    EXPECT_FALSE(records.isLatticeOutdated(4));
-    records.recordProcess(4, 13, false);
-    EXPECT_FALSE(records.isLatticeOutdated(4));
-    EXPECT_EQ(records.getLastProcess(4), 13u);
-    records.recordProcess(4, 14, true);
-    EXPECT_TRUE(records.isLatticeOutdated(4));
-}
-
 TEST(ScratchFilesTest, CreatedEmptyAndRemovedWithTheWorkspace)
 {
     QString undo, redo;

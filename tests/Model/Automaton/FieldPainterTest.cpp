@@ -30,10 +30,7 @@ protected:
         installMaterials();
         colors = MaterialColorMap::fromCatalogue();
         // A row of four cells: Si, Si, translucent, empty.
-        volume = makeVolume(4, 1, 1, [](uint32_t x, uint32_t, uint32_t) {
-            const uint32_t ids[4] = {kOpaqueA, kOpaqueA, kTranslucentA, 0};
-            return ids[x];
-        });
+        volume = volumeOf(4, 1, 1, {kOpaqueA, kOpaqueA, kTranslucentA, 0});
     }
     void build(FieldPainter &painter, SharedParticleCountField n, SharedParticleCountField p)
     {
@@ -85,6 +82,12 @@ TEST_F(FieldFaces, CellsWithParticlesTakeTheScaleColourAndBecomeOpaque)
         EXPECT_EQ(face.faceColor, expected) << "cell " << x;
         EXPECT_EQ(face.edgeColor, expected);
     }
+    // The built colours come back after the selection highlight.
+    const std::vector<Model::Geometry::QuadFace> built = painter.opaqueFaces();
+    highlightFaces(painter.opaqueFacesForRecolouring());
+    EXPECT_FALSE(sameFaces(painter.opaqueFaces(), built));
+    painter.restoreBuiltColors();
+    EXPECT_TRUE(sameFaces(painter.opaqueFaces(), built));
 }
 
 TEST_F(FieldFaces, SignedSumColoursEveryNonZeroDifference)
@@ -101,17 +104,6 @@ TEST_F(FieldFaces, SignedSumColoursEveryNonZeroDifference)
         else
             EXPECT_EQ(face.faceColor, painter.colorScale().entry(x == 1 ? 0 : 255));
     }
-}
-
-TEST_F(FieldFaces, BuiltColoursComeBackAfterTheHighlight)
-{
-    FieldPainter painter;
-    build(painter, fieldOf({0, 5, 10, 0}), nullptr);
-    const std::vector<Model::Geometry::QuadFace> built = painter.opaqueFaces();
-    highlightFaces(painter.opaqueFacesForRecolouring());
-    EXPECT_FALSE(sameFaces(painter.opaqueFaces(), built));
-    painter.restoreBuiltColors();
-    EXPECT_TRUE(sameFaces(painter.opaqueFaces(), built));
 }
 
 TEST_F(FieldFaces, CountedCellInsideItsOwnTranslucentMaterialShowsItsSides)

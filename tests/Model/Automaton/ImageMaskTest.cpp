@@ -25,7 +25,9 @@ QImage sampleImage()
 
 } // namespace
 
-TEST(ImageMask, FlipsRowsAndBlocksOnlyPureRedAndPureBlack)
+// Rows are flipped, only pure red and pure black block, and column maps cover the volume while
+// ignoring pixels beyond it.
+TEST(ImageMask, FlipsRowsBlocksOnlyPureRedAndBlackAndMapsColumns)
 {
     const ImageMask mask = ImageMask::fromImage(sampleImage());
     ASSERT_EQ(mask.getWidth(), 3u);
@@ -40,12 +42,7 @@ TEST(ImageMask, FlipsRowsAndBlocksOnlyPureRedAndPureBlack)
         }
     EXPECT_FALSE(mask.blocks(3, 0)) << "outside the mask";
     EXPECT_TRUE(ImageMask::fromImage(QImage()).isEmpty());
-}
-
-TEST(ImageMask, ColumnMapsCoverTheVolumeAndIgnorePixelsBeyondIt)
-{
-    const ImageMask mask = ImageMask::fromImage(sampleImage());
-    // A 2 × 3 volume: mask column 2 lies beyond it, volume row 2 beyond the mask.
+    // Column maps of a 2 × 3 volume: mask column 2 lies beyond it, volume row 2 beyond the mask.
     EXPECT_EQ(mask.columnMap(2, 3), (std::vector<uint8_t>{0, 1, 0, 1, 0, 0}));
     EXPECT_EQ(mask.columnMap(2, 3, true), (std::vector<uint8_t>{1, 0, 1, 0, 1, 1}));
     EXPECT_EQ(ImageMask().columnMap(2, 1), (std::vector<uint8_t>{0, 0}));

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 using Model::Automaton::CellsLocker;
-using Model::Automaton::ParticleCountField;
-using Model::Automaton::SharedParticleCountField;
 using Model::Automaton::TotalVolume;
 
 namespace {
@@ -47,32 +45,6 @@ TEST(TotalVolumeTest, CloneCopiesMaterialsAndGeometryOnly)
     EXPECT_EQ(cells.get()[2].fixed, 0);
     EXPECT_TRUE(clone->getTopMask().isEmpty());
     EXPECT_TRUE(clone->propertyNames().isEmpty());
-}
-
-TEST(TotalVolumeTest, PropertiesAndParticleCountsHaveOneOwner)
-{
-    auto volume = TestSupport::makeSlab(2, 2, 2, 1);
-    EXPECT_FALSE(volume->getProperty("absent").isValid());
-    EXPECT_EQ(volume->getParticleCounts("absent"), nullptr);
-
-    auto field = std::make_shared<ParticleCountField>(8);
-    (*field)[3].counts = {1, 2, 3, 4, 5, 6, 7};
-    std::weak_ptr<const ParticleCountField> watch = field;
-    volume->setParticleCounts("Random Walk Particle Count Type N", field);
-    field.reset();
-    SharedParticleCountField read = volume->getParticleCounts("Random Walk Particle Count Type N");
-    ASSERT_TRUE(read);
-    EXPECT_EQ((*read)[3].total(), 28u);
-    read.reset();
-    EXPECT_FALSE(watch.expired()) << "the volume keeps the field";
-
-    volume->setParticleCounts("Random Walk Particle Count Type N", std::make_shared<ParticleCountField>(8));
-    EXPECT_TRUE(watch.expired()) << "replacing the field frees the old one";
-
-    std::weak_ptr<const ParticleCountField> second =
-        volume->getParticleCounts("Random Walk Particle Count Type N");
-    volume.reset();
-    EXPECT_TRUE(second.expired()) << "the volume's destruction frees its fields";
 }
 
 TEST(TotalVolumeTest, AllocationLimitsAreCheckedWithoutOverflow)

@@ -118,15 +118,7 @@ TEST(BSPTree, ParallelPlanesGiveAChainCoplanarFacesShareANodeAndNoFacesNoNode)
             for (uint32_t y = 0; y < 3; ++y)
                 faces.emplace_back(1, x, y, z, 1, Point3{1.0f, 1.0f, 1.0f}, Model::Materials::RgbaColor(), 1);
     const BSPTree tree(faces);
-    EXPECT_EQ(tree.nodeCount(), 3u);
-    const auto fromAbove = tree.backToFrontOrder(Util::Vector4D(1.0, 1.0, 10.0, 1.0));
-    const auto fromBelow = tree.backToFrontOrder(Util::Vector4D(1.0, 1.0, -10.0, 1.0));
-    ASSERT_EQ(fromAbove.size(), 27u);
-    ASSERT_EQ(fromBelow.size(), 27u);
-    for (size_t i = 1; i < 27; ++i) {
-        EXPECT_LE(tree.faces()[fromAbove[i - 1]].corners[0][2], tree.faces()[fromAbove[i]].corners[0][2]);
-        EXPECT_GE(tree.faces()[fromBelow[i - 1]].corners[0][2], tree.faces()[fromBelow[i]].corners[0][2]);
-    }
+    EXPECT_EQ(tree.nodeCount(), 3u); // their order is checked against brute force above
     const BSPTree empty{std::vector<QuadFace>()};
     EXPECT_EQ(empty.nodeCount(), 0u);
     EXPECT_TRUE(empty.backToFrontOrder(Util::Vector4D(1.0, 2.0, 3.0, 1.0)).empty());

@@ -6,8 +6,8 @@
 namespace Core::Operations {
 
 // Sorts cell indices ascending. Fronts of large volumes hold hundreds of thousands of indices
-// every step, so this is a least-significant-digit radix sort (11-bit digits, only as many
-// passes as the largest index needs); short fronts use a comparison sort. `scratch` is working
+// every step, so this is a radix sort over the bits the largest index needs
+// (`Util::radixSortByKey`); short fronts use a comparison sort. `scratch` is working
 // storage the caller keeps between calls.
 void sortCellIndices(std::vector<uint32_t> &indices, std::vector<uint32_t> &scratch);
 

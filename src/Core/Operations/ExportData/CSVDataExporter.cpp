@@ -1,9 +1,9 @@
 #include "Core/Operations/ExportData/CSVDataExporter.h"
 
 #include "Model/Automaton/TotalVolume.h"
+#include "Model/Export/SafeFileWriter.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -51,19 +51,8 @@ int CSVDataExporter::saveDataToFile(const QString &dataType, const QVariant &dat
         error = QStringLiteral("The volume holds no \"%1\" field.").arg(dataType);
         return -1;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        error = file.errorString();
-        return -1;
-    }
-    QTextStream stream(&file);
-    saveParticleData(stream, *counts, sizeX, sizeY, sizeZ);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
-        error = file.errorString();
-        return -1;
-    }
-    return 0;
+    const auto write = [&](QTextStream &stream) { saveParticleData(stream, *counts, sizeX, sizeY, sizeZ); };
+    return Model::Export::writeTextFileSafely(fileName, write, error) ? 0 : -1;
 }
 
 int CSVDataExporter::saveParticleData(QTextStream &stream, const Model::Automaton::ParticleCountField &counts,

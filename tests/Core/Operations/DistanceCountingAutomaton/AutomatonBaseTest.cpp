@@ -1,5 +1,4 @@
 #include "Core/Operations/DistanceCountingAutomaton/DistanceCountingEngine.h"
-#include "Core/Operations/IsotropicFilmDeposition/IsotropicFilmDeposition.h"
 #include "Model/Automaton/TotalVolume.h"
 #include "Support/Volumes.h"
 
@@ -31,40 +30,6 @@ public:
     void finalizeCellAt(const CellSite &cell, uint32_t) { this->cellAt(cell.index).materialId = kMarked; }
 };
 
-// Deposition rules written against the virtual per-cell slots only, the way an engine that does
-// not use `DistanceCountingEngine` would: the base's own slab loops must give the same cells.
-class VirtualSlotDeposition final : public AbstractDistanceCountingAutomatonNoFinalize {
-public:
-    VirtualSlotDeposition(TotalVolume &volume, uint32_t material, float limit)
-        : AbstractDistanceCountingAutomatonNoFinalize(volume), material(material), limit(limit),
-          limitSquared(limit * limit)
-    {
-        eligibleMaterials = {0, material};
-    }
-
-protected:
-    void initializeCell(uint32_t index, uint32_t slice) override
-    {
-        if (!seedDistance(cells[index], limit)
-            && anyNeighbour(site(index), [](const Voxel &n) { return n.materialId != 0; }))
-            addToFront(index, slice);
-    }
-    void updateCell(uint32_t index, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice) override
-    {
-        DistanceVector best;
-        if (cells[index].fixed || !relax(site(index), limitSquared, best))
-            return;
-        changes[slice].push_back(
-            {index, cells[index].materialId == 0 ? material : cells[index].materialId, best});
-        addNeighboursToFront(index, begin, end, nextFront, slice);
-    }
-
-private:
-    uint32_t material;
-    float limit;
-    float limitSquared;
-};
-
 // Deposition that never queues neighbours: only the cells of the first front can change.
 class FrontlessDeposition final : public DistanceCountingEngine<FrontlessDeposition> {
 public:
@@ -89,42 +54,6 @@ public:
 protected:
     friend Rules;
     void addNeighboursToFront(uint32_t, uint32_t, uint32_t, Front &, uint32_t) override {}
-
-private:
-    float limit;
-    float limitSquared;
-};
-
-// Deposition whose initialisation queues the neighbours of every source cell itself, across slab
-// borders too (as engines that place their own sources do): the outboxes of the initialisation
-// must reach the neighbouring slabs before the first step.
-class SourceSeededDeposition final : public DistanceCountingEngine<SourceSeededDeposition> {
-public:
-    SourceSeededDeposition(TotalVolume &volume, float limit)
-        : DistanceCountingEngine(volume), limit(limit), limitSquared(limit * limit)
-    {
-        eligibleMaterials = {0, 4};
-    }
-    void initializeCellAt(const CellSite &, uint32_t) {}
-    void updateCellAt(const CellSite &cell, uint32_t begin, uint32_t end, Front &nextFront, uint32_t slice)
-    {
-        DistanceVector best;
-        const Voxel &voxel = cells[cell.index];
-        if (!voxel.fixed && relax(cell, limitSquared, best))
-            changeCell(cell, voxel.materialId == 0 ? 4 : voxel.materialId, best, begin, end, nextFront,
-                       slice);
-    }
-
-protected:
-    void initializeSlice(uint32_t begin, uint32_t end, uint32_t slice) override
-    {
-        resetSlice(slice);
-        forEachCellOfSlab(begin, end, [&](const CellSite &cell) { seedDistance(cells[cell.index], limit); });
-        forEachCellOfSlab(begin, end, [&](const CellSite &cell) {
-            if (cells[cell.index].materialId != 0)
-                addNeighboursToFront(cell.index, begin, end, fronts[slice], slice);
-        });
-    }
 
 private:
     float limit;
@@ -172,35 +101,6 @@ TEST(AutomatonBase, FinalPassRunsOnlyWithoutNoFinalizeEvenWithZeroSteps)
         const auto before = withoutFinal->materialIds();
         FinalPassProbe<AbstractDistanceCountingAutomatonNoFinalize>(*withoutFinal).run(0);
         EXPECT_EQ(withoutFinal->materialIds(), before);
-    }
-}
-
-TEST(AutomatonBase, VirtualSlotsGiveTheSameCellsAsTheInlinedRules)
-{
-    for (int threads : {1, 2, 5}) {
-        TestSupport::PoolThreads pool(threads);
-        auto inlined = trenchVolume(11);
-        auto virtualSlots = trenchVolume(11);
-        IsotropicFilmDeposition(*inlined, 4, 3.5f).run(9);
-        VirtualSlotDeposition(*virtualSlots, 4, 3.5f).run(9);
-        EXPECT_EQ(TestSupport::cellStates(*inlined), TestSupport::cellStates(*virtualSlots)) << threads;
-    }
-}
-
-TEST(AutomatonBase, CellsQueuedAcrossSlabsDuringInitialisationReachTheirSlab)
-{
-    // Few steps: a cell missed by the first step would not be caught up later.
-    for (uint32_t steps : {1u, 2u, 8u}) {
-        TestSupport::PoolThreads reference(1);
-        auto expected = trenchVolume(13);
-        IsotropicFilmDeposition(*expected, 4, 3.0f).run(steps);
-        const auto expectedCells = expected->materialIds();
-        for (int threads : {1, 2, 3, 12}) {
-            TestSupport::PoolThreads pool(threads);
-            auto volume = trenchVolume(13);
-            SourceSeededDeposition(*volume, 3.0f).run(steps);
-            EXPECT_EQ(volume->materialIds(), expectedCells) << threads << " threads, " << steps << " steps";
-        }
     }
 }
 

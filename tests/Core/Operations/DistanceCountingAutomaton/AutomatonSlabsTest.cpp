@@ -31,7 +31,6 @@ TEST(AutomatonSlabs, WiderSlabsComeFirstTheLastEndsAtSizeXAndStepCountsStayInRan
     EXPECT_EQ(slabEnds(10, 4), (Ends{2, 4, 6, 10}));
     // The remainder is taken modulo the width, not the thread count.
     EXPECT_EQ(slabEnds(35, 12), (Ends{3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 35}));
-    EXPECT_EQ(slabEnds(3, 4), (Ends{3}));
     // Iteration counts are truncated into range.
     using Base = AbstractDistanceCountingAutomatonBase;
     EXPECT_EQ(Base::truncatedIterations(3.999), 3u);

@@ -14,18 +14,17 @@ namespace {
 
 using namespace TestSupport::Materials;
 
-class DopingEngines : public PersistenceTest::CatalogueTest {
-protected:
-    // How many cells of each z layer hold `material`.
-    static std::vector<int> layerCounts(TotalVolume &volume, uint32_t material)
-    {
-        std::vector<int> counts(volume.getSizeZ(), 0);
-        const auto ids = volume.materialIds();
-        for (size_t i = 0; i < ids.size(); ++i)
-            counts[i % volume.getSizeZ()] += ids[i] == material ? 1 : 0;
-        return counts;
-    }
-};
+using DopingEngines = PersistenceTest::CatalogueTest;
+
+// How many cells of each z layer hold `material`.
+std::vector<int> layerCounts(TotalVolume &volume, uint32_t material)
+{
+    std::vector<int> counts(volume.getSizeZ(), 0);
+    const auto ids = volume.materialIds();
+    for (size_t i = 0; i < ids.size(); ++i)
+        counts[i % volume.getSizeZ()] += ids[i] == material ? 1 : 0;
+    return counts;
+}
 
 } // namespace
 

@@ -1,8 +1,5 @@
-#include "Core/Operations/RandomWalkDoping/RandomWalkDoping.h"
-#include "Core/Operations/RandomWalkDoping/RandomWalkDopingOperation.h"
-#include "Core/Operations/SiOxidation/SimpleSiOxidationOperation.h"
 #include "Support/PersistenceTestSupport.h"
-#include "Support/Volumes.h"
+#include "Support/ProcessCases.h"
 #include "Support/WorkspaceHarness.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +10,6 @@ using Model::Automaton::TotalVolume;
 namespace {
 
 const QString kNField = QStringLiteral("Random Walk Particle Count Type N");
-
-// Surface particle counts of 200 and a threshold of 20 in cells of 2⁻²⁰ m, 6p = 0.5, 5 steps.
-RandomWalkParameters walk()
-{
-    RandomWalkParameters p;
-    p.dopantMaterial = 14;
-    p.cellSize = 0x1p-20f;
-    p.timeStep = 1.0f;
-    p.diffusionCoefficient = 0.5f * p.cellSize * p.cellSize / 6.0f;
-    p.surfaceConcentration = 200.0f * 0x1p60f;
-    p.thresholdConcentration = 20.0f * 0x1p60f;
-    p.duration = 5.0f;
-    return p;
-}
 
 class DopingOperationsTest : public PersistenceTest::CatalogueTest {
 protected:
@@ -49,12 +32,9 @@ protected:
 
     TestSupport::WorkspaceHarness harness;
     Core::Workspace &workspace = harness.workspace;
-    std::shared_ptr<TotalVolume> volume =
-        TestSupport::makeVolume(10, 8, 12, [](uint32_t x, uint32_t y, uint32_t z) {
-            return (z < 6 && !(x > 3 && x < 7 && y > 2 && y < 6 && z > 3)) ? 1u : 0u;
-        });
+    std::shared_ptr<TotalVolume> volume = TestSupport::pittedWafer();
     double kelvin = 1273.0;
-    RandomWalkParameters walkParameters = walk();
+    RandomWalkParameters walkParameters = RandomWalkParameters::fromSettings(TestSupport::walkSettings());
 };
 
 } // namespace

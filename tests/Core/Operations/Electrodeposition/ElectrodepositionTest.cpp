@@ -7,20 +7,7 @@ using Core::Operations::Electrodeposition;
 using Model::Automaton::TotalVolume;
 using TestSupport::makeVolume;
 using TestSupport::materialAt;
-
-namespace {
-
 using namespace TestSupport::Materials;
-
-} // namespace
-
-TEST(Electrodeposition, WithoutTheConductorNothingIsPlated)
-{
-    auto volume = TestSupport::trenchVolume(16, 8, 14);
-    const auto before = volume->materialIds();
-    Electrodeposition(*volume, kGold, kCopper, 5.0f).execute();
-    EXPECT_EQ(volume->materialIds(), before);
-}
 
 TEST(Electrodeposition, FilmReachesOverAnInsulatorUpToTheThickness)
 {
@@ -29,6 +16,9 @@ TEST(Electrodeposition, FilmReachesOverAnInsulatorUpToTheThickness)
     const float limit = 4.5f;
     auto volume = makeVolume(
         16, 4, 10, [](uint32_t x, uint32_t, uint32_t z) { return z < 3 ? (x < 5 ? kCopper : kOxide) : 0u; });
+    const auto before = volume->materialIds();
+    Electrodeposition(*volume, kGold, kSi, limit).execute();
+    EXPECT_EQ(volume->materialIds(), before) << "without the conducting material nothing is plated";
     Electrodeposition(*volume, kGold, kCopper, limit).execute();
     for (uint32_t x = 0; x < 16; ++x)
         for (uint32_t z = 3; z < 10; ++z) {

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdlib>
+#include <cmath>
 #include <random>
 
 using namespace Core::Operations;
@@ -19,31 +18,6 @@ using TestSupport::materialAt;
 namespace {
 
 using namespace TestSupport::Materials;
-
-// For every cell, the Chebyshev distance (in cells) to the nearest solid cell, by brute force;
-// 0 for solid cells, a large number when there is none.
-std::vector<uint32_t> chebyshevDistanceToSolid(TotalVolume &volume)
-{
-    const uint32_t sx = volume.getSizeX(), sy = volume.getSizeY(), sz = volume.getSizeZ();
-    const auto ids = volume.materialIds();
-    std::vector<std::array<int, 3>> solids;
-    for (uint32_t x = 0; x < sx; ++x)
-        for (uint32_t y = 0; y < sy; ++y)
-            for (uint32_t z = 0; z < sz; ++z)
-                if (ids[volume.cellIndex(x, y, z)] != 0)
-                    solids.push_back({int(x), int(y), int(z)});
-    std::vector<uint32_t> result(ids.size(), 1u << 30);
-    for (uint32_t x = 0; x < sx; ++x)
-        for (uint32_t y = 0; y < sy; ++y)
-            for (uint32_t z = 0; z < sz; ++z)
-                for (const auto &s : solids) {
-                    const int d =
-                        std::max({std::abs(s[0] - int(x)), std::abs(s[1] - int(y)), std::abs(s[2] - int(z))});
-                    uint32_t &best = result[volume.cellIndex(x, y, z)];
-                    best = std::min(best, uint32_t(d));
-                }
-    return result;
-}
 
 uint32_t gap(uint32_t v, uint32_t lo, uint32_t hi)
 {
@@ -60,14 +34,18 @@ TEST(MooreNeighborhoodDeposition, LayersCoverExactlyTheCellsWithinChebyshevDista
         makeVolume(12, 11, 13, [&](uint32_t, uint32_t, uint32_t) { return random() % 40 == 0 ? kSi : 0u; }),
     };
     for (const auto &shape : shapes) {
-        const auto distance = chebyshevDistanceToSolid(*shape);
+        const auto distance =
+            TestSupport::distanceToNearestSolid(*shape, [](double dx, double dy, double dz) {
+                return std::max({std::abs(dx), std::abs(dy), std::abs(dz)});
+            });
         const auto before = shape->materialIds();
         for (uint32_t layers : {1u, 2u, 3u, FilmProcessLimits::kMaxLayers}) {
             auto volume = std::static_pointer_cast<TotalVolume>(shape->clone());
             MooreNeighborhoodDeposition(*volume, kMetal, layers).execute();
             const auto after = volume->materialIds();
             for (size_t i = 0; i < after.size(); ++i)
-                ASSERT_EQ(after[i], before[i] != 0 ? before[i] : (distance[i] <= layers ? kMetal : 0u))
+                ASSERT_EQ(after[i],
+                          before[i] != 0 ? before[i] : (distance[i] <= double(layers) ? kMetal : 0u))
                     << layers << " layers, cell " << i;
         }
     }

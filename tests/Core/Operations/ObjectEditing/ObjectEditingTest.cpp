@@ -134,35 +134,12 @@ TEST_F(ObjectEditingTest, CopyPlacesClonesAndItsUndoRemovesOnlyThem)
     EXPECT_EQ(scene(), objects);
 }
 
-TEST_F(ObjectEditingTest, CopyAndMoveWithoutSelectionWaitForOne)
+TEST_F(ObjectEditingTest, MoveWithoutSelectionWaitsForOne)
 {
-    workspace.activate(1);
-    EXPECT_EQ(harness.lastMessage(), "Copy: Select the object(s) to be copied and press Enter");
     workspace.activate(7);
     EXPECT_EQ(harness.lastMessage(), "Move: Select the object(s) to be copied and press Enter/Return.");
     workspace.getSelection().toggle(second);
     type("");
     type("0, 0, 7");
     EXPECT_EQ(second->getPosition(), Util::Vector3D(0, 0, 7));
-}
-
-TEST_F(ObjectEditingTest, ObjectsLeavingTheSceneThroughUndoOrRedoLeaveTheSelection)
-{
-    workspace.getSelection().toggle(first);
-    workspace.activate(1);
-    type("5, 0, 0");
-    const auto copy = scene().back();
-    workspace.getSelection().toggle(copy);
-    workspace.undo();
-    EXPECT_FALSE(copy->isSelected());
-    EXPECT_TRUE(workspace.getSelection().getObjects().empty());
-    EXPECT_TRUE(workspace.getPickState().getSelectedObjects().empty());
-
-    workspace.getSelection().toggle(second);
-    workspace.activate(4);
-    workspace.undo();
-    workspace.getSelection().toggle(second);
-    workspace.redo();
-    EXPECT_EQ(scene(), (Objects{first}));
-    EXPECT_TRUE(workspace.getPickState().getSelectedObjects().empty());
 }

@@ -151,19 +151,19 @@ TEST_F(RandomWalkDopingTest, ParticlesHopWithTheGivenProbabilityOnBothDrawPaths)
 
 TEST_F(RandomWalkDopingTest, ParticlesWrapInXAndYAndAreLostAtTopBottomAndFixedCells)
 {
-    // A closed silicon block with an oxide cell beside the particles' cell (x, y, z).
-    const auto run = [this](uint32_t z, std::array<uint32_t, 7> &sent) {
-        auto volume = makeVolume(5, 4, 6, [](uint32_t x, uint32_t y, uint32_t cz) {
-            return x == 0 && y == 2 && cz == 3 ? kOxide : kSi;
+    // A closed silicon block with an oxide cell at (0, 2, 3); the particles start at (0, y, z).
+    const auto run = [this](uint32_t y, uint32_t z, std::array<uint32_t, 7> &sent) {
+        auto volume = makeVolume(5, 4, 6, [](uint32_t x, uint32_t cy, uint32_t cz) {
+            return x == 0 && cy == 2 && cz == 3 ? kOxide : kSi;
         });
-        placeParticles(*volume, 0, 0, z, 6000);
-        sent = stepFrom(*volume, 0, 0, z, 5);
+        placeParticles(*volume, 0, y, z, 6000);
+        sent = stepFrom(*volume, 0, y, z, 5);
         EXPECT_EQ(grandTotal(*volume), 6000u) << "the first step only moves particles into slots";
         RandomWalkDoping(*volume, walk(0), 6).dope(1.0f); // continues from the stored counts
         return volume;
     };
     std::array<uint32_t, 7> sent{};
-    auto middle = run(3, sent);
+    auto middle = run(0, 3, sent);
     EXPECT_EQ(totalAt(*middle, 0, 0, 4), sent[0]);
     EXPECT_EQ(totalAt(*middle, 0, 0, 2), sent[1]);
     EXPECT_EQ(totalAt(*middle, 0, 1, 3), sent[2]);
@@ -175,20 +175,15 @@ TEST_F(RandomWalkDopingTest, ParticlesWrapInXAndYAndAreLostAtTopBottomAndFixedCe
     for (uint32_t k = 0; k < 6; ++k)
         EXPECT_GT(sent[k], 350u) << k;
 
-    const auto bottom = run(0, sent);
+    const auto bottom = run(0, 0, sent);
     EXPECT_EQ(grandTotal(*bottom), 6000u - sent[1]) << "lost through the bottom face";
-    const auto top = run(5, sent);
+    const auto top = run(0, 5, sent);
     EXPECT_EQ(grandTotal(*top), 6000u - sent[0]) << "lost through the top face";
 
-    // Next to the oxide cell at (0, 2, 3): what hops towards it is lost.
-    auto volume = makeVolume(5, 4, 6, [](uint32_t x, uint32_t y, uint32_t z) {
-        return x == 0 && y == 2 && z == 3 ? kOxide : kSi;
-    });
-    placeParticles(*volume, 0, 1, 3, 6000);
-    sent = stepFrom(*volume, 0, 1, 3, 5);
-    RandomWalkDoping(*volume, walk(0), 6).dope(1.0f);
-    EXPECT_EQ(grandTotal(*volume), 6000u - sent[2]);
-    EXPECT_EQ(totalAt(*volume, 0, 2, 3), 0u);
+    // Next to the oxide cell: what hops towards it is lost.
+    const auto beside = run(1, 3, sent);
+    EXPECT_EQ(grandTotal(*beside), 6000u - sent[2]);
+    EXPECT_EQ(totalAt(*beside, 0, 2, 3), 0u);
 }
 
 TEST_F(RandomWalkDopingTest, TheMeanDepthProfileFollowsTheDiffusionRecurrence)
@@ -280,19 +275,14 @@ TEST_F(RandomWalkDopingTest, TheDialogsDefaultsDopeNothingAndUnphysicalValuesAre
     settings.timeStep = 1000.0;
     const QString tooLong = RandomWalkParameters::fromSettings(settings).problem();
     EXPECT_TRUE(tooLong.contains(QStringLiteral("1000 s"))) << tooLong.toStdString();
-    EXPECT_TRUE(tooLong.contains(QStringLiteral("2.6e-14 cm²/s"))) << tooLong.toStdString();
-    EXPECT_TRUE(tooLong.contains(QStringLiteral("0.1 µm"))) << tooLong.toStdString();
 
     for (auto spoil : std::vector<std::function<void(RandomWalkSettings &)>>{
-             [](RandomWalkSettings &s) { s.timeStep = 0; }, [](RandomWalkSettings &s) { s.cellSize = -1; },
+             [](RandomWalkSettings &s) { s.cellSize = -1; },
              [](RandomWalkSettings &s) { s.diffusionCoefficient = NAN; },
              [](RandomWalkSettings &s) { s.concentration = 1e40; },
-             [](RandomWalkSettings &s) { s.dopingTime = -5; },
              [](RandomWalkSettings &s) { s.dopingTime = 1e12; }}) {
         RandomWalkSettings bad;
         spoil(bad);
         EXPECT_FALSE(RandomWalkParameters::fromSettings(bad).problem().isEmpty());
     }
-    EXPECT_EQ(RandomWalkDoping::fieldNameFor(kNDoped), kNField);
-    EXPECT_EQ(RandomWalkDoping::fieldNameFor(15), QStringLiteral("Random Walk Particle Count Type P"));
 }

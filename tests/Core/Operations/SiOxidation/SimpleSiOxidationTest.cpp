@@ -29,7 +29,6 @@ std::shared_ptr<TotalVolume> ridgeWithMetal()
 
 TEST_F(SimpleSiOxidationTest, DealGroveStartsFromTheNativeOxideAndGrowsWithTimeHeatAndPressure)
 {
-    EXPECT_NEAR(SimpleSiOxidation::dealGroveThickness(0.0, 1273.0, 1.0), 0.025, 1e-15);
     EXPECT_NEAR(SimpleSiOxidation::dealGroveThickness(0.0, 900.0, 0.2), 0.025, 1e-12);
     const double twoHours = SimpleSiOxidation::dealGroveThickness(2.0, 1273.0, 1.0);
     EXPECT_GT(twoHours, 0.025);
@@ -60,18 +59,12 @@ TEST_F(SimpleSiOxidationTest, TheDefaultsGrow560UnitsOutwardAndConsume440)
     }
 }
 
-TEST_F(SimpleSiOxidationTest, ThicknessZeroOxidisesNothing)
-{
-    auto volume = ridgeWithMetal();
-    const auto before = volume->materialIds();
-    SimpleSiOxidation(*volume, 100.0).execute(0.0);
-    EXPECT_EQ(volume->materialIds(), before);
-}
-
 TEST_F(SimpleSiOxidationTest, OxideGrowsAboveAndBelowTheSurfaceButNeverIntoOtherMaterials)
 {
     auto volume = ridgeWithMetal();
     const auto before = volume->materialIds();
+    SimpleSiOxidation(*volume, 1.0).execute(0.0);
+    EXPECT_EQ(volume->materialIds(), before) << "a thickness of zero oxidises nothing";
     SimpleSiOxidation(*volume, 1.0).execute(5.0); // 2.8 units out, 2.2 in
     const auto after = volume->materialIds();
     for (size_t i = 0; i < before.size(); ++i) {

@@ -62,12 +62,7 @@ TEST_F(SiWetEtchOperationsTest, VolumeTooLargeForItsLatticeOrWithoutSiliconIsLef
     budget = 1000;
     const auto before = volume->materialIds();
     harness.workspace.activate(28);
-    EXPECT_EQ(
-        harness.lastMessage().rfind("BCA Wet Etch: The cell volume is too large for a silicon lattice in "
-                                    "memory (it would need ",
-                                    0),
-        0u)
-        << harness.lastMessage();
+    EXPECT_NE(harness.lastMessage().find("too large for a silicon lattice"), std::string::npos);
     EXPECT_EQ(volume->materialIds(), before);
     EXPECT_EQ(volume->getSiLattice(), nullptr);
 

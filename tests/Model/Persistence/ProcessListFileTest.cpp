@@ -19,6 +19,13 @@ using Ui::ProcessData;
 
 namespace {
 
+QByteArray parameter(const char *name, const char *type, const char *data, bool visible = true)
+{
+    return QByteArray("<Parameter parameter-name=\"") + name + "\" parameter-type=\"" + type
+           + "\" parameter-data=\"" + data + "\" parameter-visibility=\"" + (visible ? "true" : "false")
+           + "\"/>";
+}
+
 class ProcessListFormat : public CatalogueTest {
 protected:
     static QByteArray written(const std::vector<ProcessData> &entries)
@@ -33,9 +40,8 @@ protected:
     // A CVD entry whose material id is `id`.
     static QByteArray entryUsing(const char *id)
     {
-        return QByteArray("<Process-Data process-type=\"4\"><Parameter parameter-name=\"Material_Id\" "
-                          "parameter-type=\"uint\" parameter-data=\"")
-               + id + "\" parameter-visibility=\"false\"/></Process-Data>";
+        return "<Process-Data process-type=\"4\">" + parameter("Material_Id", "uint", id, false)
+               + "</Process-Data>";
     }
 
     static QByteArray listWith(const QByteArray &materials, const QByteArray &entries)
@@ -142,15 +148,11 @@ TEST_F(ProcessListFormat, SavedListLoadsToIdenticalEntries)
 TEST_F(ProcessListFormat, OldParameterNamesAreUpgradedAndRemapped)
 {
     const QByteArray bytes = listWith(
-        "<Material version=\"1\" name=\"Si\" material-id=\"1\"/><Material version=\"1\" name=\"N-doped Si "
-        "(100)\" "
-        "material-id=\"14\"/>",
-        "<Process-Data process-type=\"16\"><Parameter parameter-name=\"MaterialId\" parameter-type=\"uint\" "
-        "parameter-data=\"1\" parameter-visibility=\"false\"/><Parameter parameter-name=\"Film Thickness\" "
-        "parameter-type=\"double\" parameter-data=\"3\" parameter-visibility=\"true\"/></Process-Data>"
-        "<Process-Data process-type=\"8\"><Parameter parameter-name=\"DopedMaterialId\" "
-        "parameter-type=\"uint\" "
-        "parameter-data=\"14\" parameter-visibility=\"true\"/></Process-Data>");
+        "<Material version=\"1\" name=\"Si\" material-id=\"1\"/>"
+        "<Material version=\"1\" name=\"N-doped Si (100)\" material-id=\"14\"/>",
+        "<Process-Data process-type=\"16\">" + parameter("MaterialId", "uint", "1", false)
+            + parameter("Film Thickness", "double", "3") + "</Process-Data><Process-Data process-type=\"8\">"
+            + parameter("DopedMaterialId", "uint", "14") + "</Process-Data>");
     const auto result = readList(bytes);
     ASSERT_EQ(result.status, ProcessListReader::Status::Done);
     EXPECT_TRUE(result.upgraded);
@@ -193,4 +195,71 @@ TEST_F(ProcessListFormat, MaterialIdsFollowTheListsMaterials)
               QStringLiteral("Empty"));
     EXPECT_EQ(Model::Materials::MaterialFactory::instance()->getMaterialById(2500).getName(),
               QStringLiteral("Oxide X"));
+}
+
+namespace {
+
+class ProcessListBadInput : public CatalogueTest {
+protected:
+    void expectRefused(const QByteArray &bytes)
+    {
+        const auto before = catalogue();
+        const auto result = readList(bytes);
+        EXPECT_EQ(result.status, ProcessListReader::Status::Failed) << bytes.left(200).toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_TRUE(result.entries.empty());
+        EXPECT_EQ(catalogue(), before);
+    }
+};
+
+const QByteArray kValid =
+    "<?xml version=\"1.0\"?><Process-List version=\"1\"><Materials><Material version=\"1\" "
+    "name=\"New stuff\" material-id=\"2600\"/></Materials><Process-Data process-type=\"10\">"
+    "<Parameter parameter-name=\"Filename\" parameter-type=\"QString\" parameter-data=\"x.png\" "
+    "parameter-visibility=\"true\"/></Process-Data></Process-List>";
+
+} // namespace
+
+TEST_F(ProcessListBadInput, FilesThatAreNotProcessListsOrAreCutShortAreRefusedAndAddNoMaterial)
+{
+    for (const char *bytes :
+         {"", "Process-List", "<?xml version=\"1.0\"?><Document><Header version=\"1\"/></Document>",
+          "<?xml version=\"1.0\"?><process-list version=\"1\"/>", "<<<>>>"})
+        expectRefused(bytes);
+    ASSERT_EQ(readList(kValid).status, ProcessListReader::Status::Done);
+    resetCatalogue();
+    for (int length = kValid.indexOf("<Process-List"); length < kValid.size(); length += 7)
+        expectRefused(kValid.left(length));
+}
+
+// A list below another root, unreadable materials, unknown parameter types, numbers that do not
+// read as their type, entries without parameters and unknown elements: what can be read is read.
+TEST_F(ProcessListBadInput, OddListsAreReadAsFarAsTheyCanBe)
+{
+    const auto result = readList(
+        "<?xml version=\"1.0\"?><Wrapper><Process-List><Materials><Material material-id=\"0\" name=\"Z\"/>"
+        "<Material material-id=\"2700\"/><Other/></Materials><Comment/><Process-Data process-type=\"10\">"
+        + parameter("Filename", "qlonglong", "12") + parameter("Other", "", "")
+        + "</Process-Data><Process-Data process-type=\"6\"/><Process-Data/><Process-Data process-type=\"16\">"
+        + parameter("Film Thickness", "double", "abc") + parameter("Count", "uint", "-4")
+        + parameter("Corner", "Util::Vector3D", "1;2") + parameter("Type", "int", "9999999999")
+        + parameter("Material_Id", "QString", "silicon") + "</Process-Data></Process-List></Wrapper>");
+    ASSERT_EQ(result.status, ProcessListReader::Status::Done);
+    EXPECT_EQ(catalogue().size(), 15u) << "no material added";
+    ASSERT_EQ(result.entries.size(), 4u);
+    EXPECT_TRUE(result.entries[0].hasProcessParameter(QStringLiteral("Filename")));
+    EXPECT_FALSE(result.entries[0].getProcessParameter(QStringLiteral("Filename")).isValid());
+    // Two parameters without a known type, an entry without a type, a material id that is no number.
+    EXPECT_EQ(result.notes.size(), 4) << result.notes.join('|').toStdString();
+    EXPECT_EQ(result.entries[1].getProcessType(), 6u);
+    EXPECT_TRUE(result.entries[1].getParameterNames().isEmpty());
+    EXPECT_EQ(result.entries[2].getProcessType(), Ui::ProcessData::kNotAProcess);
+    // Malformed numbers are kept as text for the step to refuse; for a material id that is no
+    // number no name is looked up.
+    const Ui::ProcessData &entry = result.entries[3];
+    for (const auto &[name, text] :
+         {std::pair{"Film Thickness", "abc"}, std::pair{"Count", "-4"}, std::pair{"Corner", "1;2"},
+          std::pair{"Type", "9999999999"}, std::pair{"Material_Id", "silicon"}})
+        EXPECT_EQ(entry.getProcessParameter(QLatin1String(name)), QVariant(QLatin1String(text))) << name;
+    EXPECT_FALSE(entry.hasProcessParameter(QStringLiteral("Material")));
 }
