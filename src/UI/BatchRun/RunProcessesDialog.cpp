@@ -38,8 +38,7 @@ constexpr uint32_t kPhotolithography = 0;
 RunProcessesDialog::RunProcessesDialog(QWidget *parent, std::shared_ptr<Model::Automaton::TotalVolume> volume,
                                        Core::Workspace &workspace)
     : QDialog(parent), workspace(workspace),
-      context(workspace.getScene(), workspace.getVolumeRecords(), std::move(volume)),
-      editorLookup(BatchRun::ProcessStepEditors::find)
+      context(workspace.getScene(), workspace.getVolumeRecords(), std::move(volume))
 {
     form.setup(this);
     baseTitle = windowTitle();
@@ -183,7 +182,7 @@ bool RunProcessesDialog::saveAskingForName()
 void RunProcessesDialog::on_btnAddProcess_clicked()
 {
     const uint32_t type = form.cbxProcesses->currentData().toUInt();
-    BatchRun::ProcessStepEditor *editor = editorLookup ? editorLookup(type) : nullptr;
+    BatchRun::ProcessStepEditor *editor = BatchRun::ProcessStepEditors::find(type);
     if (!editor) {
         QMessageBox::information(
             this, baseTitle,
@@ -345,7 +344,7 @@ void RunProcessesDialog::modifyEntry(int index)
     if (index < 0 || index >= int(entries.size()))
         return;
     BatchRun::ProcessStepEditor *editor =
-        editorLookup ? editorLookup(entries[size_t(index)].getProcessType()) : nullptr;
+        BatchRun::ProcessStepEditors::find(entries[size_t(index)].getProcessType());
     if (!editor)
         return;
     auto edited = editor->edit(this, &entries[size_t(index)]);

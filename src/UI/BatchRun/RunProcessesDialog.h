@@ -26,10 +26,6 @@ class TotalVolume;
 
 namespace Ui {
 
-namespace BatchRun {
-class ProcessStepEditor;
-}
-
 // Edits a process list and runs it, step after step, on one cell volume on a worker thread
 // while the progress bar follows. A run holds the run lock from the Run button until the
 // worker ends; the dialog cannot be closed meanwhile. Save Image steps reach the main window
@@ -37,8 +33,6 @@ class ProcessStepEditor;
 class RunProcessesDialog : public QDialog {
     Q_OBJECT
 public:
-    using EditorLookup = std::function<BatchRun::ProcessStepEditor *(uint32_t processType)>;
-
     RunProcessesDialog(QWidget *parent, std::shared_ptr<Model::Automaton::TotalVolume> volume,
                        Core::Workspace &workspace);
     ~RunProcessesDialog() override;
@@ -59,8 +53,6 @@ public:
     }
     // How the main window saves the drawn view to an image file.
     void setImageSaver(std::function<void(const QString &)> saver) { imageSaver = std::move(saver); }
-    // The options dialogs of the process types (the built-in table by default).
-    void setEditorLookup(EditorLookup lookup) { editorLookup = std::move(lookup); }
     bool isRunning() const;
     QTreeWidget *tree() const { return form.treeWidget; }
 
@@ -121,7 +113,6 @@ private:
     std::vector<Ui::ProcessData> entries;
     std::vector<Ui::ProcessData> runEntries;
     std::function<void(const QString &)> imageSaver;
-    EditorLookup editorLookup;
     // The worker runs here, not on the global pool the engines split their work over.
     QThreadPool runPool;
 };
